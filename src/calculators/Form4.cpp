@@ -1,0 +1,175 @@
+#include "Form4.h"
+
+#include "quantities/ValueRules.h"
+
+namespace {
+
+// 10^6 / (2 pi) as the window has always written it, not the exact 159154.9430919...
+constexpr double kFrequencyNumerator = 159154.943;
+
+// 253.3 x 10^8 (exactly 25330000000 in doubles), in place of 10^12 / (4 pi^2).
+double inductanceCapacitanceNumerator() { return 253.3 * power(10.0, 8.0); }
+
+} // namespace
+
+std::optional<double> resonanceFrequency(double capacite, double inductance) {
+    const double product = capacite * inductance;
+    const double root = std::sqrt(product);
+    const double frequence = kFrequencyNumerator / root;
+    if (!allFinite({product, root, frequence})) {
+        return std::nullopt;
+    }
+    return roundHalfUp(frequence, 1000);
+}
+
+std::optional<double> resonanceInductance(double capacite, double frequence) {
+    const double square = frequence * frequence;
+    const double product = square * capacite;
+    const double inductance = inductanceCapacitanceNumerator() / product;
+    if (!allFinite({square, product, inductance})) {
+        return std::nullopt;
+    }
+    return roundHalfUp(inductance, 1000);
+}
+
+std::optional<double> resonanceCapacitance(double inductance, double frequence) {
+    const double square = power(frequence, 2);
+    const double product = square * inductance;
+    const double capacite = inductanceCapacitanceNumerator() / product;
+    if (!allFinite({square, product, capacite})) {
+        return std::nullopt;
+    }
+    return roundHalfUp(capacite, 100);
+}
+
+// The quantity being solved for, its box, and the two known ones in the order they are read.
+struct Form4::Unknown {
+    Quantity quantity;
+    const char* box;
+    DataBox firstKnown;
+    DataBox secondKnown;
+    std::optional<double> (*formula)(double firstKnown, double secondKnown);
+};
+
+namespace {
+using Q = SharedQuantities;
+} // namespace
+
+Form4::Form4(FormContext& context) : CalculatorFrame(FormId::Form4, context) {}
+
+void Form4::Command1_Click() {
+    if (isBoxEmpty("Text1") & isBoxEmpty("Text2") & isBoxEmpty("Text3")) {
+        twoValuesOutcome();
+        return;
+    }
+    static const Unknown kFrequency{
+        &Q::frequence, "Text2", {"Text1", &Q::capacite}, {"Text3", &Q::inductance},
+        resonanceFrequency};
+    static const Unknown kInductance{
+        &Q::inductance, "Text3", {"Text1", &Q::capacite}, {"Text2", &Q::frequence},
+        resonanceInductance};
+    static const Unknown kCapacitance{
+        &Q::capacite, "Text1", {"Text3", &Q::inductance}, {"Text2", &Q::frequence},
+        resonanceCapacitance};
+
+    // Exactly two of the three quantities must be given; which one is blank picks the unknown.
+    const SharedQuantities& q = quantities();
+    const bool c = isGiven(q.capacite);
+    const bool f = isGiven(q.frequence);
+    const bool l = isGiven(q.inductance);
+    if (c & f & !l) {
+        solve(kInductance);
+    } else if (!c & f & l) {
+        solve(kCapacitance);
+    } else if (c & !f & l) {
+        solve(kFrequency);
+    } else {
+        twoValuesOutcome();
+    }
+}
+
+// The selection was made on the quantities; the values are read again from this window's boxes.
+void Form4::solve(const Unknown& unknown) {
+    SharedQuantities& q = quantities();
+    q.*unknown.quantity = EntryValue::emptyText();
+    clearBox(unknown.box);
+    q.*unknown.firstKnown.quantity = EntryValue::number(readNumber(unknown.firstKnown.box));
+    q.*unknown.secondKnown.quantity = EntryValue::number(readNumber(unknown.secondKnown.box));
+    const EntryValue& first = q.*unknown.firstKnown.quantity;
+    const EntryValue& second = q.*unknown.secondKnown.quantity;
+    if (isZeroOrNegative(first) | isZeroOrNegative(second)) {
+        outOfRangeOutcome();
+        return;
+    }
+    const std::optional<double> result = unknown.formula(first.asDouble(), second.asDouble());
+    if (!result) {
+        outOfRangeOutcome();
+        return;
+    }
+    q.*unknown.quantity = EntryValue::number(*result);
+    if (isZeroOrNegative(q.*unknown.quantity)) {
+        outOfRangeOutcome();
+        return;
+    }
+    writeResult(unknown.box, q.*unknown.quantity);
+}
+
+// Clearing a box that held text blanks its quantity; an empty box's quantity keeps its value.
+void Form4::twoValuesOutcome() {
+    report("Erreur - Entrer deux valeurs seulement");
+    clearBoxes({"Text1", "Text2", "Text3"});
+}
+
+void Form4::outOfRangeOutcome() {
+    report("Erreur - Valeurs hors limites - Recommencez");
+    clearBoxes({"Text1", "Text2", "Text3"});
+    SharedQuantities& q = quantities();
+    q.capacite = EntryValue::emptyText();
+    q.frequence = EntryValue::emptyText();
+    q.inductance = EntryValue::emptyText();
+}
+
+const FormDescription& Form4::description() const {
+    static const FormDescription kDescription = [] {
+        const Colour background = Colour::rgb(192, 255, 255);
+        const Colour windowText = Colour::systemWindowText();
+        FormDescription d;
+        d.id = FormId::Form4;
+        d.caption = "Calculs";
+        d.clientArea = {2460, 1365, 7260, 6285};
+        d.placed = true;
+        d.background = background;
+        d.foreground = windowText;
+        d.font = FontDescription{"MS Sans Serif", 8.25, true, false};
+        d.controls = {
+            textBox("Text4", "               Entrez deux valeurs pour obtenir la troisième",
+                    {720, 240, 5775, 495}, 6)
+                .withBackground(Colour::rgb(255, 255, 224)),
+            label("Label10", "Capacite en pf", {2520, 2040, 2340, 210}, 7)
+                .centred()
+                .withBackground(background)
+                .withForeground(windowText),
+            textBox("Text1", "", {1560, 2280, 4035, 390}, 0).withForeground(Colour::rgb(0, 0, 255)),
+            label("Label1", "Frequence en Khz", {2520, 3240, 2340, 210}, 8)
+                .centred()
+                .withBackground(background)
+                .withForeground(windowText),
+            textBox("Text2", "", {1560, 3480, 4035, 390}, 1).withForeground(Colour::rgb(0, 128, 0)),
+            label("Label2", "Inductance en microH", {2520, 4440, 2340, 210}, 9)
+                .centred()
+                .withBackground(background)
+                .withForeground(windowText),
+            textBox("Text3", "", {1560, 4680, 4035, 390}, 2)
+                .withBackground(Colour::rgb(255, 255, 255))
+                .withForeground(Colour::rgb(255, 0, 0)),
+            button("Command1", "Calcul", {1680, 5280, 1215, 495}, 3)
+                .withBackground(Colour::systemWindow()),
+            button("Command3", "Effacer", {3000, 5280, 1215, 495}, 4)
+                .withBackground(Colour::systemWindow()),
+            button("Command2", "Menu", {4320, 5280, 1215, 495}, 5)
+                .withBackground(Colour::systemWindow()),
+        };
+        return d;
+    }();
+    return kDescription;
+}

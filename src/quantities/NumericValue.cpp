@@ -1,0 +1,174 @@
+#include "NumericValue.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <system_error>
+
+namespace {
+
+bool isIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isHexDigit(char c) {
+    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+bool isOctalDigit(char c) { return c >= '0' && c <= '7'; }
+bool isExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
+bool isSeparator(char c) { return c == '.' || c == ','; }
+
+std::string withoutBlanks(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
+                 [](char c) { return !isIgnoredBlank(c); });
+    return kept;
+}
+
+std::string_view leadingRun(std::string_view text, bool (*accepts)(char)) {
+    const auto end = std::find_if_not(text.begin(), text.end(), accepts);
+    return text.substr(0, static_cast<std::size_t>(end - text.begin()));
+}
+
+// Hexadecimal digits as an unsigned whole number, rounded correctly when it needs more than
+// 53 bits; empty when it exceeds the largest double.
+std::optional<double> fromHexDigits(std::string_view digits) {
+    if (digits.empty()) {
+        return 0.0;
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(),
+                                              value, std::chars_format::hex);
+    if (error == std::errc::result_out_of_range) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Octal digits are regrouped into hexadecimal ones (three bits each), so that one correctly
+// rounding conversion serves both bases.
+std::optional<double> fromOctalDigits(std::string_view digits) {
+    static constexpr char kHexDigits[] = "0123456789abcdef";
+    std::string hex;
+    unsigned bits = 0;
+    int bitCount = 0;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        bits |= static_cast<unsigned>(*it - '0') << bitCount;
+        bitCount += 3;
+        while (bitCount >= 4) {
+            hex.push_back(kHexDigits[bits & 0xFu]);
+            bits >>= 4;
+            bitCount -= 4;
+        }
+    }
+    if (bitCount > 0) {
+        hex.push_back(kHexDigits[bits]);
+    }
+    std::reverse(hex.begin(), hex.end());
+    return fromHexDigits(hex);
+}
+
+// The parts of a decimal number as read from the start of a text.
+struct DecimalParts {
+    bool negative = false;
+    std::string_view wholeDigits;
+    std::string_view fractionDigits;
+    bool exponentNegative = false;
+    std::string_view exponentDigits;
+};
+
+DecimalParts readDecimalParts(std::string_view text) {
+    DecimalParts parts;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        parts.negative = text[0] == '-';
+        text.remove_prefix(1);
+    }
+    parts.wholeDigits = leadingRun(text, isDigit);
+    text.remove_prefix(parts.wholeDigits.size());
+    if (!text.empty() && isSeparator(text[0])) {
+        parts.fractionDigits = leadingRun(text.substr(1), isDigit);
+        text.remove_prefix(1 + parts.fractionDigits.size());
+    }
+    if (!text.empty() && isExponentLetter(text[0])) {
+        std::string_view exponent = text.substr(1);
+        bool negative = false;
+        if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-')) {
+            negative = exponent[0] == '-';
+            exponent.remove_prefix(1);
+        }
+        // An exponent letter without digits after it is not part of the number.
+        parts.exponentDigits = leadingRun(exponent, isDigit);
+        parts.exponentNegative = negative && !parts.exponentDigits.empty();
+    }
+    return parts;
+}
+
+// Decides whether a number that the conversion found out of range is too large or too small:
+// its decimal order (the power of ten of its leading digit, plus one) is positive when it is
+// too large. The exponent saturates, since a clamped billion is already far out of range.
+bool isTooLarge(const DecimalParts& parts) {
+    const std::string digits = std::string(parts.wholeDigits) + std::string(parts.fractionDigits);
+    const auto firstNonZero = digits.find_first_not_of('0');
+    if (firstNonZero == std::string::npos) {
+        return false;
+    }
+    std::int64_t exponent = 0;
+    for (char c : parts.exponentDigits) {
+        exponent = std::min<std::int64_t>(exponent * 10 + (c - '0'), 1'000'000'000);
+    }
+    if (parts.exponentNegative) {
+        exponent = -exponent;
+    }
+    const auto order = static_cast<std::int64_t>(parts.wholeDigits.size()) -
+                       static_cast<std::int64_t>(firstNonZero) + exponent;
+    return order > 0;
+}
+
+std::optional<double> fromDecimalParts(const DecimalParts& parts) {
+    if (parts.wholeDigits.empty() && parts.fractionDigits.empty()) {
+        return 0.0;
+    }
+    std::string normalised;
+    normalised.reserve(parts.wholeDigits.size() + parts.fractionDigits.size() +
+                       parts.exponentDigits.size() + 4);
+    if (parts.negative) {
+        normalised += '-';
+    }
+    normalised += parts.wholeDigits.empty() ? std::string_view("0") : parts.wholeDigits;
+    if (!parts.fractionDigits.empty()) {
+        normalised += '.';
+        normalised += parts.fractionDigits;
+    }
+    if (!parts.exponentDigits.empty()) {
+        normalised += parts.exponentNegative ? "e-" : "e";
+        normalised += parts.exponentDigits;
+    }
+    double value = 0.0;
+    const auto [end, error] =
+        std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (isTooLarge(parts)) {
+            return std::nullopt;
+        }
+        return 0.0;
+    }
+    return value;
+}
+
+bool startsWithPrefix(std::string_view text, char letter) {
+    return text.size() >= 2 && text[0] == '&' && (text[1] == letter || text[1] == letter + 32);
+}
+
+} // namespace
+
+std::optional<double> numericValue(std::string_view text) {
+    const std::string compact = withoutBlanks(text);
+    const std::string_view rest(compact);
+    if (startsWithPrefix(rest, 'H')) {
+        return fromHexDigits(leadingRun(rest.substr(2), isHexDigit));
+    }
+    if (startsWithPrefix(rest, 'O')) {
+        return fromOctalDigits(leadingRun(rest.substr(2), isOctalDigit));
+    }
+    return fromDecimalParts(readDecimalParts(rest));
+}

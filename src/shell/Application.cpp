@@ -1,0 +1,44 @@
+#include "Application.h"
+
+#include "Form1.h"
+#include "calculators/Form4.h"
+
+Application::Application(Toolkit& toolkit)
+    : m_toolkit(toolkit), m_context{toolkit, m_quantities, *this} {}
+
+Application::~Application() = default;
+
+void Application::start() { show(FormId::Form1); }
+
+void Application::show(FormId id) {
+    std::unique_ptr<Form>& form = m_forms[indexOf(id)];
+    if (!form) {
+        form = create(id);
+    }
+    if (form) {
+        m_toolkit.show(*form);
+    }
+}
+
+void Application::close(FormId id) {
+    if (id == FormId::Form1) {
+        m_toolkit.endProgram();
+        return;
+    }
+    std::unique_ptr<Form>& form = m_forms[indexOf(id)];
+    if (form) {
+        m_toolkit.discard(*form);
+        form.reset();
+    }
+}
+
+std::unique_ptr<Form> Application::create(FormId id) {
+    switch (id) {
+    case FormId::Form1:
+        return std::make_unique<Form1>(m_context);
+    case FormId::Form4:
+        return std::make_unique<Form4>(m_context);
+    default:
+        return nullptr;
+    }
+}

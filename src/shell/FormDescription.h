@@ -1,0 +1,88 @@
+#pragma once
+
+#include "FormId.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A window's design-time description, the data a toolkit builds the window from. Positions and
+// sizes are in form units of 1/1440 inch; a control inside a panel is placed relative to it.
+
+struct FormRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct Colour {
+    enum class Source { Default, Rgb, SystemWindow, SystemWindowText };
+    Source source = Source::Default;
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+
+    static Colour rgb(int r, int g, int b) {
+        return {Source::Rgb, static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+                static_cast<std::uint8_t>(b)};
+    }
+    static Colour systemWindow() { return {Source::SystemWindow}; }
+    static Colour systemWindowText() { return {Source::SystemWindowText}; }
+    bool isDefault() const { return source == Source::Default; }
+};
+
+struct FontDescription {
+    std::string family;
+    double pointSize = 8.25;
+    bool bold = false;
+    bool italic = false;
+};
+
+enum class ControlKind { Button, TextBox, Label, PictureBox };
+enum class Alignment { Left, Centre };
+
+struct ControlDescription {
+    std::string name;
+    ControlKind kind = ControlKind::Label;
+    std::string caption; // a button's or label's caption, a text box's initial text
+    FormRect rect;
+    int tabIndex = -1;   // -1: the control takes no place in the tab order
+    std::string parent;  // the panel holding the control; empty for the window itself
+    Colour background;
+    Colour foreground;
+    std::optional<FontDescription> font;
+    Alignment alignment = Alignment::Left;
+
+    ControlDescription inside(std::string panel) const;
+    ControlDescription withBackground(Colour colour) const;
+    ControlDescription withForeground(Colour colour) const;
+    ControlDescription withFont(FontDescription description) const;
+    ControlDescription centred() const;
+};
+
+ControlDescription button(std::string name, std::string caption, FormRect rect, int tabIndex);
+ControlDescription textBox(std::string name, std::string text, FormRect rect, int tabIndex);
+ControlDescription label(std::string name, std::string caption, FormRect rect, int tabIndex = -1);
+ControlDescription pictureBox(std::string name, FormRect rect, int tabIndex);
+
+// A top-level entry of the menu bar; an empty caption stands as a blank entry.
+struct MenuEntryDescription {
+    std::string name;
+    std::string caption;
+};
+
+struct FormDescription {
+    FormId id = FormId::Form1;
+    std::string caption;
+    FormRect clientArea; // left and top count only when placed is true
+    bool placed = false; // false: the windowing system chooses where it opens
+    Colour background;
+    Colour foreground;
+    std::optional<FontDescription> font; // empty: the toolkit's default font
+    std::vector<ControlDescription> controls;
+    std::vector<MenuEntryDescription> menu;
+
+    const ControlDescription* control(std::string_view name) const;
+};

@@ -1,0 +1,99 @@
+#include "HeadlessToolkit.h"
+
+#include "Form.h"
+
+HeadlessToolkit::HeadlessToolkit(std::string decimalSeparator)
+    : m_decimalSeparator(std::move(decimalSeparator)) {}
+
+void HeadlessToolkit::show(Form& form) {
+    if (m_ended) {
+        return;
+    }
+    auto [it, created] = m_windows.try_emplace(&form);
+    if (created) {
+        for (const ControlDescription& control : form.description().controls) {
+            if (control.kind == ControlKind::TextBox) {
+                it->second.boxes.emplace(control.name, control.caption);
+            }
+        }
+    }
+    it->second.visible = true;
+}
+
+void HeadlessToolkit::hide(Form& form) {
+    const auto it = m_windows.find(&form);
+    if (it != m_windows.end()) {
+        it->second.visible = false;
+    }
+}
+
+std::string HeadlessToolkit::readBox(const Form& form, std::string_view box) const {
+    const auto window = m_windows.find(&form);
+    if (window == m_windows.end()) {
+        return std::string();
+    }
+    const auto found = window->second.boxes.find(box);
+    return found != window->second.boxes.end() ? found->second : std::string();
+}
+
+void HeadlessToolkit::writeBox(Form& form, std::string_view box, std::string_view text) {
+    if (m_ended) {
+        return;
+    }
+    const auto window = m_windows.find(&form);
+    if (window == m_windows.end()) {
+        return;
+    }
+    const auto found = window->second.boxes.find(box);
+    if (found == window->second.boxes.end() || found->second == text) {
+        return;
+    }
+    found->second = std::string(text);
+    form.change(box);
+}
+
+void HeadlessToolkit::messageBox(std::string_view text) {
+    m_messages.emplace_back(text);
+    if (m_messageListener) {
+        m_messageListener(text);
+    }
+}
+
+bool HeadlessToolkit::isVisible(const Form& form) const {
+    const auto it = m_windows.find(&form);
+    return it != m_windows.end() && it->second.visible;
+}
+
+std::vector<std::pair<std::string, std::string>> HeadlessToolkit::boxes(const Form& form) const {
+    const auto it = m_windows.find(&form);
+    if (it == m_windows.end()) {
+        return {};
+    }
+    return {it->second.boxes.begin(), it->second.boxes.end()};
+}
+
+void HeadlessToolkit::click(Form& form, std::string_view control) {
+    if (!m_ended) {
+        form.click(control);
+    }
+}
+
+void HeadlessToolkit::type(Form& form, std::string_view box, std::string_view characters) {
+    for (std::string_view character : charactersOf(characters)) {
+        writeBox(form, box, readBox(form, box) + std::string(character));
+    }
+}
+
+std::vector<std::string_view> charactersOf(std::string_view text) {
+    std::vector<std::string_view> characters;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = start + 1;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0u) == 0x80u) {
+            ++end;
+        }
+        characters.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    return characters;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "Toolkit.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The toolkit in memory, for tests and the replay driver: a window is a visible flag and its
+// named text boxes. A message box records its text and returns as if OK had been pressed.
+class HeadlessToolkit final : public Toolkit {
+public:
+    using MessageListener = std::function<void(std::string_view)>;
+
+    explicit HeadlessToolkit(std::string decimalSeparator = ".");
+
+    void setDecimalSeparator(std::string separator) { m_decimalSeparator = std::move(separator); }
+    void setMessageListener(MessageListener listener) { m_messageListener = std::move(listener); }
+
+    void show(Form& form) override;
+    void hide(Form& form) override;
+    std::string readBox(const Form& form, std::string_view box) const override;
+    void writeBox(Form& form, std::string_view box, std::string_view text) override;
+    void messageBox(std::string_view text) override;
+    void endProgram() override { m_ended = true; }
+    void discard(Form& form) override { m_windows.erase(&form); }
+    std::string decimalSeparator() const override { return m_decimalSeparator; }
+
+    // What a user or a test sees.
+    bool hasEnded() const { return m_ended; }
+    bool exists(const Form& form) const { return m_windows.count(&form) != 0; }
+    bool isVisible(const Form& form) const;
+    // The text boxes of the window, in the order of their names.
+    std::vector<std::pair<std::string, std::string>> boxes(const Form& form) const;
+    const std::vector<std::string>& messages() const { return m_messages; }
+
+    // What a user does: a click on a button or menu entry, typing into a box. Nothing happens
+    // once the program has ended.
+    void click(Form& form, std::string_view control);
+    void type(Form& form, std::string_view box, std::string_view characters);
+
+private:
+    struct Window {
+        bool visible = false;
+        std::map<std::string, std::string, std::less<>> boxes;
+    };
+
+    std::map<const Form*, Window> m_windows;
+    std::vector<std::string> m_messages;
+    MessageListener m_messageListener;
+    std::string m_decimalSeparator;
+    bool m_ended = false;
+};
+
+// The UTF-8 characters of a text, one string each, as a user types them.
+std::vector<std::string_view> charactersOf(std::string_view text);

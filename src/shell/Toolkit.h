@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class Form;
+
+// The window operations the program's logic relies on; every window is driven through them.
+// The same logic runs on a real toolkit and on the in-memory one used by tests.
+class Toolkit {
+public:
+    virtual ~Toolkit() = default;
+
+    // Creates the window from its description on first use, then makes it visible, modeless and
+    // in front; a window that exists keeps its state and its boxes' texts.
+    virtual void show(Form& form) = 0;
+
+    // Makes the window invisible; it stays in existence with its state.
+    virtual void hide(Form& form) = 0;
+
+    virtual std::string readBox(const Form& form, std::string_view box) const = 0;
+
+    // Shows the text in the box. When it differs from the box's text, the box's change event
+    // is delivered before this returns; an identical text delivers nothing.
+    virtual void writeBox(Form& form, std::string_view box, std::string_view text) = 0;
+
+    // A modal message with an OK button only; returns once the user has closed it. No other
+    // handler of the program runs while it is open.
+    virtual void messageBox(std::string_view text) = 0;
+
+    // Closes every window at once; no further handler of the program runs.
+    virtual void endProgram() = 0;
+
+    // Drops the window built for this form, without any event: the program is about to
+    // destroy the form, and a later show builds a new window from the description.
+    virtual void discard(Form& form) = 0;
+
+    // The decimal separator of the user's locale, used to write numbers into boxes.
+    virtual std::string decimalSeparator() const = 0;
+};

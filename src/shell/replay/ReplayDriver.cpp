@@ -1,0 +1,324 @@
+#include "ReplayDriver.h"
+
+#include "quantities/NumberText.h"
+#include "quantities/NumericValue.h"
+#include "shell/Application.h"
+#include "shell/HeadlessToolkit.h"
+
+#include <charconv>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string quoted(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string shortest(double value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string describe(const EntryValue& value) {
+    switch (value.kind()) {
+    case EntryValue::Kind::Empty:
+        return "Empty";
+    case EntryValue::Kind::Integer:
+        return "Integer " + std::to_string(value.asInteger());
+    case EntryValue::Kind::Double:
+        return "Double " + shortest(value.asDouble());
+    case EntryValue::Kind::Text:
+        return "Text " + quoted(value.asText());
+    }
+    return std::string();
+}
+
+// A script line split into its words; a quoted text is one word, unescaped.
+struct Words {
+    std::vector<std::string> words;
+    std::vector<bool> wasQuoted;
+    std::string error;
+};
+
+Words split(std::string_view line) {
+    Words result;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (line[i] == ' ' || line[i] == '\t') {
+            ++i;
+            continue;
+        }
+        std::string word;
+        if (line[i] != '"') {
+            while (i < line.size() && line[i] != ' ' && line[i] != '\t') {
+                word += line[i++];
+            }
+            result.words.push_back(word);
+            result.wasQuoted.push_back(false);
+            continue;
+        }
+        ++i;
+        bool closed = false;
+        while (i < line.size() && !closed) {
+            const char c = line[i++];
+            if (c == '"') {
+                closed = true;
+            } else if (c != '\\') {
+                word += c;
+            } else if (i < line.size()) {
+                const char escaped = line[i++];
+                if (escaped == 'n') {
+                    word += '\n';
+                } else if (escaped == 't') {
+                    word += '\t';
+                } else if (escaped == '\\' || escaped == '"') {
+                    word += escaped;
+                } else {
+                    result.error = "bad escape \\" + std::string(1, escaped);
+                    return result;
+                }
+            }
+        }
+        if (!closed) {
+            result.error = "unterminated text";
+            return result;
+        }
+        result.words.push_back(word);
+        result.wasQuoted.push_back(true);
+    }
+    return result;
+}
+
+class Replay {
+public:
+    explicit Replay(std::ostream& transcript) : m_out(transcript), m_application(m_toolkit) {
+        m_toolkit.setMessageListener(
+            [this](std::string_view text) { m_out << "message " << quoted(text) << '\n'; });
+        m_application.start();
+    }
+
+    // Runs one line; returns the reason when the line is bad.
+    std::string run(std::string_view line);
+
+private:
+    std::string runCommand(const std::string& command, const Words& words);
+    std::string findWindow(std::string_view name, Form*& form, bool mustBeVisible);
+    std::string findControl(std::string_view target, Form*& form, std::string& control,
+                            bool textBox);
+    void dump();
+    void number(std::string_view text);
+
+    std::ostream& m_out;
+    HeadlessToolkit m_toolkit;
+    Application m_application;
+};
+
+std::string Replay::run(std::string_view line) {
+    const Words words = split(line);
+    if (!words.error.empty()) {
+        return words.error;
+    }
+    if (words.words.empty()) {
+        return std::string();
+    }
+    return runCommand(words.words[0], words);
+}
+
+std::string Replay::runCommand(const std::string& command, const Words& words) {
+    const std::size_t arguments = words.words.size() - 1;
+    auto isText = [&](std::size_t i) { return i < words.words.size() && words.wasQuoted[i]; };
+    if (command == "dump" && arguments == 0) {
+        dump();
+        return std::string();
+    }
+    if (command == "number" && arguments == 1 && isText(1)) {
+        number(words.words[1]);
+        return std::string();
+    }
+    if (command == "decimal" && arguments == 1 && isText(1)) {
+        m_toolkit.setDecimalSeparator(words.words[1]);
+        return std::string();
+    }
+    if (m_toolkit.hasEnded() &&
+        (command == "show" || command == "click" || command == "close" || command == "type" ||
+         command == "erase" || command == "paste")) {
+        return "the program has ended";
+    }
+    Form* form = nullptr;
+    std::string control;
+    std::string error;
+    if ((command == "show" || command == "close") && arguments == 1 && !isText(1)) {
+        const auto id = formNamed(words.words[1]);
+        if (!id) {
+            return "unknown window " + words.words[1];
+        }
+        if (command == "show") {
+            m_application.show(*id);
+            return m_application.find(*id) ? std::string() : "window not available";
+        }
+        if (!(error = findWindow(words.words[1], form, true)).empty()) {
+            return error;
+        }
+        m_application.close(*id);
+        return std::string();
+    }
+    if (command == "click" && arguments == 1 && !isText(1)) {
+        if (!(error = findControl(words.words[1], form, control, false)).empty()) {
+            return error;
+        }
+        m_toolkit.click(*form, control);
+        return std::string();
+    }
+    const bool typing = (command == "type" || command == "paste") && arguments == 2 && isText(2);
+    const bool erasing = command == "erase" && arguments == 2 && !isText(2);
+    if ((typing || erasing) && !isText(1)) {
+        if (!(error = findControl(words.words[1], form, control, true)).empty()) {
+            return error;
+        }
+        if (command == "type") {
+            m_toolkit.type(*form, control, words.words[2]);
+        } else if (command == "paste") {
+            m_toolkit.writeBox(*form, control, words.words[2]);
+        } else {
+            unsigned count = 0;
+            const std::string& n = words.words[2];
+            const auto parsed = std::from_chars(n.data(), n.data() + n.size(), count);
+            if (parsed.ec != std::errc() || parsed.ptr != n.data() + n.size()) {
+                return "bad count " + n;
+            }
+            for (unsigned i = 0; i < count; ++i) {
+                std::string text = m_toolkit.readBox(*form, control);
+                if (text.empty()) {
+                    break;
+                }
+                const auto characters = charactersOf(text);
+                text.resize(text.size() - characters.back().size());
+                m_toolkit.writeBox(*form, control, text);
+            }
+        }
+        return std::string();
+    }
+    return "bad command";
+}
+
+std::string Replay::findWindow(std::string_view name, Form*& form, bool mustBeVisible) {
+    const auto id = formNamed(name);
+    if (!id) {
+        return "unknown window " + std::string(name);
+    }
+    form = m_application.find(*id);
+    if (form == nullptr || (mustBeVisible && !m_toolkit.isVisible(*form))) {
+        return std::string(name) + " is not visible";
+    }
+    return std::string();
+}
+
+std::string Replay::findControl(std::string_view target, Form*& form, std::string& control,
+                                bool textBox) {
+    const auto dot = target.find('.');
+    if (dot == std::string_view::npos) {
+        return "expected FormN.Name, not " + std::string(target);
+    }
+    const std::string error = findWindow(target.substr(0, dot), form, true);
+    if (!error.empty()) {
+        return error;
+    }
+    control = std::string(target.substr(dot + 1));
+    const FormDescription& description = form->description();
+    const ControlDescription* found = description.control(control);
+    if (textBox) {
+        if (found != nullptr && found->kind == ControlKind::TextBox) {
+            return std::string();
+        }
+        return "no text box " + std::string(target);
+    }
+    if (found != nullptr && found->kind == ControlKind::Button) {
+        return std::string();
+    }
+    for (const MenuEntryDescription& entry : description.menu) {
+        if (entry.name == control) {
+            return std::string();
+        }
+    }
+    return "no button or menu entry " + std::string(target);
+}
+
+void Replay::dump() {
+    if (m_toolkit.hasEnded()) {
+        m_out << "ended\n";
+        return;
+    }
+    m_out << "quantities\n";
+    for (const QuantityName& quantity : kQuantityNames) {
+        m_out << "  " << quantity.name << ' ' << describe(m_application.quantities().*quantity.field)
+              << '\n';
+    }
+    for (FormId id : kAllForms) {
+        const Form* form = m_application.find(id);
+        if (form == nullptr || !m_toolkit.exists(*form)) {
+            continue;
+        }
+        m_out << nameOf(id) << (m_toolkit.isVisible(*form) ? " visible\n" : " hidden\n");
+        for (const auto& [box, text] : m_toolkit.boxes(*form)) {
+            m_out << "  " << box << ' ' << quoted(text) << '\n';
+        }
+    }
+}
+
+void Replay::number(std::string_view text) {
+    const std::optional<double> value = numericValue(text);
+    if (!value) {
+        m_out << "number beyond\n";
+        return;
+    }
+    m_out << "number " << shortest(*value) << ' '
+          << quoted(textOfNumber(*value, m_toolkit.decimalSeparator())) << '\n';
+}
+
+} // namespace
+
+int runReplay(std::istream& script, std::ostream& transcript) {
+    Replay replay(transcript);
+    int status = 0;
+    std::string line;
+    for (int lineNumber = 1; std::getline(script, line); ++lineNumber) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        const auto first = line.find_first_not_of(" \t");
+        if (first == std::string::npos || line[first] == '#') {
+            continue;
+        }
+        const std::string error = replay.run(line);
+        if (!error.empty()) {
+            transcript << "error " << lineNumber << ": " << error << '\n';
+            status = 1;
+        }
+    }
+    transcript.flush();
+    return status;
+}

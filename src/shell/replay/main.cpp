@@ -1,0 +1,5 @@
+#include "ReplayDriver.h"
+
+#include <iostream>
+
+int main() { return runReplay(std::cin, std::cout); }
