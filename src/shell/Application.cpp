@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "Form1.h"
+#include "InformationWindows.h"
 #include "calculators/Form4.h"
 
 Application::Application(Toolkit& toolkit)
@@ -38,6 +39,10 @@ std::unique_ptr<Form> Application::create(FormId id) {
         return std::make_unique<Form1>(m_context);
     case FormId::Form4:
         return std::make_unique<Form4>(m_context);
+    case FormId::Form7:
+        return std::make_unique<InformationWindow>(m_context, form7Description());
+    case FormId::Form8:
+        return std::make_unique<InformationWindow>(m_context, form8Description());
     default:
         return nullptr;
     }

@@ -1,0 +1,249 @@
+#include "FormWindow.h"
+
+#include "shell/Form.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace {
+
+constexpr double kFormUnitsPerInch = 1440.0;
+
+QString toQt(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// Fonts of the original design that Linux desktops lack, mapped to ones with the same metrics
+// or, failing that, the same style.
+void substituteMissingFonts() {
+    static const bool done = [] {
+        QFont::insertSubstitutions("MS Sans Serif",
+                                   {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
+        QFont::insertSubstitutions("Times New Roman",
+                                   {"Liberation Serif", "DejaVu Serif", "Serif"});
+        return true;
+    }();
+    (void)done;
+}
+
+QFont toQt(const FontDescription& description) {
+    QFont font(toQt(description.family));
+    font.setPointSizeF(description.pointSize);
+    font.setBold(description.bold);
+    font.setItalic(description.italic);
+    font.setStyleHint(description.family == "Times New Roman" ? QFont::Serif : QFont::SansSerif);
+    return font;
+}
+
+// Sets a colour role from the description; system colours come from the application palette.
+void applyColour(QWidget* widget, QPalette::ColorRole role, const Colour& colour) {
+    QColor value;
+    switch (colour.source) {
+    case Colour::Source::Default:
+        return;
+    case Colour::Source::Rgb:
+        value = QColor(colour.red, colour.green, colour.blue);
+        break;
+    case Colour::Source::SystemWindow:
+        value = QGuiApplication::palette().color(QPalette::Base);
+        break;
+    case Colour::Source::SystemWindowText:
+        value = QGuiApplication::palette().color(QPalette::Text);
+        break;
+    }
+    QPalette palette = widget->palette();
+    palette.setColor(role, value);
+    widget->setPalette(palette);
+}
+
+void applyBackground(QWidget* widget, ControlKind kind, const Colour& colour) {
+    if (colour.isDefault()) {
+        return;
+    }
+    switch (kind) {
+    case ControlKind::Button:
+        applyColour(widget, QPalette::Button, colour);
+        break;
+    case ControlKind::TextBox:
+        applyColour(widget, QPalette::Base, colour);
+        break;
+    case ControlKind::Label:
+    case ControlKind::PictureBox:
+        applyColour(widget, QPalette::Window, colour);
+        widget->setAutoFillBackground(true);
+        break;
+    }
+}
+
+void applyForeground(QWidget* widget, ControlKind kind, const Colour& colour) {
+    switch (kind) {
+    case ControlKind::Button:
+        applyColour(widget, QPalette::ButtonText, colour);
+        break;
+    case ControlKind::TextBox:
+        applyColour(widget, QPalette::Text, colour);
+        break;
+    case ControlKind::Label:
+    case ControlKind::PictureBox:
+        applyColour(widget, QPalette::WindowText, colour);
+        break;
+    }
+}
+
+} // namespace
+
+FormWindow::FormWindow(Form& form, std::function<void(FormId)> onClosedByUser)
+    : m_form(&form), m_id(form.description().id), m_onClosedByUser(std::move(onClosedByUser)) {
+    substituteMissingFonts();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
+    m_pixelsPerUnit = dpi / kFormUnitsPerInch;
+    setObjectName(toQt(std::string(nameOf(m_id))));
+    build(form.description());
+}
+
+QLineEdit* FormWindow::box(std::string_view name) const {
+    const auto found = m_controls.find(name);
+    return found != m_controls.end() ? qobject_cast<QLineEdit*>(found->second) : nullptr;
+}
+
+void FormWindow::closeQuietly() {
+    m_closingQuietly = true;
+    close();
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!m_closingQuietly && m_form != nullptr && m_onClosedByUser) {
+        m_onClosedByUser(m_id);
+    }
+}
+
+void FormWindow::build(const FormDescription& description) {
+    auto pixels = [this](int units) { return int(units * m_pixelsPerUnit + 0.5); };
+    setWindowTitle(toQt(description.caption));
+    auto* client = new QWidget(this);
+    client->setFixedSize(pixels(description.clientArea.width),
+                         pixels(description.clientArea.height));
+    applyColour(client, QPalette::Window, description.background);
+    applyColour(client, QPalette::WindowText, description.foreground);
+    client->setAutoFillBackground(true);
+    if (description.font) {
+        client->setFont(toQt(*description.font));
+    }
+    setCentralWidget(client);
+    for (const ControlDescription& control : description.controls) {
+        const auto panel = m_controls.find(control.parent);
+        QWidget* parent = panel != m_controls.end() ? panel->second : client;
+        m_controls.emplace(control.name, createControl(control, parent));
+    }
+    buildMenu(description);
+    setTabOrder(description);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (description.placed) {
+        move(pixels(description.clientArea.left), pixels(description.clientArea.top));
+    }
+}
+
+QWidget* FormWindow::createControl(const ControlDescription& control, QWidget* parent) {
+    QWidget* widget = nullptr;
+    const QString caption = toQt(control.caption);
+    const std::string name = control.name;
+    switch (control.kind) {
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, parent);
+        connect(button, &QPushButton::clicked, this, [this, name] { deliverClick(name); });
+        widget = button;
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto* edit = new QLineEdit(parent);
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        edit->setText(caption);
+        edit->setCursorPosition(0);
+        connect(edit, &QLineEdit::textChanged, this, [this, name] { deliverChange(name); });
+        widget = edit;
+        break;
+    }
+    case ControlKind::Label: {
+        auto* text = new QLabel(caption, parent);
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignTop | (control.alignment == Alignment::Centre
+                                               ? Qt::AlignHCenter
+                                               : Qt::AlignLeft));
+        widget = text;
+        break;
+    }
+    case ControlKind::PictureBox:
+        widget = new QFrame(parent);
+        break;
+    }
+    widget->setObjectName(toQt(control.name));
+    if (control.font) {
+        widget->setFont(toQt(*control.font));
+    }
+    applyBackground(widget, control.kind, control.background);
+    applyForeground(widget, control.kind, control.foreground);
+    auto pixels = [this](int units) { return int(units * m_pixelsPerUnit + 0.5); };
+    widget->setGeometry(pixels(control.rect.left), pixels(control.rect.top),
+                        pixels(control.rect.width), pixels(control.rect.height));
+    if (control.tabIndex < 0 || control.kind == ControlKind::Label ||
+        control.kind == ControlKind::PictureBox) {
+        widget->setFocusPolicy(Qt::NoFocus);
+    }
+    return widget;
+}
+
+// Top-level entries only, side by side; a blank caption stands as an empty entry that does
+// nothing.
+void FormWindow::buildMenu(const FormDescription& description) {
+    if (description.menu.empty()) {
+        return;
+    }
+    for (const MenuEntryDescription& entry : description.menu) {
+        const QString caption = entry.caption.empty() ? QStringLiteral("   ") : toQt(entry.caption);
+        QAction* action = menuBar()->addAction(caption);
+        action->setObjectName(toQt(entry.name));
+        const std::string name = entry.name;
+        connect(action, &QAction::triggered, this, [this, name] { deliverClick(name); });
+    }
+}
+
+void FormWindow::setTabOrder(const FormDescription& description) {
+    std::vector<const ControlDescription*> focusable;
+    for (const ControlDescription& control : description.controls) {
+        if (m_controls.at(control.name)->focusPolicy() != Qt::NoFocus) {
+            focusable.push_back(&control);
+        }
+    }
+    std::sort(focusable.begin(), focusable.end(),
+              [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        QWidget::setTabOrder(m_controls.at(focusable[i - 1]->name),
+                             m_controls.at(focusable[i]->name));
+    }
+    if (!focusable.empty()) {
+        m_controls.at(focusable.front()->name)->setFocus();
+    }
+}
+
+void FormWindow::deliverClick(const std::string& control) {
+    if (m_form != nullptr) {
+        m_form->click(control);
+    }
+}
+
+void FormWindow::deliverChange(const std::string& box) {
+    if (m_form != nullptr) {
+        m_form->change(box);
+    }
+}

@@ -1,0 +1,99 @@
+#include "QtToolkit.h"
+
+#include "FormWindow.h"
+#include "shell/Form.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+
+QtToolkit::~QtToolkit() {
+    for (auto& [form, window] : m_windows) {
+        window->detach();
+        delete window;
+    }
+}
+
+void QtToolkit::show(Form& form) {
+    if (m_ended) {
+        return;
+    }
+    FormWindow*& window = m_windows[&form];
+    if (window == nullptr) {
+        window = new FormWindow(form, [this](FormId id) {
+            if (!m_ended && m_closeListener) {
+                m_closeListener(id);
+            }
+        });
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void QtToolkit::hide(Form& form) {
+    if (FormWindow* w = window(form)) {
+        w->hide();
+    }
+}
+
+std::string QtToolkit::readBox(const Form& form, std::string_view box) const {
+    const FormWindow* w = window(form);
+    const QLineEdit* edit = w != nullptr ? w->box(box) : nullptr;
+    return edit != nullptr ? edit->text().toStdString() : std::string();
+}
+
+// QLineEdit reports the change through textChanged, connected directly, so the change handler
+// runs inside setText; an identical text is not written at all.
+void QtToolkit::writeBox(Form& form, std::string_view box, std::string_view text) {
+    FormWindow* w = window(form);
+    QLineEdit* edit = w != nullptr ? w->box(box) : nullptr;
+    if (m_ended || edit == nullptr) {
+        return;
+    }
+    const QString newText = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    if (edit->text() != newText) {
+        edit->setText(newText);
+    }
+}
+
+void QtToolkit::messageBox(std::string_view text) {
+    if (m_ended) {
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
+                    QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void QtToolkit::endProgram() {
+    m_ended = true;
+    for (auto& [form, window] : m_windows) {
+        window->detach();
+        window->closeQuietly();
+    }
+    QApplication::quit();
+}
+
+void QtToolkit::discard(Form& form) {
+    const auto found = m_windows.find(&form);
+    if (found == m_windows.end()) {
+        return;
+    }
+    found->second->detach();
+    found->second->hide();
+    found->second->deleteLater();
+    m_windows.erase(found);
+}
+
+std::string QtToolkit::decimalSeparator() const {
+    return QLocale::system().decimalPoint().toStdString();
+}
+
+FormWindow* QtToolkit::window(const Form& form) const {
+    const auto found = m_windows.find(&form);
+    return found != m_windows.end() ? found->second : nullptr;
+}
