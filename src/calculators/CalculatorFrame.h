@@ -41,6 +41,7 @@ protected:
     virtual void Command1_Click() = 0;
 
     SharedQuantities& quantities() { return m_context.quantities; }
+    const SharedQuantities& quantities() const { return m_context.quantities; }
 
     std::string readBox(std::string_view box) const;
     bool isBoxEmpty(std::string_view box) const { return readBox(box).empty(); }

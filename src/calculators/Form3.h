@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ReactanceFrame.h"
+
+// The reactance of a capacitor in ohms from the frequency in kHz and the capacitance in pF:
+// 10^9 / (2 x 3.1416 x f x C), to two decimals; nothing when it leaves the range of a double.
+std::optional<double> capacitiveReactance(double frequence, double capacite);
+
+// "Réactance d'un condensateur".
+class Form3 final : public ReactanceFrame {
+public:
+    explicit Form3(FormContext& context);
+    const FormDescription& description() const override;
+};

@@ -1,0 +1,96 @@
+#include "Form5.h"
+
+#include "quantities/ValueRules.h"
+
+std::optional<double> CalculSpires(double inductance, double diametre, double longueur) {
+    const double a = 100 * longueur;
+    const double b = 45 * diametre;
+    const double s = a + b;
+    const double p = inductance * s;
+    const double q = power(diametre, 2);
+    const double r = p / q;
+    const double t = std::sqrt(r);
+    if (!allFinite({a, b, s, p, q, r, t})) {
+        return std::nullopt;
+    }
+    return roundHalfUp(t, 1);
+}
+
+Form5::Form5(FormContext& context) : CoilFrame(FormId::Form5, context) {}
+
+// The previous result is discarded first, so a second press with the same entries computes
+// again instead of refusing.
+void Form5::Command1_Click() {
+    SharedQuantities& q = quantities();
+    q.NbreSp = EntryValue::integer(0);
+    clearBox("Text5");
+    if (inputsMissing(&SharedQuantities::inductance, &SharedQuantities::diametre,
+                      &SharedQuantities::longueur)) {
+        promptStep("Entrez les 3 valeurs: inductance, diamètre, et longueur  ");
+        return;
+    }
+    q.NbreSp = EntryValue::emptyText();
+    clearBox("Text5");
+    q.inductance = EntryValue::number(readNumber("Text1"));
+    q.diametre = EntryValue::number(readNumber("Text2"));
+    q.longueur = EntryValue::number(readNumber("Text3"));
+    if (unusable(q.diametre) | unusable(q.longueur) | unusable(q.inductance)) {
+        rangeStep();
+        return;
+    }
+    const std::optional<double> turns =
+        CalculSpires(q.inductance.asDouble(), q.diametre.asDouble(), q.longueur.asDouble());
+    if (!turns) {
+        rangeStep();
+        return;
+    }
+    q.NbreSp = EntryValue::number(*turns);
+    writeResult("Text5", q.NbreSp);
+}
+
+const FormDescription& Form5::description() const {
+    static const FormDescription kDescription = [] {
+        const Colour labelBackground = Colour::rgb(192, 255, 255);
+        FormDescription d;
+        d.id = FormId::Form5;
+        d.caption = "Calcul du nobre de spires d'une bobine";
+        d.clientArea = {2445, 1395, 7230, 6255};
+        d.placed = true;
+        d.background = Colour::rgb(255, 192, 192);
+        d.foreground = Colour::systemWindowText();
+        d.font = FontDescription{"MS Sans Serif", 8.25, true, false};
+        d.controls = {
+            label("Label5", " Entrez l'inductance, le diamètre et la longueur de la bobine",
+                  {600, 240, 5775, 255})
+                .centred()
+                .withBackground(Colour::rgb(255, 255, 192))
+                .withForeground(Colour::rgb(255, 0, 0)),
+            label("Label2", "Inductance en microH", {2400, 1320, 2340, 210})
+                .centred()
+                .withBackground(labelBackground),
+            textBox("Text1", "", {1560, 1560, 4035, 390}, 0).withForeground(Colour::rgb(0, 0, 255)),
+            label("Label1", "Diamétre en centimètres", {2400, 2280, 2340, 210})
+                .centred()
+                .withBackground(labelBackground),
+            textBox("Text2", "", {1560, 2520, 4035, 390}, 1).withForeground(Colour::rgb(0, 192, 0)),
+            label("Label10", "Longueur bobine en cm", {2400, 3240, 2340, 210})
+                .centred()
+                .withBackground(labelBackground),
+            textBox("Text3", "", {1560, 3480, 4035, 390}, 2)
+                .withBackground(Colour::rgb(255, 255, 255))
+                .withForeground(Colour::rgb(128, 64, 0)),
+            label("Label3", "Nombre de spires:", {2400, 4440, 2295, 255})
+                .centred()
+                .withBackground(labelBackground),
+            label("Label4", "Résultat:", {480, 4800, 1215, 255})
+                .centred()
+                .withBackground(Colour::rgb(255, 192, 192)),
+            textBox("Text5", "", {1680, 4680, 3975, 375}, 3).withForeground(Colour::rgb(255, 0, 0)),
+            button("Command1", "Calcul", {1680, 5400, 1215, 495}, 4),
+            button("Command3", "Effacer", {3000, 5400, 1215, 495}, 5),
+            button("Command2", "Menu", {4320, 5400, 1215, 495}, 6),
+        };
+        return d;
+    }();
+    return kDescription;
+}

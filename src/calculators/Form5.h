@@ -1,0 +1,20 @@
+#pragma once
+
+#include "CoilFrame.h"
+
+#include <optional>
+
+// The turns of a single-layer air-core coil (Wheeler, with the coefficients 100 and 45) from
+// its inductance in uH, diameter and length in cm: sqrt(L (100 l + 45 d) / d^2), to the nearest
+// whole turn, halves up. Nothing when an intermediate leaves the range of a double.
+std::optional<double> CalculSpires(double inductance, double diametre, double longueur);
+
+// "Calcul du nobre de spires d'une bobine".
+class Form5 final : public CoilFrame {
+public:
+    explicit Form5(FormContext& context);
+    const FormDescription& description() const override;
+
+private:
+    void Command1_Click() override;
+};

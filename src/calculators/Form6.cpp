@@ -1,0 +1,99 @@
+#include "Form6.h"
+
+#include "quantities/ValueRules.h"
+
+std::optional<double> CalculInductance(double diametre, double longueur, double NbreSp) {
+    const double q1 = power(diametre, 2);
+    const double q2 = power(NbreSp, 2);
+    const double p = q1 * q2;
+    const double a = 100 * longueur;
+    const double b = 45 * diametre;
+    const double s = a + b;
+    const double x = p / s;
+    if (!allFinite({q1, q2, p, a, b, s, x})) {
+        return std::nullopt;
+    }
+    return roundHalfUp(x, 100);
+}
+
+Form6::Form6(FormContext& context) : CoilFrame(FormId::Form6, context) {}
+
+// Nothing is cleared before the prompt test: an earlier result stays in view while the prompt
+// is open.
+void Form6::Command1_Click() {
+    SharedQuantities& q = quantities();
+    if (inputsMissing(&SharedQuantities::diametre, &SharedQuantities::longueur,
+                      &SharedQuantities::NbreSp)) {
+        promptStep("Entrez les 3 valeurs: diamètre, longueur et nombre spires ");
+        return;
+    }
+    q.inductance = EntryValue::emptyText();
+    clearBox("Text5");
+    q.diametre = EntryValue::number(readNumber("Text1"));
+    q.longueur = EntryValue::number(readNumber("Text2"));
+    q.NbreSp = EntryValue::number(readNumber("Text3"));
+    if (unusable(q.diametre) | unusable(q.longueur) | unusable(q.NbreSp)) {
+        rangeStep();
+        return;
+    }
+    const std::optional<double> inductance =
+        CalculInductance(q.diametre.asDouble(), q.longueur.asDouble(), q.NbreSp.asDouble());
+    if (!inductance) {
+        rangeStep();
+        return;
+    }
+    q.inductance = EntryValue::number(*inductance);
+    writeResult("Text5", q.inductance);
+}
+
+const FormDescription& Form6::description() const {
+    static const FormDescription kDescription = [] {
+        const Colour labelBackground = Colour::rgb(192, 255, 255);
+        const Colour instruction = Colour::rgb(255, 255, 192);
+        FormDescription d;
+        d.id = FormId::Form6;
+        d.caption = "Calcul de l'Inductance d'une bobine";
+        d.clientArea = {2445, 1395, 7245, 6225};
+        d.placed = true;
+        d.background = Colour::rgb(192, 255, 192);
+        d.foreground = Colour::systemWindowText();
+        d.font = FontDescription{"MS Sans Serif", 8.25, true, false};
+        d.controls = {
+            label("Label5", "Entrez le diamètre, la longueur et le nombre de spires de la bobine",
+                  {600, 120, 5775, 255})
+                .centred()
+                .withBackground(instruction)
+                .withForeground(Colour::rgb(255, 0, 0)),
+            label("Label6", "   pour obtenir l'inductance en microhenrys", {600, 360, 5775, 255})
+                .centred()
+                .withBackground(instruction)
+                .withForeground(Colour::rgb(255, 0, 0)),
+            label("Label1", "Diamétre en centimètres", {2400, 1200, 2340, 210})
+                .centred()
+                .withBackground(labelBackground),
+            textBox("Text1", "", {1560, 1440, 4035, 390}, 0).withForeground(Colour::rgb(0, 0, 255)),
+            label("Label10", "Longueur bobine en cm", {2400, 2280, 2340, 210})
+                .centred()
+                .withBackground(labelBackground),
+            textBox("Text2", "", {1560, 2520, 4035, 390}, 1).withForeground(Colour::rgb(0, 128, 0)),
+            label("Label3", "Nombre de spires:", {2400, 3240, 2295, 255})
+                .centred()
+                .withBackground(labelBackground),
+            textBox("Text3", "", {1560, 3480, 4035, 390}, 2)
+                .withBackground(Colour::rgb(255, 255, 255))
+                .withForeground(Colour::rgb(192, 64, 0)),
+            label("Label2", "Inductance en microH", {2400, 4200, 2340, 210})
+                .centred()
+                .withBackground(labelBackground),
+            label("Label4", " Résultat:", {360, 4560, 1215, 255})
+                .centred()
+                .withBackground(Colour::rgb(192, 255, 192)),
+            textBox("Text5", "", {1560, 4440, 3975, 375}, 3).withForeground(Colour::rgb(255, 0, 0)),
+            button("Command1", "Calcul", {1560, 5160, 1215, 495}, 4),
+            button("Command3", "Effacer", {2880, 5160, 1215, 495}, 5),
+            button("Command2", "Menu", {4200, 5160, 1215, 495}, 6),
+        };
+        return d;
+    }();
+    return kDescription;
+}

@@ -1,0 +1,51 @@
+#include "ReactanceFrame.h"
+
+#include "quantities/ValueRules.h"
+
+ReactanceFrame::ReactanceFrame(FormId form, FormContext& context,
+                               const ReactanceConfiguration& configuration)
+    : CalculatorFrame(form, context), m_configuration(configuration) {}
+
+void ReactanceFrame::Command1_Click() {
+    SharedQuantities& q = quantities();
+    EntryValue& input = q.*m_configuration.input;
+    EntryValue& result = q.*m_configuration.result;
+    if (isBoxEmpty("Text2") & isBoxEmpty("Text1") & isBoxEmpty("Text3")) {
+        missingValuesOutcome();
+        return;
+    }
+    if (!(isGiven(q.frequence) & isGiven(input) & isBlank(result))) {
+        missingValuesOutcome();
+        return;
+    }
+    clearBox("Text3");
+    q.frequence = EntryValue::number(readNumber("Text1"));
+    input = EntryValue::number(readNumber("Text2"));
+    // The second input is tested first; both tests lead to the same outcome.
+    if (isZeroOrNegative(input) | isZeroOrNegative(q.frequence)) {
+        outOfRangeOutcome();
+        return;
+    }
+    const std::optional<double> reactance =
+        m_configuration.formula(q.frequence.asDouble(), input.asDouble());
+    if (!reactance) {
+        outOfRangeOutcome();
+        return;
+    }
+    result = EntryValue::number(*reactance);
+    writeResult("Text3", result);
+}
+
+void ReactanceFrame::missingValuesOutcome() {
+    report(m_configuration.missingValuesMessage);
+    clearBoxes({"Text1", "Text2", "Text3"});
+    quantities().frequence = EntryValue::emptyText();
+    quantities().*m_configuration.input = EntryValue::emptyText();
+}
+
+// No quantity is set here: a box that still held text blanks its quantity as it is cleared, and
+// an input whose box was already empty keeps the Double 0 it was read as.
+void ReactanceFrame::outOfRangeOutcome() {
+    report("Erreur - Valeurs hors limites - Recommencez");
+    clearBoxes({"Text1", "Text2", "Text3"});
+}
