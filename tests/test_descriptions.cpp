@@ -47,11 +47,9 @@ TEST_P(DescriptionTest, EveryControlLiesInsideItsWindowOrPanel) {
     }
 }
 
-TEST_P(DescriptionTest, CalculatorFramesUseTheirWindowsBoxes) {
-    if (GetParam() == FormId::Form1 || GetParam() == FormId::Form7 ||
-        GetParam() == FormId::Form8) {
-        GTEST_SKIP() << "not a calculator window";
-    }
+class CalculatorDescriptionTest : public testing::TestWithParam<FormId> {};
+
+TEST_P(CalculatorDescriptionTest, FrameUsesTheWindowsBoxes) {
     HeadlessProgram program;
     const FormDescription& d = program.form(GetParam()).description();
     const FrameConfiguration& frame = frameConfiguration(GetParam());
@@ -73,7 +71,11 @@ TEST_P(DescriptionTest, CalculatorFramesUseTheirWindowsBoxes) {
     EXPECT_EQ(d.control("Command3")->caption, "Effacer");
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, DescriptionTest, testing::Values(FormId::Form1, FormId::Form4),
-                         [](const auto& info) { return std::string(nameOf(info.param)); });
+auto formName = [](const auto& info) { return std::string(nameOf(info.param)); };
+INSTANTIATE_TEST_SUITE_P(Windows, DescriptionTest, testing::ValuesIn(kAllForms), formName);
+INSTANTIATE_TEST_SUITE_P(Windows, CalculatorDescriptionTest,
+                         testing::Values(FormId::Form2, FormId::Form3, FormId::Form4,
+                                         FormId::Form5, FormId::Form6),
+                         formName);
 
 } // namespace

@@ -58,11 +58,12 @@ void QtToolkit::writeBox(Form& form, std::string_view box, std::string_view text
     }
 }
 
+// The program passes no title: the box carries the application's name.
 void QtToolkit::messageBox(std::string_view text) {
     if (m_ended) {
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Formules"),
                     QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
@@ -89,8 +90,9 @@ void QtToolkit::discard(Form& form) {
     m_windows.erase(found);
 }
 
+// The default locale is the user's own unless the program sets another (tests pin one).
 std::string QtToolkit::decimalSeparator() const {
-    return QLocale::system().decimalPoint().toStdString();
+    return QLocale().decimalPoint().toStdString();
 }
 
 FormWindow* QtToolkit::window(const Form& form) const {

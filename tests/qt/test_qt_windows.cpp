@@ -1,0 +1,256 @@
+// The real windows on Qt, driven with key clicks and mouse clicks under the offscreen platform.
+#include "calculators/Form4.h"
+#include "shell/Application.h"
+#include "shell/qt/FormWindow.h"
+#include "shell/qt/QtToolkit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+class QtWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void typingReachesTheSharedQuantities();
+    void rejectedEntryShowsAModalMessageThenClears();
+    void buttonsAndMenuShowTheirWindows_data();
+    void buttonsAndMenuShowTheirWindows();
+    void menuAndOkHideTheirWindows();
+    void blankMenuEntriesDoNothing();
+    void closingACalculatorDiscardsItButKeepsTheQuantities();
+    void closingTheMainWindowEndsTheProgram();
+    void quitterEndsTheEventLoop();
+    void clientAreasMatchTheFormUnits_data();
+    void clientAreasMatchTheFormUnits();
+
+private:
+    FormWindow* window(FormId id);
+    QLineEdit* box(FormId id, const char* name);
+    void click(FormId id, const char* control);
+    // Presses OK on the next message box once it is open, and records its text.
+    void answerNextMessageBox();
+
+    std::unique_ptr<QtToolkit> m_toolkit;
+    std::unique_ptr<Application> m_application;
+    QString m_lastMessage;
+    bool m_messageWasModal = false;
+    QString m_messageTitle;
+};
+
+void QtWindowsTest::init() {
+    QLocale::setDefault(QLocale::c());
+    m_toolkit = std::make_unique<QtToolkit>();
+    m_application = std::make_unique<Application>(*m_toolkit);
+    m_toolkit->setCloseListener([this](FormId id) { m_application->close(id); });
+    m_application->start();
+    m_lastMessage.clear();
+}
+
+void QtWindowsTest::cleanup() {
+    m_application.reset();
+    m_toolkit.reset();
+}
+
+FormWindow* QtWindowsTest::window(FormId id) {
+    Form* form = m_application->find(id);
+    return form != nullptr ? m_toolkit->window(*form) : nullptr;
+}
+
+QLineEdit* QtWindowsTest::box(FormId id, const char* name) {
+    return window(id)->findChild<QLineEdit*>(name);
+}
+
+void QtWindowsTest::click(FormId id, const char* control) {
+    auto* button = window(id)->findChild<QPushButton*>(control);
+    QVERIFY2(button != nullptr, control);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void QtWindowsTest::answerNextMessageBox() {
+    QTimer::singleShot(0, this, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        m_lastMessage = box->text();
+        m_messageTitle = box->windowTitle();
+        m_messageWasModal = box->isModal();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+}
+
+void QtWindowsTest::typingReachesTheSharedQuantities() {
+    m_application->show(FormId::Form4);
+    QTest::keyClicks(box(FormId::Form4, "Text1"), "100");
+    QTest::keyClicks(box(FormId::Form4, "Text3"), "10");
+    QCOMPARE(m_application->quantities().capacite, EntryValue::text("100"));
+    QCOMPARE(m_application->quantities().inductance, EntryValue::text("10"));
+    QTest::keyClick(box(FormId::Form4, "Text3"), Qt::Key_Backspace);
+    QCOMPARE(m_application->quantities().inductance, EntryValue::text("1"));
+    QTest::keyClicks(box(FormId::Form4, "Text3"), "0");
+    click(FormId::Form4, "Command1");
+    QCOMPARE(box(FormId::Form4, "Text2")->text(), QString("5032.921"));
+    QCOMPARE(m_application->quantities().frequence, EntryValue::text("5032.921"));
+    QCOMPARE(m_application->quantities().capacite, EntryValue::number(100));
+}
+
+void QtWindowsTest::rejectedEntryShowsAModalMessageThenClears() {
+    m_application->show(FormId::Form4);
+    QTest::keyClicks(box(FormId::Form4, "Text1"), "0");
+    QTest::keyClicks(box(FormId::Form4, "Text3"), "10");
+    answerNextMessageBox();
+    click(FormId::Form4, "Command1");
+    QCOMPARE(m_lastMessage, QString("Erreur - Valeurs hors limites - Recommencez"));
+    QCOMPARE(m_messageTitle, QString("Formules"));
+    QVERIFY(m_messageWasModal);
+    for (const char* name : {"Text1", "Text2", "Text3"}) {
+        QVERIFY2(box(FormId::Form4, name)->text().isEmpty(), name);
+    }
+    QCOMPARE(m_application->quantities().capacite, EntryValue::emptyText());
+}
+
+void QtWindowsTest::buttonsAndMenuShowTheirWindows_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("resonance") << "Command1" << int(FormId::Form4) << "Calculs";
+    QTest::newRow("inductor") << "Command2" << int(FormId::Form2) << "Réactance d'une self";
+    QTest::newRow("capacitor") << "Command3" << int(FormId::Form3)
+                               << "Réactance d'un condensateur";
+    QTest::newRow("turns") << "Command4" << int(FormId::Form5)
+                           << "Calcul du nobre de spires d'une bobine";
+    QTest::newRow("inductance") << "Command5" << int(FormId::Form6)
+                                << "Calcul de l'Inductance d'une bobine";
+    QTest::newRow("formulas") << "Formule" << int(FormId::Form8) << "Formules";
+    QTest::newRow("about") << "Infos" << int(FormId::Form7) << "Formules de Veldran";
+}
+
+void QtWindowsTest::buttonsAndMenuShowTheirWindows() {
+    QFETCH(QString, control);
+    QFETCH(int, target);
+    QFETCH(QString, caption);
+    const auto id = static_cast<FormId>(target);
+    FormWindow* main = window(FormId::Form1);
+    if (auto* button = main->findChild<QPushButton*>(control)) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else {
+        auto* action = main->findChild<QAction*>(control);
+        QVERIFY(action != nullptr);
+        action->trigger();
+    }
+    QVERIFY(window(id) != nullptr);
+    QVERIFY(window(id)->isVisible());
+    QCOMPARE(window(id)->windowTitle(), caption);
+    QVERIFY(main->isVisible());
+}
+
+void QtWindowsTest::menuAndOkHideTheirWindows() {
+    m_application->show(FormId::Form2);
+    QTest::keyClicks(box(FormId::Form2, "Text1"), "7000");
+    click(FormId::Form2, "Command2");
+    QVERIFY(!window(FormId::Form2)->isVisible());
+    QVERIFY(window(FormId::Form1)->isVisible());
+    QVERIFY(box(FormId::Form2, "Text1")->text().isEmpty());
+    for (FormId id : {FormId::Form7, FormId::Form8}) {
+        m_application->show(id);
+        FormWindow* shown = window(id);
+        click(id, "Command1");
+        QVERIFY(!shown->isVisible());
+        m_application->show(id);
+        QCOMPARE(window(id), shown);
+        QVERIFY(shown->isVisible());
+    }
+}
+
+void QtWindowsTest::blankMenuEntriesDoNothing() {
+    for (const char* entry : {"s1", "s2", "s3"}) {
+        auto* action = window(FormId::Form1)->findChild<QAction*>(entry);
+        QVERIFY(action != nullptr);
+        action->trigger();
+    }
+    for (FormId id : {FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Form6,
+                      FormId::Form7, FormId::Form8}) {
+        QVERIFY(m_application->find(id) == nullptr);
+    }
+}
+
+void QtWindowsTest::closingACalculatorDiscardsItButKeepsTheQuantities() {
+    m_application->show(FormId::Form4);
+    QTest::keyClicks(box(FormId::Form4, "Text1"), "100");
+    window(FormId::Form4)->close();
+    QVERIFY(m_application->find(FormId::Form4) == nullptr);
+    QCOMPARE(m_application->quantities().capacite, EntryValue::text("100"));
+    m_application->show(FormId::Form4);
+    QVERIFY(box(FormId::Form4, "Text1")->text().isEmpty());
+    QVERIFY(window(FormId::Form1)->isVisible());
+}
+
+void QtWindowsTest::closingTheMainWindowEndsTheProgram() {
+    m_application->show(FormId::Form5);
+    bool loopEnded = false;
+    QTimer::singleShot(0, this, [this] { window(FormId::Form1)->close(); });
+    QTimer::singleShot(5000, this, [] { QApplication::exit(1); });
+    loopEnded = QApplication::exec() == 0;
+    QVERIFY(loopEnded);
+    QVERIFY(!window(FormId::Form5)->isVisible());
+}
+
+void QtWindowsTest::quitterEndsTheEventLoop() {
+    m_application->show(FormId::Form4);
+    m_application->show(FormId::Form8);
+    QTimer::singleShot(0, this, [this] { click(FormId::Form1, "Command6"); });
+    QTimer::singleShot(5000, this, [] { QApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    for (FormId id : {FormId::Form1, FormId::Form4, FormId::Form8}) {
+        QVERIFY(!window(id)->isVisible());
+    }
+    // Nothing runs after the end: a write no longer reaches the quantities.
+    box(FormId::Form4, "Text1")->setText("5");
+    QCOMPARE(m_application->quantities().capacite, EntryValue());
+}
+
+void QtWindowsTest::clientAreasMatchTheFormUnits_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("Form1") << int(FormId::Form1) << 5625 << 5505;
+    QTest::newRow("Form2") << int(FormId::Form2) << 7095 << 6225;
+    QTest::newRow("Form3") << int(FormId::Form3) << 6735 << 5775;
+    QTest::newRow("Form4") << int(FormId::Form4) << 7260 << 6285;
+    QTest::newRow("Form5") << int(FormId::Form5) << 7230 << 6255;
+    QTest::newRow("Form6") << int(FormId::Form6) << 7245 << 6225;
+    QTest::newRow("Form7") << int(FormId::Form7) << 5625 << 4395;
+    QTest::newRow("Form8") << int(FormId::Form8) << 10500 << 5520;
+}
+
+// At 96 DPI a pixel is 15 form units.
+void QtWindowsTest::clientAreasMatchTheFormUnits() {
+    QFETCH(int, form);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96.0);
+    const auto id = static_cast<FormId>(form);
+    m_application->show(id);
+    QWidget* client = window(id)->centralWidget();
+    QCOMPARE(client->width(), qRound(width / 15.0));
+    QCOMPARE(client->height(), qRound(height / 15.0));
+    for (QWidget* child : client->findChildren<QWidget*>()) {
+        const QRect inParent(QPoint(0, 0), child->parentWidget()->size());
+        QVERIFY2(inParent.contains(child->geometry()), qPrintable(child->objectName()));
+    }
+}
+
+QTEST_MAIN(QtWindowsTest)
+#include "test_qt_windows.moc"
