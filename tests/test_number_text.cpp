@@ -39,7 +39,11 @@ const Writing kWritings[] = {
     {"exponent_form_uses_separator", 0.000015, ",", "1,5E-05"},
     {"three_digit_exponent", 1e300, ".", "1E+300"},
     {"subnormal", 4.9406564584124654e-324, ".", "4.94065645841247E-324"},
-    {"largest_double", std::numeric_limits<double>::max(), ".", "1.79769313486232E+308"},
+    {"largest_double_is_cut_to_stay_readable", std::numeric_limits<double>::max(), ".",
+     "1.79769313486231E+308"},
+    {"negative_largest_double", -std::numeric_limits<double>::max(), ".",
+     "-1.79769313486231E+308"},
+    {"just_below_the_cut_rounds", 1.7976931348623e308, ".", "1.7976931348623E+308"},
     {"half_rounds_away", 0.00012345678901234567, ".", "0.000123456789012346"},
     {"infinity_has_no_text", std::numeric_limits<double>::infinity(), ".", ""},
     {"nan_has_no_text", std::numeric_limits<double>::quiet_NaN(), ".", ""},
@@ -77,7 +81,8 @@ TEST(NumberText, MatchesPrintfFifteenSignificantDigits) {
 
 // A result written with either separator reads back as the number written, to 15 digits.
 TEST(NumberText, ReadsBackWithinFifteenDigits) {
-    const double values[] = {5032.921, 1591.55, 0.001, 1e-5, 1.23456789012345e200, 206.78};
+    const double values[] = {5032.921, 1591.55, 0.001, 1e-5, 1.23456789012345e200, 206.78,
+                             std::numeric_limits<double>::max()};
     for (const char* separator : {".", ","}) {
         for (double value : values) {
             const auto back = numericValue(textOfNumber(value, separator));

@@ -91,3 +91,19 @@ TEST(ValueRules, RoundingThatOverflowsIsEmpty) {
 }
 
 } // namespace
+
+namespace {
+
+// Every test of a combined condition runs, even when an earlier one already decides it.
+TEST(ValueRules, AndOrEvaluateEveryTest) {
+    int evaluated = 0;
+    auto test = [&](bool result) {
+        ++evaluated;
+        return result;
+    };
+    EXPECT_FALSE(allOf({test(false), test(true), test(true)}));
+    EXPECT_TRUE(anyOf({test(true), test(false)}));
+    EXPECT_EQ(evaluated, 5);
+}
+
+} // namespace

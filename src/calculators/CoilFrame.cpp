@@ -4,8 +4,8 @@
 
 bool CoilFrame::inputsMissing(Quantity first, Quantity second, Quantity third) const {
     const SharedQuantities& q = quantities();
-    const bool boxesEmpty = isBoxEmpty("Text2") & isBoxEmpty("Text1") & isBoxEmpty("Text3");
-    return boxesEmpty | isBlank(q.*first) | isBlank(q.*second) | isBlank(q.*third);
+    const bool boxesEmpty = allOf({isBoxEmpty("Text2"), isBoxEmpty("Text1"), isBoxEmpty("Text3")});
+    return anyOf({boxesEmpty, isBlank(q.*first), isBlank(q.*second), isBlank(q.*third)});
 }
 
 void CoilFrame::promptStep(const char* message) {

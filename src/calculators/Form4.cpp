@@ -58,7 +58,7 @@ using Q = SharedQuantities;
 Form4::Form4(FormContext& context) : CalculatorFrame(FormId::Form4, context) {}
 
 void Form4::Command1_Click() {
-    if (isBoxEmpty("Text1") & isBoxEmpty("Text2") & isBoxEmpty("Text3")) {
+    if (allOf({isBoxEmpty("Text1"), isBoxEmpty("Text2"), isBoxEmpty("Text3")})) {
         twoValuesOutcome();
         return;
     }
@@ -77,11 +77,11 @@ void Form4::Command1_Click() {
     const bool c = isGiven(q.capacite);
     const bool f = isGiven(q.frequence);
     const bool l = isGiven(q.inductance);
-    if (c & f & !l) {
+    if (c && f && !l) {
         solve(kInductance);
-    } else if (!c & f & l) {
+    } else if (!c && f && l) {
         solve(kCapacitance);
-    } else if (c & !f & l) {
+    } else if (c && !f && l) {
         solve(kFrequency);
     } else {
         twoValuesOutcome();
@@ -97,7 +97,7 @@ void Form4::solve(const Unknown& unknown) {
     q.*unknown.secondKnown.quantity = EntryValue::number(readNumber(unknown.secondKnown.box));
     const EntryValue& first = q.*unknown.firstKnown.quantity;
     const EntryValue& second = q.*unknown.secondKnown.quantity;
-    if (isZeroOrNegative(first) | isZeroOrNegative(second)) {
+    if (anyOf({isZeroOrNegative(first), isZeroOrNegative(second)})) {
         outOfRangeOutcome();
         return;
     }

@@ -34,7 +34,7 @@ void Form5::Command1_Click() {
     q.inductance = EntryValue::number(readNumber("Text1"));
     q.diametre = EntryValue::number(readNumber("Text2"));
     q.longueur = EntryValue::number(readNumber("Text3"));
-    if (unusable(q.diametre) | unusable(q.longueur) | unusable(q.inductance)) {
+    if (anyOf({unusable(q.diametre), unusable(q.longueur), unusable(q.inductance)})) {
         rangeStep();
         return;
     }

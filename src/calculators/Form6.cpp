@@ -32,7 +32,7 @@ void Form6::Command1_Click() {
     q.diametre = EntryValue::number(readNumber("Text1"));
     q.longueur = EntryValue::number(readNumber("Text2"));
     q.NbreSp = EntryValue::number(readNumber("Text3"));
-    if (unusable(q.diametre) | unusable(q.longueur) | unusable(q.NbreSp)) {
+    if (anyOf({unusable(q.diametre), unusable(q.longueur), unusable(q.NbreSp)})) {
         rangeStep();
         return;
     }

@@ -10,11 +10,11 @@ void ReactanceFrame::Command1_Click() {
     SharedQuantities& q = quantities();
     EntryValue& input = q.*m_configuration.input;
     EntryValue& result = q.*m_configuration.result;
-    if (isBoxEmpty("Text2") & isBoxEmpty("Text1") & isBoxEmpty("Text3")) {
+    if (allOf({isBoxEmpty("Text2"), isBoxEmpty("Text1"), isBoxEmpty("Text3")})) {
         missingValuesOutcome();
         return;
     }
-    if (!(isGiven(q.frequence) & isGiven(input) & isBlank(result))) {
+    if (!allOf({isGiven(q.frequence), isGiven(input), isBlank(result)})) {
         missingValuesOutcome();
         return;
     }
@@ -22,7 +22,7 @@ void ReactanceFrame::Command1_Click() {
     q.frequence = EntryValue::number(readNumber("Text1"));
     input = EntryValue::number(readNumber("Text2"));
     // The second input is tested first; both tests lead to the same outcome.
-    if (isZeroOrNegative(input) | isZeroOrNegative(q.frequence)) {
+    if (anyOf({isZeroOrNegative(input), isZeroOrNegative(q.frequence)})) {
         outOfRangeOutcome();
         return;
     }

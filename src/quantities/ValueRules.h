@@ -19,10 +19,29 @@ double operandOf(const EntryValue& value);
 bool equalsZero(const EntryValue& value);
 bool lessThanZero(const EntryValue& value);
 
-// "= 0 or < 0" as the calculations write it: both comparisons are always evaluated (the bitwise
-// operator does not short-circuit), and together they mean "not greater than zero".
+// "and" and "or" without short-circuit: every test of the braced list has been evaluated, in
+// the order written, before they are combined.
+inline bool allOf(std::initializer_list<bool> tests) {
+    for (bool test : tests) {
+        if (!test) {
+            return false;
+        }
+    }
+    return true;
+}
+inline bool anyOf(std::initializer_list<bool> tests) {
+    for (bool test : tests) {
+        if (test) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// "= 0 or < 0" as the calculations write it: both comparisons, which together mean "not
+// greater than zero".
 inline bool isZeroOrNegative(const EntryValue& value) {
-    return equalsZero(value) | lessThanZero(value);
+    return anyOf({equalsZero(value), lessThanZero(value)});
 }
 
 // The whole part: the largest whole number not above x, so wholePart(-2.5) is -3.

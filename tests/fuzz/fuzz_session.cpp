@@ -1,0 +1,208 @@
+// Whole user sessions on the headless program: the bytes decode into shows, clicks, typing,
+// erasing, pasting and closing (see SessionEncoding.h). After every event the program must
+// still hold together: no box the program wrote shows inf or nan, every message is one of the
+// program's six, the quantity of a box the user just edited holds that box's text, an Integer
+// quantity holds only 0, and no Double is infinite or NaN.
+#include "SessionEncoding.h"
+#include "calculators/CalculatorFrame.h"
+#include "quantities/ValueRules.h"
+#include "shell/Application.h"
+#include "shell/HeadlessToolkit.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+namespace {
+
+void check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+const std::array<std::string, 6> kMessages{
+    "Erreur - Valeurs hors limites - Recommencez",
+    "Erreur - Entrer deux valeurs seulement",
+    "Entrez les valeurs de fréquence et d'inductance",
+    "Entrez les valeurs de fréquence et de capacité",
+    "Entrez les 3 valeurs: inductance, diamètre, et longueur  ",
+    "Entrez les 3 valeurs: diamètre, longueur et nombre spires ",
+};
+
+bool isCalculator(FormId id) {
+    return id != FormId::Form1 && id != FormId::Form7 && id != FormId::Form8;
+}
+
+bool showsInfinityOrNan(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
+}
+
+class Session {
+public:
+    Session(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {
+        m_application.start();
+    }
+
+    void run() {
+        while (m_position < m_size && !m_toolkit.hasEnded()) {
+            step();
+            checkQuantities();
+            checkMessages();
+        }
+    }
+
+private:
+    std::uint8_t next() { return m_position < m_size ? m_data[m_position++] : 0; }
+    std::string nextText() {
+        const std::size_t length = next();
+        const std::size_t available = std::min(length, m_size - m_position);
+        std::string text(reinterpret_cast<const char*>(m_data + m_position), available);
+        m_position += available;
+        return text;
+    }
+
+    using Boxes = std::map<std::pair<FormId, std::string>, std::string>;
+
+    Boxes snapshot() const {
+        Boxes boxes;
+        for (FormId id : kAllForms) {
+            if (const Form* form = m_application.find(id)) {
+                for (const auto& [name, text] : m_toolkit.boxes(*form)) {
+                    boxes[{id, name}] = text;
+                }
+            }
+        }
+        return boxes;
+    }
+
+    void step();
+    void edit(SessionOp op, FormId id, Form& form);
+    void checkWrittenBoxes(const Boxes& before);
+    void checkEditedBox(FormId id, const Form& form, const std::string& box);
+    void checkQuantities();
+    void checkMessages();
+
+    const std::uint8_t* m_data;
+    std::size_t m_size;
+    std::size_t m_position = 0;
+    std::size_t m_messagesChecked = 0;
+    HeadlessToolkit m_toolkit;
+    Application m_application{m_toolkit};
+};
+
+void Session::step() {
+    const auto op = static_cast<SessionOp>(next() % std::uint8_t(SessionOp::Count));
+    const auto id = static_cast<FormId>(next() % kAllForms.size());
+    if (op == SessionOp::Show) {
+        m_application.show(id);
+        return;
+    }
+    Form* form = m_application.find(id);
+    const bool visible = form != nullptr && m_toolkit.isVisible(*form);
+    if (op == SessionOp::Close) {
+        if (visible) {
+            m_application.close(id);
+        }
+        return;
+    }
+    if (op == SessionOp::Click) {
+        const std::uint8_t choice = next();
+        if (!visible) {
+            return;
+        }
+        const auto clickables = clickablesOf(form->description());
+        const Boxes before = snapshot();
+        m_toolkit.click(*form, clickables[choice % clickables.size()]);
+        checkWrittenBoxes(before);
+        return;
+    }
+    if (!visible) {
+        return;
+    }
+    edit(op, id, *form);
+}
+
+void Session::edit(SessionOp op, FormId id, Form& form) {
+    const auto boxes = textBoxesOf(form.description());
+    const std::uint8_t choice = next();
+    if (boxes.empty()) {
+        return;
+    }
+    const std::string& box = boxes[choice % boxes.size()];
+    const std::string before = m_toolkit.readBox(form, box);
+    if (op == SessionOp::Type) {
+        m_toolkit.type(form, box, nextText());
+    } else if (op == SessionOp::Paste) {
+        m_toolkit.writeBox(form, box, nextText());
+    } else {
+        for (unsigned count = next() % 8; count > 0; --count) {
+            std::string text = m_toolkit.readBox(form, box);
+            if (text.empty()) {
+                break;
+            }
+            text.resize(text.size() - charactersOf(text).back().size());
+            m_toolkit.writeBox(form, box, text);
+        }
+    }
+    if (m_toolkit.readBox(form, box) != before) {
+        checkEditedBox(id, form, box);
+    }
+}
+
+// A box that a click changed was written by the program.
+void Session::checkWrittenBoxes(const Boxes& before) {
+    for (const auto& [key, text] : snapshot()) {
+        const auto old = before.find(key);
+        if (old == before.end() || old->second != text) {
+            check(!showsInfinityOrNan(text));
+        }
+    }
+}
+
+// The change rule ran on the edit: the box's quantity holds the box's text.
+void Session::checkEditedBox(FormId id, const Form& form, const std::string& box) {
+    if (!isCalculator(id)) {
+        return;
+    }
+    for (const DataBox& data : frameConfiguration(id).dataBoxes) {
+        if (box == data.box) {
+            const EntryValue& quantity = m_application.quantities().*data.quantity;
+            check(quantity == EntryValue::text(m_toolkit.readBox(form, box)));
+        }
+    }
+}
+
+void Session::checkQuantities() {
+    for (const QuantityName& name : kQuantityNames) {
+        const EntryValue& value = m_application.quantities().*name.field;
+        if (value.kind() == EntryValue::Kind::Integer) {
+            check(value.asInteger() == 0);
+        }
+        if (value.kind() == EntryValue::Kind::Double) {
+            check(std::isfinite(value.asDouble()));
+        }
+    }
+}
+
+void Session::checkMessages() {
+    const auto& messages = m_toolkit.messages();
+    for (; m_messagesChecked < messages.size(); ++m_messagesChecked) {
+        const std::string& message = messages[m_messagesChecked];
+        check(std::find(kMessages.begin(), kMessages.end(), message) != kMessages.end());
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Session session(data, size);
+    session.run();
+    return 0;
+}
