@@ -17,12 +17,16 @@ bool isOctalDigit(char c) { return c >= '0' && c <= '7'; }
 bool isExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
 bool isSeparator(char c) { return c == '.' || c == ','; }
 
-std::string withoutBlanks(std::string_view text) {
-    std::string kept;
-    kept.reserve(text.size());
-    std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
+// The text without its blanks; a copy is made only when there is a blank to remove, since a
+// pasted text can be very long.
+std::string_view withoutBlanks(std::string_view text, std::string& storage) {
+    if (std::none_of(text.begin(), text.end(), isIgnoredBlank)) {
+        return text;
+    }
+    storage.reserve(text.size());
+    std::copy_if(text.begin(), text.end(), std::back_inserter(storage),
                  [](char c) { return !isIgnoredBlank(c); });
-    return kept;
+    return storage;
 }
 
 std::string_view leadingRun(std::string_view text, bool (*accepts)(char)) {
@@ -129,12 +133,13 @@ std::optional<double> fromDecimalParts(const DecimalParts& parts) {
         return 0.0;
     }
     std::string normalised;
-    normalised.reserve(parts.wholeDigits.size() + parts.fractionDigits.size() +
-                       parts.exponentDigits.size() + 4);
     if (parts.negative) {
         normalised += '-';
     }
-    normalised += parts.wholeDigits.empty() ? std::string_view("0") : parts.wholeDigits;
+    // Leading zeros change nothing; dropping them keeps the converted text short.
+    const std::string_view whole = parts.wholeDigits.substr(
+        std::min(parts.wholeDigits.find_first_not_of('0'), parts.wholeDigits.size()));
+    normalised += whole.empty() ? std::string_view("0") : whole;
     if (!parts.fractionDigits.empty()) {
         normalised += '.';
         normalised += parts.fractionDigits;
@@ -162,8 +167,8 @@ bool startsWithPrefix(std::string_view text, char letter) {
 } // namespace
 
 std::optional<double> numericValue(std::string_view text) {
-    const std::string compact = withoutBlanks(text);
-    const std::string_view rest(compact);
+    std::string storage;
+    const std::string_view rest = withoutBlanks(text, storage);
     if (startsWithPrefix(rest, 'H')) {
         return fromHexDigits(leadingRun(rest.substr(2), isHexDigit));
     }
