@@ -48,7 +48,9 @@ double medianMicroseconds(const Case& c, int samples) {
 }
 
 // A frequency of 1000 written with enough leading zeros to reach the given length.
-std::string longFrequency(std::size_t length) { return std::string(length - 4, '0') + "1000"; }
+std::string longFrequency(std::size_t length) {
+    return std::string(length - 4, '0') + "1000";
+}
 
 } // namespace
 

@@ -32,7 +32,9 @@ private:
     bool m_seen = false;
 };
 
-void installProbe() { qApp->installEventFilter(new FirstPaint); }
+void installProbe() {
+    qApp->installEventFilter(new FirstPaint);
+}
 
 } // namespace
 

@@ -74,8 +74,8 @@ TEST_P(CalculatorDescriptionTest, FrameUsesTheWindowsBoxes) {
 auto formName = [](const auto& info) { return std::string(nameOf(info.param)); };
 INSTANTIATE_TEST_SUITE_P(Windows, DescriptionTest, testing::ValuesIn(kAllForms), formName);
 INSTANTIATE_TEST_SUITE_P(Windows, CalculatorDescriptionTest,
-                         testing::Values(FormId::Form2, FormId::Form3, FormId::Form4,
-                                         FormId::Form5, FormId::Form6),
+                         testing::Values(FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5,
+                                         FormId::Form6),
                          formName);
 
 } // namespace

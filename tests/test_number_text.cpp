@@ -41,8 +41,7 @@ const Writing kWritings[] = {
     {"subnormal", 4.9406564584124654e-324, ".", "4.94065645841247E-324"},
     {"largest_double_is_cut_to_stay_readable", std::numeric_limits<double>::max(), ".",
      "1.79769313486231E+308"},
-    {"negative_largest_double", -std::numeric_limits<double>::max(), ".",
-     "-1.79769313486231E+308"},
+    {"negative_largest_double", -std::numeric_limits<double>::max(), ".", "-1.79769313486231E+308"},
     {"just_below_the_cut_rounds", 1.7976931348623e308, ".", "1.7976931348623E+308"},
     {"half_rounds_away", 0.00012345678901234567, ".", "0.000123456789012346"},
     {"infinity_has_no_text", std::numeric_limits<double>::infinity(), ".", ""},
@@ -62,8 +61,9 @@ INSTANTIATE_TEST_SUITE_P(Numbers, NumberTextTest, testing::ValuesIn(kWritings),
 // Cross-check against the C library's own %.15G on a spread of magnitudes and digit patterns.
 TEST(NumberText, MatchesPrintfFifteenSignificantDigits) {
     std::setlocale(LC_NUMERIC, "C");
-    const double mantissas[] = {1.0, 1.5, 3.14159265358979, 9.99999999999999, 9.999999999999999,
-                                2.0 / 3.0, 0.1, 123.456, 5e-324 * 3};
+    const double mantissas[] = {
+        1.0,       1.5, 3.14159265358979, 9.99999999999999, 9.999999999999999,
+        2.0 / 3.0, 0.1, 123.456,          5e-324 * 3};
     for (double mantissa : mantissas) {
         for (int exponent = -330; exponent <= 308; exponent += 7) {
             for (double sign : {1.0, -1.0}) {
@@ -81,7 +81,12 @@ TEST(NumberText, MatchesPrintfFifteenSignificantDigits) {
 
 // A result written with either separator reads back as the number written, to 15 digits.
 TEST(NumberText, ReadsBackWithinFifteenDigits) {
-    const double values[] = {5032.921, 1591.55, 0.001, 1e-5, 1.23456789012345e200, 206.78,
+    const double values[] = {5032.921,
+                             1591.55,
+                             0.001,
+                             1e-5,
+                             1.23456789012345e200,
+                             206.78,
                              std::numeric_limits<double>::max()};
     for (const char* separator : {".", ","}) {
         for (double value : values) {

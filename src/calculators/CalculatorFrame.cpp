@@ -123,4 +123,6 @@ void CalculatorFrame::writeResult(std::string_view box, const EntryValue& quanti
     writeBox(box, textOfNumber(operandOf(quantity), m_context.toolkit.decimalSeparator()));
 }
 
-void CalculatorFrame::report(std::string_view message) { m_context.toolkit.messageBox(message); }
+void CalculatorFrame::report(std::string_view message) {
+    m_context.toolkit.messageBox(message);
+}

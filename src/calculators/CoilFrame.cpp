@@ -22,4 +22,6 @@ void CoilFrame::rangeStep() {
     clearBoxes({"Text1", "Text2", "Text3", "Text5"});
 }
 
-bool CoilFrame::unusable(const EntryValue& value) { return isZeroOrNegative(value); }
+bool CoilFrame::unusable(const EntryValue& value) {
+    return isZeroOrNegative(value);
+}

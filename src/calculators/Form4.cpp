@@ -8,7 +8,9 @@ namespace {
 constexpr double kFrequencyNumerator = 159154.943;
 
 // 253.3 x 10^8 (exactly 25330000000 in doubles), in place of 10^12 / (4 pi^2).
-double inductanceCapacitanceNumerator() { return 253.3 * power(10.0, 8.0); }
+double inductanceCapacitanceNumerator() {
+    return 253.3 * power(10.0, 8.0);
+}
 
 } // namespace
 
@@ -62,15 +64,21 @@ void Form4::Command1_Click() {
         twoValuesOutcome();
         return;
     }
-    static const Unknown kFrequency{
-        &Q::frequence, "Text2", {"Text1", &Q::capacite}, {"Text3", &Q::inductance},
-        resonanceFrequency};
-    static const Unknown kInductance{
-        &Q::inductance, "Text3", {"Text1", &Q::capacite}, {"Text2", &Q::frequence},
-        resonanceInductance};
-    static const Unknown kCapacitance{
-        &Q::capacite, "Text1", {"Text3", &Q::inductance}, {"Text2", &Q::frequence},
-        resonanceCapacitance};
+    static const Unknown kFrequency{&Q::frequence,
+                                    "Text2",
+                                    {"Text1", &Q::capacite},
+                                    {"Text3", &Q::inductance},
+                                    resonanceFrequency};
+    static const Unknown kInductance{&Q::inductance,
+                                     "Text3",
+                                     {"Text1", &Q::capacite},
+                                     {"Text2", &Q::frequence},
+                                     resonanceInductance};
+    static const Unknown kCapacitance{&Q::capacite,
+                                      "Text1",
+                                      {"Text3", &Q::inductance},
+                                      {"Text2", &Q::frequence},
+                                      resonanceCapacitance};
 
     // Exactly two of the three quantities must be given; which one is blank picks the unknown.
     const SharedQuantities& q = quantities();
@@ -144,24 +152,33 @@ const FormDescription& Form4::description() const {
         d.controls = {
             textBox("Text4", "               Entrez deux valeurs pour obtenir la troisième",
                     {720, 240, 5775, 495}, 6)
-                .withBackground(Colour::rgb(255, 255, 224)),
+                .withBackground(Colour::rgb(255, 255, 224))
+                .announcedAs("Consigne"),
             label("Label10", "Capacite en pf", {2520, 2040, 2340, 210}, 7)
                 .centred()
                 .withBackground(background)
                 .withForeground(windowText),
-            textBox("Text1", "", {1560, 2280, 4035, 390}, 0).withForeground(Colour::rgb(0, 0, 255)),
+            textBox("Text1", "", {1560, 2280, 4035, 390}, 0)
+                .withForeground(Colour::rgb(0, 0, 255))
+                .announcedAs("Capacite en pf")
+                .withEnterClicking("Command1"),
             label("Label1", "Frequence en Khz", {2520, 3240, 2340, 210}, 8)
                 .centred()
                 .withBackground(background)
                 .withForeground(windowText),
-            textBox("Text2", "", {1560, 3480, 4035, 390}, 1).withForeground(Colour::rgb(0, 128, 0)),
+            textBox("Text2", "", {1560, 3480, 4035, 390}, 1)
+                .withForeground(Colour::rgb(0, 128, 0))
+                .announcedAs("Frequence en Khz")
+                .withEnterClicking("Command1"),
             label("Label2", "Inductance en microH", {2520, 4440, 2340, 210}, 9)
                 .centred()
                 .withBackground(background)
                 .withForeground(windowText),
             textBox("Text3", "", {1560, 4680, 4035, 390}, 2)
                 .withBackground(Colour::rgb(255, 255, 255))
-                .withForeground(Colour::rgb(255, 0, 0)),
+                .withForeground(Colour::rgb(255, 0, 0))
+                .announcedAs("Inductance en microH")
+                .withEnterClicking("Command1"),
             button("Command1", "Calcul", {1680, 5280, 1215, 495}, 3)
                 .withBackground(Colour::systemWindow()),
             button("Command3", "Effacer", {3000, 5280, 1215, 495}, 4)

@@ -8,14 +8,24 @@
 
 namespace {
 
-bool isIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isIgnoredBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 bool isHexDigit(char c) {
     return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
-bool isOctalDigit(char c) { return c >= '0' && c <= '7'; }
-bool isExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
-bool isSeparator(char c) { return c == '.' || c == ','; }
+bool isOctalDigit(char c) {
+    return c >= '0' && c <= '7';
+}
+bool isExponentLetter(char c) {
+    return c == 'e' || c == 'E' || c == 'd' || c == 'D';
+}
+bool isSeparator(char c) {
+    return c == '.' || c == ',';
+}
 
 // The text without its blanks; a copy is made only when there is a blank to remove, since a
 // pasted text can be very long.
@@ -41,8 +51,8 @@ std::optional<double> fromHexDigits(std::string_view digits) {
         return 0.0;
     }
     double value = 0.0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(),
-                                              value, std::chars_format::hex);
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                              std::chars_format::hex);
     if (error == std::errc::result_out_of_range) {
         return std::nullopt;
     }

@@ -29,6 +29,10 @@ double operandOf(const EntryValue& value) {
     return 0.0;
 }
 
-bool equalsZero(const EntryValue& value) { return operandOf(value) == 0.0; }
+bool equalsZero(const EntryValue& value) {
+    return operandOf(value) == 0.0;
+}
 
-bool lessThanZero(const EntryValue& value) { return operandOf(value) < 0.0; }
+bool lessThanZero(const EntryValue& value) {
+    return operandOf(value) < 0.0;
+}

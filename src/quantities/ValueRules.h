@@ -9,7 +9,9 @@
 // The blank test: Empty and the empty Text are blank; the Integer 0, every Double and every
 // other Text (spaces included) are given.
 bool isBlank(const EntryValue& value);
-inline bool isGiven(const EntryValue& value) { return !isBlank(value); }
+inline bool isGiven(const EntryValue& value) {
+    return !isBlank(value);
+}
 
 // The number a quantity stands for in arithmetic and comparisons: an Integer or a Double by
 // its value, Empty as 0, a Text by its numeric value (a number beyond the range of a double
@@ -45,10 +47,14 @@ inline bool isZeroOrNegative(const EntryValue& value) {
 }
 
 // The whole part: the largest whole number not above x, so wholePart(-2.5) is -3.
-inline double wholePart(double x) { return std::floor(x); }
+inline double wholePart(double x) {
+    return std::floor(x);
+}
 
 // The general power operation, as distinct from a product of a value with itself.
-inline double power(double base, double exponent) { return std::pow(base, exponent); }
+inline double power(double base, double exponent) {
+    return std::pow(base, exponent);
+}
 
 // True when every value is finite; the calculations pass their intermediates, since an
 // overflow to infinity (or a NaN) can vanish later into a finite 0 through a division.

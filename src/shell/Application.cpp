@@ -13,7 +13,9 @@ Application::Application(Toolkit& toolkit)
 
 Application::~Application() = default;
 
-void Application::start() { show(FormId::Form1); }
+void Application::start() {
+    show(FormId::Form1);
+}
 
 void Application::show(FormId id) {
     std::unique_ptr<Form>& form = m_forms[indexOf(id)];

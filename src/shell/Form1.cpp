@@ -39,8 +39,8 @@ const FormDescription& Form1::description() const {
         const Colour systemWindow = Colour::systemWindow();
         const FormRect buttonSize{720, 0, 3135, 495};
         auto calculatorButton = [&](const char* name, const char* caption, int top, int tab) {
-            return button(name, caption, {buttonSize.left, top, buttonSize.width, buttonSize.height},
-                          tab)
+            return button(name, caption,
+                          {buttonSize.left, top, buttonSize.width, buttonSize.height}, tab)
                 .inside("Picture1");
         };
         FormDescription d;
@@ -77,7 +77,8 @@ const FormDescription& Form1::description() const {
                 .withBackground(systemWindow),
         };
         d.menu = {
-            {"Formule", "Formules"}, {"s1", ""}, {"s2", ""}, {"s3", ""}, {"Infos", "à propos de..."},
+            {"Formule", "Formules"},     {"s1", ""}, {"s2", ""}, {"s3", ""},
+            {"Infos", "à propos de..."},
         };
         return d;
     }();

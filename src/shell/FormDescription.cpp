@@ -32,6 +32,18 @@ ControlDescription ControlDescription::centred() const {
     return copy;
 }
 
+ControlDescription ControlDescription::announcedAs(std::string name) const {
+    ControlDescription copy = *this;
+    copy.accessibleName = std::move(name);
+    return copy;
+}
+
+ControlDescription ControlDescription::withEnterClicking(std::string button) const {
+    ControlDescription copy = *this;
+    copy.enterClicks = std::move(button);
+    return copy;
+}
+
 namespace {
 
 ControlDescription control(std::string name, ControlKind kind, std::string caption, FormRect rect,

@@ -48,18 +48,22 @@ struct ControlDescription {
     ControlKind kind = ControlKind::Label;
     std::string caption; // a button's or label's caption, a text box's initial text
     FormRect rect;
-    int tabIndex = -1;   // -1: the control takes no place in the tab order
-    std::string parent;  // the panel holding the control; empty for the window itself
+    int tabIndex = -1;  // -1: the control takes no place in the tab order
+    std::string parent; // the panel holding the control; empty for the window itself
     Colour background;
     Colour foreground;
     std::optional<FontDescription> font;
     Alignment alignment = Alignment::Left;
+    std::string accessibleName; // what assistive technology announces; captions name themselves
+    std::string enterClicks;    // the button that Return in this text box presses, if any
 
     ControlDescription inside(std::string panel) const;
     ControlDescription withBackground(Colour colour) const;
     ControlDescription withForeground(Colour colour) const;
     ControlDescription withFont(FontDescription description) const;
     ControlDescription centred() const;
+    ControlDescription announcedAs(std::string name) const;
+    ControlDescription withEnterClicking(std::string button) const;
 };
 
 ControlDescription button(std::string name, std::string caption, FormRect rect, int tabIndex);

@@ -14,8 +14,12 @@ inline constexpr std::array<FormId, 8> kAllForms{FormId::Form1, FormId::Form2, F
 inline constexpr std::array<std::string_view, 8> kFormNames{"Form1", "Form2", "Form3", "Form4",
                                                             "Form5", "Form6", "Form7", "Form8"};
 
-inline std::size_t indexOf(FormId id) { return static_cast<std::size_t>(id); }
-inline std::string_view nameOf(FormId id) { return kFormNames[indexOf(id)]; }
+inline std::size_t indexOf(FormId id) {
+    return static_cast<std::size_t>(id);
+}
+inline std::string_view nameOf(FormId id) {
+    return kFormNames[indexOf(id)];
+}
 
 inline std::optional<FormId> formNamed(std::string_view name) {
     for (FormId id : kAllForms) {

@@ -77,10 +77,10 @@ const FormDescription& form8Description() {
         d.font = FontDescription{"Times New Roman", 12, true, false};
         for (int i = 0; i < static_cast<int>(kRows.size()); ++i) {
             const int top = 360 + 480 * i;
-            d.controls.push_back(label("Label" + std::to_string(i + 1), kRows[i].formula,
-                                       {360, top, 6855, 375}, i)
-                                     .centred()
-                                     .withBackground(Colour::rgb(192, 255, 192)));
+            d.controls.push_back(
+                label("Label" + std::to_string(i + 1), kRows[i].formula, {360, top, 6855, 375}, i)
+                    .centred()
+                    .withBackground(Colour::rgb(192, 255, 192)));
             d.controls.push_back(label("Label" + std::to_string(i + 8), kRows[i].units,
                                        {7440, top, 2655, 375}, i + 7)
                                      .centred()

@@ -127,8 +127,7 @@ void QtWindowsTest::buttonsAndMenuShowTheirWindows_data() {
     QTest::addColumn<QString>("caption");
     QTest::newRow("resonance") << "Command1" << int(FormId::Form4) << "Calculs";
     QTest::newRow("inductor") << "Command2" << int(FormId::Form2) << "Réactance d'une self";
-    QTest::newRow("capacitor") << "Command3" << int(FormId::Form3)
-                               << "Réactance d'un condensateur";
+    QTest::newRow("capacitor") << "Command3" << int(FormId::Form3) << "Réactance d'un condensateur";
     QTest::newRow("turns") << "Command4" << int(FormId::Form5)
                            << "Calcul du nobre de spires d'une bobine";
     QTest::newRow("inductance") << "Command5" << int(FormId::Form6)

@@ -20,7 +20,9 @@ namespace {
 
 constexpr double kFormUnitsPerInch = 1440.0;
 
-QString toQt(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString toQt(const std::string& text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // Fonts of the original design that Linux desktops lack, mapped to ones with the same metrics
 // or, failing that, the same style.
@@ -171,15 +173,19 @@ QWidget* FormWindow::createControl(const ControlDescription& control, QWidget* p
         edit->setText(caption);
         edit->setCursorPosition(0);
         connect(edit, &QLineEdit::textChanged, this, [this, name] { deliverChange(name); });
+        if (!control.enterClicks.empty()) {
+            const std::string button = control.enterClicks;
+            connect(edit, &QLineEdit::returnPressed, this,
+                    [this, button] { deliverClick(button); });
+        }
         widget = edit;
         break;
     }
     case ControlKind::Label: {
         auto* text = new QLabel(caption, parent);
         text->setWordWrap(true);
-        text->setAlignment(Qt::AlignTop | (control.alignment == Alignment::Centre
-                                               ? Qt::AlignHCenter
-                                               : Qt::AlignLeft));
+        text->setAlignment(Qt::AlignTop | (control.alignment == Alignment::Centre ? Qt::AlignHCenter
+                                                                                  : Qt::AlignLeft));
         widget = text;
         break;
     }
@@ -188,6 +194,9 @@ QWidget* FormWindow::createControl(const ControlDescription& control, QWidget* p
         break;
     }
     widget->setObjectName(toQt(control.name));
+    if (!control.accessibleName.empty()) {
+        widget->setAccessibleName(toQt(control.accessibleName));
+    }
     if (control.font) {
         widget->setFont(toQt(*control.font));
     }

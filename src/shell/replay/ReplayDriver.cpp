@@ -163,9 +163,8 @@ std::string Replay::runCommand(const std::string& command, const Words& words) {
         m_toolkit.setDecimalSeparator(words.words[1]);
         return std::string();
     }
-    if (m_toolkit.hasEnded() &&
-        (command == "show" || command == "click" || command == "close" || command == "type" ||
-         command == "erase" || command == "paste")) {
+    if (m_toolkit.hasEnded() && (command == "show" || command == "click" || command == "close" ||
+                                 command == "type" || command == "erase" || command == "paste")) {
         return "the program has ended";
     }
     Form* form = nullptr;
@@ -274,8 +273,8 @@ void Replay::dump() {
     }
     m_out << "quantities\n";
     for (const QuantityName& quantity : kQuantityNames) {
-        m_out << "  " << quantity.name << ' ' << describe(m_application.quantities().*quantity.field)
-              << '\n';
+        m_out << "  " << quantity.name << ' '
+              << describe(m_application.quantities().*quantity.field) << '\n';
     }
     for (FormId id : kAllForms) {
         const Form* form = m_application.find(id);

@@ -2,4 +2,6 @@
 
 #include <iostream>
 
-int main() { return runReplay(std::cin, std::cout); }
+int main() {
+    return runReplay(std::cin, std::cout);
+}

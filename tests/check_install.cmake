@@ -1,0 +1,16 @@
+# Installs the build into a scratch folder and checks that each file is in its standard place.
+file(REMOVE_RECURSE ${DESTDIR})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${DESTDIR}/usr
+                RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed")
+endif()
+foreach(path
+        usr/bin/formules
+        usr/share/applications/org.formules.Formules.desktop
+        usr/share/icons/hicolor/scalable/apps/org.formules.Formules.svg
+        usr/share/metainfo/org.formules.Formules.metainfo.xml)
+    if(NOT EXISTS ${DESTDIR}/${path})
+        message(FATAL_ERROR "missing ${path}")
+    endif()
+endforeach()

@@ -1,0 +1,206 @@
+// What desktop users expect around the windows: accessible names, Return pressing "Calcul",
+// decimal commas in a French locale, and captions that fit their controls at any scale.
+#include "shell/Application.h"
+#include "shell/qt/FormWindow.h"
+#include "shell/qt/QtToolkit.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void accessibilityTreeNamesEveryControl_data();
+    void accessibilityTreeNamesEveryControl();
+    void returnInADataBoxPressesCalcul_data();
+    void returnInADataBoxPressesCalcul();
+    void returnInTheInstructionBoxDoesNothing();
+    void frenchLocaleWritesAndReadsDecimalCommas();
+    void captionsFitTheirControls_data();
+    void captionsFitTheirControls();
+
+private:
+    FormWindow* open(FormId id);
+
+    std::unique_ptr<QtToolkit> m_toolkit;
+    std::unique_ptr<Application> m_application;
+};
+
+void DesktopTest::init() {
+    QLocale::setDefault(QLocale::c());
+    m_toolkit = std::make_unique<QtToolkit>();
+    m_application = std::make_unique<Application>(*m_toolkit);
+    m_application->start();
+}
+
+void DesktopTest::cleanup() {
+    m_application.reset();
+    m_toolkit.reset();
+}
+
+FormWindow* DesktopTest::open(FormId id) {
+    m_application->show(id);
+    return m_toolkit->window(*m_application->find(id));
+}
+
+void addFormRows(std::initializer_list<FormId> forms) {
+    QTest::addColumn<int>("form");
+    for (FormId id : forms) {
+        QTest::newRow(nameOf(id).data()) << int(id);
+    }
+}
+
+void DesktopTest::accessibilityTreeNamesEveryControl_data() {
+    addFormRows({FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5,
+                 FormId::Form6, FormId::Form7, FormId::Form8});
+}
+
+// Walks the accessibility tree: every editable text has a name, result boxes say so, every
+// button and menu entry carries its caption.
+void DesktopTest::accessibilityTreeNamesEveryControl() {
+    QFETCH(int, form);
+    FormWindow* window = open(static_cast<FormId>(form));
+    QList<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(window)};
+    int edits = 0;
+    int buttons = 0;
+    while (!pending.isEmpty()) {
+        QAccessibleInterface* node = pending.takeFirst();
+        QVERIFY(node != nullptr);
+        for (int i = 0; i < node->childCount(); ++i) {
+            pending.append(node->child(i));
+        }
+        const QString name = node->text(QAccessible::Name);
+        if (node->role() == QAccessible::EditableText) {
+            ++edits;
+            QVERIFY2(!name.isEmpty(), qPrintable(node->object()->objectName()));
+            const QString box = node->object()->objectName();
+            const bool result = (form == int(FormId::Form2) || form == int(FormId::Form3))
+                                    ? box == "Text3"
+                                    : (form == int(FormId::Form5) || form == int(FormId::Form6)) &&
+                                          box == "Text5";
+            QCOMPARE(name.startsWith("Résultat : "), result);
+        }
+        if (node->role() == QAccessible::PushButton) {
+            ++buttons;
+            auto* button = qobject_cast<QPushButton*>(node->object());
+            QVERIFY(button != nullptr);
+            QCOMPARE(name, button->text());
+        }
+    }
+    QCOMPARE(edits, window->findChildren<QLineEdit*>().size());
+    QCOMPARE(buttons, window->findChildren<QPushButton*>().size());
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->objectName() == "Formule") {
+            QCOMPARE(action->text(), QString("Formules"));
+        }
+        if (action->objectName() == "Infos") {
+            QCOMPARE(action->text(), QString("à propos de..."));
+        }
+    }
+}
+
+void DesktopTest::returnInADataBoxPressesCalcul_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("lastBox");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("resultBox");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("Form4") << int(FormId::Form4) << "Text3" << QStringList{"Text1=100", "Text3=10"}
+                           << "Text2" << "5032.921";
+    QTest::newRow("Form2") << int(FormId::Form2) << "Text2"
+                           << QStringList{"Text1=1000", "Text2=10"} << "Text3" << "62.83";
+    QTest::newRow("Form3") << int(FormId::Form3) << "Text1"
+                           << QStringList{"Text2=100", "Text1=1000"} << "Text3" << "1591.55";
+    QTest::newRow("Form5") << int(FormId::Form5) << "Text3"
+                           << QStringList{"Text1=10", "Text2=2", "Text3=3"} << "Text5" << "31";
+    QTest::newRow("Form6") << int(FormId::Form6) << "Text2"
+                           << QStringList{"Text1=2", "Text3=31", "Text2=3"} << "Text5" << "9.86";
+}
+
+void DesktopTest::returnInADataBoxPressesCalcul() {
+    QFETCH(int, form);
+    QFETCH(QString, lastBox);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, resultBox);
+    QFETCH(QString, result);
+    FormWindow* window = open(static_cast<FormId>(form));
+    for (const QString& entry : entries) {
+        const QStringList parts = entry.split('=');
+        QTest::keyClicks(window->findChild<QLineEdit*>(parts[0]), parts[1]);
+    }
+    QTest::keyClick(window->findChild<QLineEdit*>(lastBox), Qt::Key_Return);
+    QCOMPARE(window->findChild<QLineEdit*>(resultBox)->text(), result);
+}
+
+void DesktopTest::returnInTheInstructionBoxDoesNothing() {
+    FormWindow* window = open(FormId::Form4);
+    QTest::keyClicks(window->findChild<QLineEdit*>("Text1"), "100");
+    QTest::keyClicks(window->findChild<QLineEdit*>("Text3"), "10");
+    QTest::keyClick(window->findChild<QLineEdit*>("Text4"), Qt::Key_Enter);
+    QVERIFY(window->findChild<QLineEdit*>("Text2")->text().isEmpty());
+}
+
+// A French user computes a frequency, then uses that comma result in the inductor window.
+void DesktopTest::frenchLocaleWritesAndReadsDecimalCommas() {
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    FormWindow* resonance = open(FormId::Form4);
+    QTest::keyClicks(resonance->findChild<QLineEdit*>("Text1"), "100");
+    QTest::keyClicks(resonance->findChild<QLineEdit*>("Text3"), "10");
+    QTest::keyClick(resonance->findChild<QLineEdit*>("Text3"), Qt::Key_Return);
+    const QString frequency = resonance->findChild<QLineEdit*>("Text2")->text();
+    QCOMPARE(frequency, QString("5032,921"));
+    FormWindow* inductor = open(FormId::Form2);
+    QTest::keyClicks(inductor->findChild<QLineEdit*>("Text1"), frequency);
+    QTest::keyClicks(inductor->findChild<QLineEdit*>("Text2"), "10");
+    QTest::keyClick(inductor->findChild<QLineEdit*>("Text2"), Qt::Key_Return);
+    // 6.2832 x 5032.921 x 10 / 1000 = 316.2264...; reading only 5032 would give 316.17.
+    QCOMPARE(inductor->findChild<QLineEdit*>("Text3")->text(), QString("316,23"));
+    QCOMPARE(m_application->quantities().frequence, EntryValue::number(5032.921));
+}
+
+void DesktopTest::captionsFitTheirControls_data() {
+    addFormRows({FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5,
+                 FormId::Form6, FormId::Form7, FormId::Form8});
+}
+
+// No caption or instruction is clipped: each fits its control's width on one line (labels may
+// wrap, then every line must fit the height).
+void DesktopTest::captionsFitTheirControls() {
+    QFETCH(int, form);
+    FormWindow* window = open(static_cast<FormId>(form));
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        const QFontMetrics metrics(label->font());
+        const QRect needed = metrics.boundingRect(label->contentsRect(),
+                                                  int(label->alignment()) | Qt::TextWordWrap,
+                                                  label->text());
+        // A line box taller than the label still shows whole glyphs when they fit (capitals
+        // without descenders in a tight heading).
+        const bool fits = needed.height() <= label->height() + 1 ||
+                          (needed.height() <= metrics.lineSpacing() &&
+                           metrics.tightBoundingRect(label->text()).height() <= label->height());
+        QVERIFY2(fits, qPrintable(label->objectName() + ": " + label->text()));
+        QVERIFY2(needed.width() <= label->width(), qPrintable(label->objectName()));
+    }
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        const int needed = QFontMetrics(button->font()).horizontalAdvance(button->text());
+        QVERIFY2(needed < button->width(), qPrintable(button->objectName()));
+    }
+    for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+        const int needed = QFontMetrics(box->font()).horizontalAdvance(box->text());
+        QVERIFY2(needed < box->width(), qPrintable(box->objectName()));
+    }
+}
+
+QTEST_MAIN(DesktopTest)
+#include "test_desktop.moc"
