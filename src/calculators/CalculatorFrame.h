@@ -40,6 +40,7 @@ protected:
     // "Calcul": the window's own calculation.
     virtual void Command1_Click() = 0;
 
+    const FrameConfiguration& configuration() const { return m_configuration; }
     SharedQuantities& quantities() { return m_context.quantities; }
     const SharedQuantities& quantities() const { return m_context.quantities; }
 

@@ -2,6 +2,8 @@
 
 #include "CalculatorFrame.h"
 
+#include <optional>
+
 // What the twin coil windows Form5 (turns) and Form6 (inductance) share around their "Calcul":
 // the two ways it ends early. Both windows have the data boxes Text1, Text2, Text3 and the
 // result box Text5.
@@ -20,6 +22,10 @@ protected:
     // An unusable input: the message, then every box cleared; no quantity is set directly.
     void rangeStep();
 
-    // True when the value is not greater than zero, each test against 0 evaluated.
-    static bool unusable(const EntryValue& value);
+    // The end of both calculations: the numbers read from Text1, Text2 and Text3 become their
+    // quantities, in that order; any of them not greater than zero (or a result beyond the range
+    // of a double) takes the range step; otherwise the formula of the three, in box order, is
+    // stored into the quantity of Text5 and written there.
+    using Formula = std::optional<double> (*)(double, double, double);
+    void computeResult(Formula formula);
 };

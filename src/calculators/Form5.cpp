@@ -31,21 +31,7 @@ void Form5::Command1_Click() {
     }
     q.NbreSp = EntryValue::emptyText();
     clearBox("Text5");
-    q.inductance = EntryValue::number(readNumber("Text1"));
-    q.diametre = EntryValue::number(readNumber("Text2"));
-    q.longueur = EntryValue::number(readNumber("Text3"));
-    if (anyOf({unusable(q.diametre), unusable(q.longueur), unusable(q.inductance)})) {
-        rangeStep();
-        return;
-    }
-    const std::optional<double> turns =
-        CalculSpires(q.inductance.asDouble(), q.diametre.asDouble(), q.longueur.asDouble());
-    if (!turns) {
-        rangeStep();
-        return;
-    }
-    q.NbreSp = EntryValue::number(*turns);
-    writeResult("Text5", q.NbreSp);
+    computeResult(CalculSpires);
 }
 
 const FormDescription& Form5::description() const {

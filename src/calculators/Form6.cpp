@@ -21,29 +21,14 @@ Form6::Form6(FormContext& context) : CoilFrame(FormId::Form6, context) {}
 // Nothing is cleared before the prompt test: an earlier result stays in view while the prompt
 // is open.
 void Form6::Command1_Click() {
-    SharedQuantities& q = quantities();
     if (inputsMissing(&SharedQuantities::diametre, &SharedQuantities::longueur,
                       &SharedQuantities::NbreSp)) {
         promptStep("Entrez les 3 valeurs: diamètre, longueur et nombre spires ");
         return;
     }
-    q.inductance = EntryValue::emptyText();
+    quantities().inductance = EntryValue::emptyText();
     clearBox("Text5");
-    q.diametre = EntryValue::number(readNumber("Text1"));
-    q.longueur = EntryValue::number(readNumber("Text2"));
-    q.NbreSp = EntryValue::number(readNumber("Text3"));
-    if (anyOf({unusable(q.diametre), unusable(q.longueur), unusable(q.NbreSp)})) {
-        rangeStep();
-        return;
-    }
-    const std::optional<double> inductance =
-        CalculInductance(q.diametre.asDouble(), q.longueur.asDouble(), q.NbreSp.asDouble());
-    if (!inductance) {
-        rangeStep();
-        return;
-    }
-    q.inductance = EntryValue::number(*inductance);
-    writeResult("Text5", q.inductance);
+    computeResult(CalculInductance);
 }
 
 const FormDescription& Form6::description() const {
