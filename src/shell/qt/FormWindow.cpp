@@ -151,8 +151,11 @@ void FormWindow::build(const FormDescription& description) {
     buildMenu(description);
     setTabOrder(description);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The position is that of the client area, so the frame is left to the window manager.
     if (description.placed) {
-        move(pixels(description.clientArea.left), pixels(description.clientArea.top));
+        const QSize size = sizeHint();
+        setGeometry(pixels(description.clientArea.left), pixels(description.clientArea.top),
+                    size.width(), size.height());
     }
 }
 
