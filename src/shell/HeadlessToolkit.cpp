@@ -84,6 +84,17 @@ void HeadlessToolkit::type(Form& form, std::string_view box, std::string_view ch
     }
 }
 
+void HeadlessToolkit::erase(Form& form, std::string_view box, unsigned count) {
+    for (; count > 0; --count) {
+        std::string text = readBox(form, box);
+        if (text.empty()) {
+            return;
+        }
+        text.resize(text.size() - charactersOf(text).back().size());
+        writeBox(form, box, text);
+    }
+}
+
 std::vector<std::string_view> charactersOf(std::string_view text) {
     std::vector<std::string_view> characters;
     std::size_t start = 0;

@@ -40,6 +40,8 @@ public:
     // once the program has ended.
     void click(Form& form, std::string_view control);
     void type(Form& form, std::string_view box, std::string_view characters);
+    // Backspace pressed count times at the end of the box: one write per character removed.
+    void erase(Form& form, std::string_view box, unsigned count);
 
 private:
     struct Window {

@@ -142,14 +142,7 @@ void Session::edit(SessionOp op, FormId id, Form& form) {
     } else if (op == SessionOp::Paste) {
         m_toolkit.writeBox(form, box, nextText());
     } else {
-        for (unsigned count = next() % 8; count > 0; --count) {
-            std::string text = m_toolkit.readBox(form, box);
-            if (text.empty()) {
-                break;
-            }
-            text.resize(text.size() - charactersOf(text).back().size());
-            m_toolkit.writeBox(form, box, text);
-        }
+        m_toolkit.erase(form, box, next() % 8);
     }
     if (m_toolkit.readBox(form, box) != before) {
         checkEditedBox(id, form, box);

@@ -126,6 +126,9 @@ public:
 
 private:
     std::string runCommand(const std::string& command, const Words& words);
+    std::string runWindowCommand(const std::string& command, const std::string& window);
+    std::string runEdit(const std::string& command, const std::string& target,
+                        const std::string& argument);
     std::string findWindow(std::string_view name, Form*& form, bool mustBeVisible);
     std::string findControl(std::string_view target, Form*& form, std::string& control,
                             bool textBox);
@@ -163,65 +166,73 @@ std::string Replay::runCommand(const std::string& command, const Words& words) {
         m_toolkit.setDecimalSeparator(words.words[1]);
         return std::string();
     }
-    if (m_toolkit.hasEnded() && (command == "show" || command == "click" || command == "close" ||
-                                 command == "type" || command == "erase" || command == "paste")) {
+    const bool userEvent = command == "show" || command == "click" || command == "close" ||
+                           command == "type" || command == "erase" || command == "paste";
+    if (!userEvent) {
+        return "bad command";
+    }
+    if (m_toolkit.hasEnded()) {
         return "the program has ended";
     }
-    Form* form = nullptr;
-    std::string control;
-    std::string error;
     if ((command == "show" || command == "close") && arguments == 1 && !isText(1)) {
-        const auto id = formNamed(words.words[1]);
-        if (!id) {
-            return "unknown window " + words.words[1];
-        }
-        if (command == "show") {
-            m_application.show(*id);
-            return m_application.find(*id) ? std::string() : "window not available";
-        }
-        if (!(error = findWindow(words.words[1], form, true)).empty()) {
-            return error;
-        }
-        m_application.close(*id);
-        return std::string();
+        return runWindowCommand(command, words.words[1]);
     }
     if (command == "click" && arguments == 1 && !isText(1)) {
-        if (!(error = findControl(words.words[1], form, control, false)).empty()) {
-            return error;
+        Form* form = nullptr;
+        std::string control;
+        const std::string error = findControl(words.words[1], form, control, false);
+        if (error.empty()) {
+            m_toolkit.click(*form, control);
         }
-        m_toolkit.click(*form, control);
-        return std::string();
+        return error;
     }
-    const bool typing = (command == "type" || command == "paste") && arguments == 2 && isText(2);
+    const bool typing = command != "erase" && arguments == 2 && isText(2);
     const bool erasing = command == "erase" && arguments == 2 && !isText(2);
     if ((typing || erasing) && !isText(1)) {
-        if (!(error = findControl(words.words[1], form, control, true)).empty()) {
-            return error;
-        }
-        if (command == "type") {
-            m_toolkit.type(*form, control, words.words[2]);
-        } else if (command == "paste") {
-            m_toolkit.writeBox(*form, control, words.words[2]);
-        } else {
-            unsigned count = 0;
-            const std::string& n = words.words[2];
-            const auto parsed = std::from_chars(n.data(), n.data() + n.size(), count);
-            if (parsed.ec != std::errc() || parsed.ptr != n.data() + n.size()) {
-                return "bad count " + n;
-            }
-            for (unsigned i = 0; i < count; ++i) {
-                std::string text = m_toolkit.readBox(*form, control);
-                if (text.empty()) {
-                    break;
-                }
-                const auto characters = charactersOf(text);
-                text.resize(text.size() - characters.back().size());
-                m_toolkit.writeBox(*form, control, text);
-            }
-        }
-        return std::string();
+        return runEdit(command, words.words[1], words.words[2]);
     }
     return "bad command";
+}
+
+std::string Replay::runWindowCommand(const std::string& command, const std::string& window) {
+    const auto id = formNamed(window);
+    if (!id) {
+        return "unknown window " + window;
+    }
+    if (command == "show") {
+        m_application.show(*id);
+        return std::string();
+    }
+    Form* form = nullptr;
+    const std::string error = findWindow(window, form, true);
+    if (error.empty()) {
+        m_application.close(*id);
+    }
+    return error;
+}
+
+std::string Replay::runEdit(const std::string& command, const std::string& target,
+                            const std::string& argument) {
+    Form* form = nullptr;
+    std::string box;
+    const std::string error = findControl(target, form, box, true);
+    if (!error.empty()) {
+        return error;
+    }
+    if (command == "type") {
+        m_toolkit.type(*form, box, argument);
+    } else if (command == "paste") {
+        m_toolkit.writeBox(*form, box, argument);
+    } else {
+        unsigned count = 0;
+        const auto parsed =
+            std::from_chars(argument.data(), argument.data() + argument.size(), count);
+        if (parsed.ec != std::errc() || parsed.ptr != argument.data() + argument.size()) {
+            return "bad count " + argument;
+        }
+        m_toolkit.erase(*form, box, count);
+    }
+    return std::string();
 }
 
 std::string Replay::findWindow(std::string_view name, Form*& form, bool mustBeVisible) {
