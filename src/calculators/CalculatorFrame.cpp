@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -48,6 +49,12 @@ const std::array<FrameConfiguration, 5> kFrames{{
 }};
 
 } // namespace
+
+ControlDescription dataBox(std::string name, FormRect rect, int tabIndex, std::string announced) {
+    return textBox(std::move(name), std::string(), rect, tabIndex)
+        .announcedAs(std::move(announced))
+        .withEnterClicking("Command1");
+}
 
 const FrameConfiguration& frameConfiguration(FormId form) {
     const auto found = std::find_if(kFrames.begin(), kFrames.end(),

@@ -23,6 +23,10 @@ struct FrameConfiguration {
     Quantity zeroedByEffacer;            // set to the Integer 0 by "Effacer"; nullptr for none
 };
 
+// A calculator's data box: it starts empty, is announced by the caption of its label, and
+// Return in it presses "Calcul".
+ControlDescription dataBox(std::string name, FormRect rect, int tabIndex, std::string announced);
+
 // The frame of the named calculator window (Form2 to Form6).
 const FrameConfiguration& frameConfiguration(FormId form);
 

@@ -45,29 +45,23 @@ const FormDescription& Form2::description() const {
                 .inside("Picture1")
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),
-            textBox("Text1", "", {1320, 1800, 4035, 390}, 0)
+            dataBox("Text1", {1320, 1800, 4035, 390}, 0, "Frequence en Khz")
                 .inside("Picture1")
-                .withForeground(blue)
-                .announcedAs("Frequence en Khz")
-                .withEnterClicking("Command1"),
+                .withForeground(blue),
             label("Label2", "Inductance en micro henry", {2160, 2520, 2340, 210}, 9)
                 .inside("Picture1")
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),
-            textBox("Text2", "", {1320, 2760, 4035, 390}, 1)
+            dataBox("Text2", {1320, 2760, 4035, 390}, 1, "Inductance en micro henry")
                 .inside("Picture1")
-                .withForeground(blue)
-                .announcedAs("Inductance en micro henry")
-                .withEnterClicking("Command1"),
+                .withForeground(blue),
             label("Label3", "Réactance en ohms", {2280, 3360, 2340, 210}, 10)
                 .inside("Picture1")
                 .withBackground(panel)
                 .withForeground(Colour::rgb(192, 0, 0)),
-            textBox("Text3", "", {1320, 3600, 4035, 390}, 2)
+            dataBox("Text3", {1320, 3600, 4035, 390}, 2, "Résultat : Réactance en ohms")
                 .inside("Picture1")
-                .withForeground(Colour::rgb(255, 0, 0))
-                .announcedAs("Résultat : Réactance en ohms")
-                .withEnterClicking("Command1"),
+                .withForeground(Colour::rgb(255, 0, 0)),
             button("Command1", "Calcul", {1200, 4320, 1335, 495}, 3).inside("Picture1"),
             button("Command3", "Effacer", {2640, 4320, 1335, 495}, 4).inside("Picture1"),
             button("Command2", "Menu", {4080, 4320, 1335, 495}, 5).inside("Picture1"),

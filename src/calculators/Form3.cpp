@@ -49,24 +49,17 @@ const FormDescription& Form3::description() const {
             label("Label4", "Frequence en Khz", {2040, 1440, 2340, 210}, 10)
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),
-            textBox("Text1", "", {1200, 1680, 4035, 390}, 1)
-                .withForeground(blue)
-                .announcedAs("Frequence en Khz")
-                .withEnterClicking("Command1"),
+            dataBox("Text1", {1200, 1680, 4035, 390}, 1, "Frequence en Khz").withForeground(blue),
             label("Label2", "Capacité en picofarad", {2040, 2280, 2340, 210}, 9)
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),
-            textBox("Text2", "", {1200, 2520, 4035, 390}, 2)
-                .withForeground(blue)
-                .announcedAs("Capacité en picofarad")
-                .withEnterClicking("Command1"),
+            dataBox("Text2", {1200, 2520, 4035, 390}, 2, "Capacité en picofarad")
+                .withForeground(blue),
             label("Label3", "Réactance en ohms", {2040, 3120, 2340, 210}, 8)
                 .withBackground(panel)
                 .withForeground(Colour::rgb(192, 0, 0)),
-            textBox("Text3", "", {1200, 3360, 4035, 390}, 3)
-                .withForeground(Colour::rgb(255, 0, 0))
-                .announcedAs("Résultat : Réactance en ohms")
-                .withEnterClicking("Command1"),
+            dataBox("Text3", {1200, 3360, 4035, 390}, 3, "Résultat : Réactance en ohms")
+                .withForeground(Colour::rgb(255, 0, 0)),
             button("Command1", "Calcul", {960, 4440, 1335, 495}, 4),
             button("Command3", "Effacer", {2520, 4440, 1335, 495}, 5),
             button("Command2", "Menu", {4080, 4440, 1335, 495}, 6),

@@ -54,35 +54,27 @@ const FormDescription& Form5::description() const {
             label("Label2", "Inductance en microH", {2400, 1320, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),
-            textBox("Text1", "", {1560, 1560, 4035, 390}, 0)
-                .withForeground(Colour::rgb(0, 0, 255))
-                .announcedAs("Inductance en microH")
-                .withEnterClicking("Command1"),
+            dataBox("Text1", {1560, 1560, 4035, 390}, 0, "Inductance en microH")
+                .withForeground(Colour::rgb(0, 0, 255)),
             label("Label1", "Diamétre en centimètres", {2400, 2280, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),
-            textBox("Text2", "", {1560, 2520, 4035, 390}, 1)
-                .withForeground(Colour::rgb(0, 192, 0))
-                .announcedAs("Diamétre en centimètres")
-                .withEnterClicking("Command1"),
+            dataBox("Text2", {1560, 2520, 4035, 390}, 1, "Diamétre en centimètres")
+                .withForeground(Colour::rgb(0, 192, 0)),
             label("Label10", "Longueur bobine en cm", {2400, 3240, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),
-            textBox("Text3", "", {1560, 3480, 4035, 390}, 2)
+            dataBox("Text3", {1560, 3480, 4035, 390}, 2, "Longueur bobine en cm")
                 .withBackground(Colour::rgb(255, 255, 255))
-                .withForeground(Colour::rgb(128, 64, 0))
-                .announcedAs("Longueur bobine en cm")
-                .withEnterClicking("Command1"),
+                .withForeground(Colour::rgb(128, 64, 0)),
             label("Label3", "Nombre de spires:", {2400, 4440, 2295, 255})
                 .centred()
                 .withBackground(labelBackground),
             label("Label4", "Résultat:", {480, 4800, 1215, 255})
                 .centred()
                 .withBackground(Colour::rgb(255, 192, 192)),
-            textBox("Text5", "", {1680, 4680, 3975, 375}, 3)
-                .withForeground(Colour::rgb(255, 0, 0))
-                .announcedAs("Résultat : Nombre de spires")
-                .withEnterClicking("Command1"),
+            dataBox("Text5", {1680, 4680, 3975, 375}, 3, "Résultat : Nombre de spires")
+                .withForeground(Colour::rgb(255, 0, 0)),
             button("Command1", "Calcul", {1680, 5400, 1215, 495}, 4),
             button("Command3", "Effacer", {3000, 5400, 1215, 495}, 5),
             button("Command2", "Menu", {4320, 5400, 1215, 495}, 6),
