@@ -9,7 +9,12 @@ foreach(path
         usr/bin/formules
         usr/share/applications/org.formules.Formules.desktop
         usr/share/icons/hicolor/scalable/apps/org.formules.Formules.svg
-        usr/share/metainfo/org.formules.Formules.metainfo.xml)
+        usr/share/icons/hicolor/16x16/apps/org.formules.Formules.png
+        usr/share/icons/hicolor/256x256/apps/org.formules.Formules.png
+        usr/share/metainfo/org.formules.formules.metainfo.xml
+        usr/share/man/man1/formules.1.gz
+        usr/share/doc/formules/copyright
+        usr/share/doc/formules/changelog.gz)
     if(NOT EXISTS ${DESTDIR}/${path})
         message(FATAL_ERROR "missing ${path}")
     endif()

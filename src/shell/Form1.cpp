@@ -77,8 +77,8 @@ const FormDescription& Form1::description() const {
                 .withBackground(systemWindow),
         };
         d.menu = {
-            {"Formule", "Formules"},     {"s1", ""}, {"s2", ""}, {"s3", ""},
-            {"Infos", "à propos de..."},
+            {"Formule", "Formules", 'F'},     {"s1", ""}, {"s2", ""}, {"s3", ""},
+            {"Infos", "à propos de...", 'p'},
         };
         return d;
     }();

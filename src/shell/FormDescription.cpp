@@ -44,6 +44,12 @@ ControlDescription ControlDescription::withEnterClicking(std::string button) con
     return copy;
 }
 
+ControlDescription ControlDescription::withEscapeClicking() const {
+    ControlDescription copy = *this;
+    copy.clickedByEscape = true;
+    return copy;
+}
+
 namespace {
 
 ControlDescription control(std::string name, ControlKind kind, std::string caption, FormRect rect,

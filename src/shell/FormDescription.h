@@ -54,8 +54,9 @@ struct ControlDescription {
     Colour foreground;
     std::optional<FontDescription> font;
     Alignment alignment = Alignment::Left;
-    std::string accessibleName; // what assistive technology announces; captions name themselves
-    std::string enterClicks;    // the button that Return in this text box presses, if any
+    std::string accessibleName;   // what assistive technology announces; captions name themselves
+    std::string enterClicks;      // the button that Return in this text box presses, if any
+    bool clickedByEscape = false; // a button that Escape presses anywhere in its window
 
     ControlDescription inside(std::string panel) const;
     ControlDescription withBackground(Colour colour) const;
@@ -64,6 +65,7 @@ struct ControlDescription {
     ControlDescription centred() const;
     ControlDescription announcedAs(std::string name) const;
     ControlDescription withEnterClicking(std::string button) const;
+    ControlDescription withEscapeClicking() const;
 };
 
 ControlDescription button(std::string name, std::string caption, FormRect rect, int tabIndex);
@@ -71,10 +73,12 @@ ControlDescription textBox(std::string name, std::string text, FormRect rect, in
 ControlDescription label(std::string name, std::string caption, FormRect rect, int tabIndex = -1);
 ControlDescription pictureBox(std::string name, FormRect rect, int tabIndex);
 
-// A top-level entry of the menu bar; an empty caption stands as a blank entry.
+// A top-level entry of the menu bar; an empty caption stands as a blank entry. The access key
+// is a letter of the caption that Alt chooses the entry with; '\0' for none.
 struct MenuEntryDescription {
     std::string name;
     std::string caption;
+    char accessKey = '\0';
 };
 
 struct FormDescription {

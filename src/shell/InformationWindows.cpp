@@ -44,7 +44,9 @@ const FormDescription& form7Description() {
             row("Label9", "Calculs pour radioamateurs", 3000, 375, 2)
                 .centred()
                 .withFont({"MS Sans Serif", 9.75, true, true}),
-            button("Command1", "OK", {2040, 3480, 1215, 495}, 1).inside("Picture1"),
+            button("Command1", "OK", {2040, 3480, 1215, 495}, 1)
+                .inside("Picture1")
+                .withEscapeClicking(),
         };
         return d;
     }();
@@ -86,7 +88,8 @@ const FormDescription& form8Description() {
                                      .centred()
                                      .withBackground(Colour::rgb(255, 255, 192)));
         }
-        d.controls.push_back(button("Command1", "OK", {4800, 4440, 1215, 495}, 14));
+        d.controls.push_back(
+            button("Command1", "OK", {4800, 4440, 1215, 495}, 14).withEscapeClicking());
         return d;
     }();
     return kDescription;

@@ -1,6 +1,8 @@
-// What desktop users expect around the windows: accessible names, Return pressing "Calcul",
-// decimal commas in a French locale, and captions that fit their controls at any scale.
+// What desktop users expect around the windows: accessible names, the keyboard (Return, Enter,
+// Escape, Alt and a visible focus), decimal commas and Qt's own texts in a French locale, and
+// captions that fit their controls at any scale.
 #include "shell/Application.h"
+#include "shell/qt/Desktop.h"
 #include "shell/qt/FormWindow.h"
 #include "shell/qt/QtToolkit.h"
 
@@ -9,16 +11,56 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QStyle>
+#include <QTranslator>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A form with a real window's description that records the clicks its window delivers.
+class ClickRecorder final : public Form {
+public:
+    explicit ClickRecorder(const FormDescription& description) : m_description(description) {}
+    const FormDescription& description() const override { return m_description; }
+    void click(std::string_view control) override { clicks.emplace_back(control); }
+    void change(std::string_view) override {}
+
+    std::vector<std::string> clicks;
+
+private:
+    const FormDescription& m_description;
+};
+
+// The contrast ratio of two colours as the accessibility guidelines define it (WCAG 2.1); a
+// focus indicator needs at least 3 against what surrounds it.
+double contrastRatio(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
 
 class DesktopTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void accessibilityTreeNamesEveryControl_data();
@@ -26,16 +68,29 @@ private slots:
     void returnInADataBoxPressesCalcul_data();
     void returnInADataBoxPressesCalcul();
     void returnInTheInstructionBoxDoesNothing();
+    void returnAndEnterPressAFocusedButton_data();
+    void returnAndEnterPressAFocusedButton();
+    void altChoosesTheMenuEntries();
+    void focusIsVisibleOnEveryControl_data();
+    void focusIsVisibleOnEveryControl();
     void frenchLocaleWritesAndReadsDecimalCommas();
+    void frenchLocaleTranslatesQtsOwnTexts();
     void captionsFitTheirControls_data();
     void captionsFitTheirControls();
 
 private:
     FormWindow* open(FormId id);
+    // The window active, so that keys reach its focused control and its shortcuts.
+    void activate(QWidget* window);
 
     std::unique_ptr<QtToolkit> m_toolkit;
     std::unique_ptr<Application> m_application;
 };
+
+// The program's names, icon and style, as it starts.
+void DesktopTest::initTestCase() {
+    prepareDesktopApplication(*qApp);
+}
 
 void DesktopTest::init() {
     QLocale::setDefault(QLocale::c());
@@ -52,6 +107,12 @@ void DesktopTest::cleanup() {
 FormWindow* DesktopTest::open(FormId id) {
     m_application->show(id);
     return m_toolkit->window(*m_application->find(id));
+}
+
+void DesktopTest::activate(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
 void addFormRows(std::initializer_list<FormId> forms) {
@@ -85,10 +146,10 @@ void DesktopTest::accessibilityTreeNamesEveryControl() {
             ++edits;
             QVERIFY2(!name.isEmpty(), qPrintable(node->object()->objectName()));
             const QString box = node->object()->objectName();
-            const bool result = (form == int(FormId::Form2) || form == int(FormId::Form3))
-                                    ? box == "Text3"
-                                    : (form == int(FormId::Form5) || form == int(FormId::Form6)) &&
-                                          box == "Text5";
+            const bool result =
+                (form == int(FormId::Form2) || form == int(FormId::Form3))
+                    ? box == "Text3"
+                    : (form == int(FormId::Form5) || form == int(FormId::Form6)) && box == "Text5";
             QCOMPARE(name.startsWith("Résultat : "), result);
         }
         if (node->role() == QAccessible::PushButton) {
@@ -102,10 +163,10 @@ void DesktopTest::accessibilityTreeNamesEveryControl() {
     QCOMPARE(buttons, window->findChildren<QPushButton*>().size());
     for (QAction* action : window->findChildren<QAction*>()) {
         if (action->objectName() == "Formule") {
-            QCOMPARE(action->text(), QString("Formules"));
+            QCOMPARE(action->text(), QString("&Formules"));
         }
         if (action->objectName() == "Infos") {
-            QCOMPARE(action->text(), QString("à propos de..."));
+            QCOMPARE(action->text(), QString("à &propos de..."));
         }
     }
 }
@@ -117,15 +178,20 @@ void DesktopTest::returnInADataBoxPressesCalcul_data() {
     QTest::addColumn<QString>("resultBox");
     QTest::addColumn<QString>("result");
     QTest::newRow("Form4") << int(FormId::Form4) << "Text3" << QStringList{"Text1=100", "Text3=10"}
-                           << "Text2" << "5032.921";
-    QTest::newRow("Form2") << int(FormId::Form2) << "Text2"
-                           << QStringList{"Text1=1000", "Text2=10"} << "Text3" << "62.83";
+                           << "Text2"
+                           << "5032.921";
+    QTest::newRow("Form2") << int(FormId::Form2) << "Text2" << QStringList{"Text1=1000", "Text2=10"}
+                           << "Text3"
+                           << "62.83";
     QTest::newRow("Form3") << int(FormId::Form3) << "Text1"
-                           << QStringList{"Text2=100", "Text1=1000"} << "Text3" << "1591.55";
+                           << QStringList{"Text2=100", "Text1=1000"} << "Text3"
+                           << "1591.55";
     QTest::newRow("Form5") << int(FormId::Form5) << "Text3"
-                           << QStringList{"Text1=10", "Text2=2", "Text3=3"} << "Text5" << "31";
+                           << QStringList{"Text1=10", "Text2=2", "Text3=3"} << "Text5"
+                           << "31";
     QTest::newRow("Form6") << int(FormId::Form6) << "Text2"
-                           << QStringList{"Text1=2", "Text3=31", "Text2=3"} << "Text5" << "9.86";
+                           << QStringList{"Text1=2", "Text3=31", "Text2=3"} << "Text5"
+                           << "9.86";
 }
 
 void DesktopTest::returnInADataBoxPressesCalcul() {
@@ -151,6 +217,93 @@ void DesktopTest::returnInTheInstructionBoxDoesNothing() {
     QVERIFY(window->findChild<QLineEdit*>("Text2")->text().isEmpty());
 }
 
+void DesktopTest::returnAndEnterPressAFocusedButton_data() {
+    addFormRows({FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5,
+                 FormId::Form6, FormId::Form7, FormId::Form8});
+}
+
+// On every button of every window, Return and Enter press the focused button; Escape presses
+// "OK" in the formulas sheet and the About window, and nothing elsewhere.
+void DesktopTest::returnAndEnterPressAFocusedButton() {
+    QFETCH(int, form);
+    const auto id = static_cast<FormId>(form);
+    open(id);
+    ClickRecorder recorder(m_application->find(id)->description());
+    FormWindow window(recorder, {});
+    activate(&window);
+    const auto buttons = window.findChildren<QPushButton*>();
+    QVERIFY(!buttons.isEmpty());
+    for (QPushButton* button : buttons) {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            recorder.clicks.clear();
+            button->setFocus();
+            QCOMPARE(QApplication::focusWidget(), button);
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QCOMPARE(recorder.clicks, std::vector<std::string>{button->objectName().toStdString()});
+        }
+    }
+    // Escape presses the button as a click of the mouse would, released a moment later.
+    recorder.clicks.clear();
+    QTest::keyClick(&window, Qt::Key_Escape);
+    if (id == FormId::Form7 || id == FormId::Form8) {
+        QTRY_COMPARE(recorder.clicks, std::vector<std::string>{"Command1"});
+    } else {
+        QTest::qWait(200);
+        QCOMPARE(recorder.clicks, std::vector<std::string>{});
+    }
+}
+
+void DesktopTest::altChoosesTheMenuEntries() {
+    FormWindow* main = open(FormId::Form1);
+    activate(main);
+    QTest::keyClick(main, Qt::Key_F, Qt::AltModifier);
+    QVERIFY(m_application->find(FormId::Form8) != nullptr);
+    QVERIFY(m_toolkit->window(*m_application->find(FormId::Form8))->isVisible());
+    activate(main);
+    QTest::keyClick(main, Qt::Key_P, Qt::AltModifier);
+    QVERIFY(m_application->find(FormId::Form7) != nullptr);
+    QVERIFY(m_toolkit->window(*m_application->find(FormId::Form7))->isVisible());
+}
+
+void DesktopTest::focusIsVisibleOnEveryControl_data() {
+    addFormRows({FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5,
+                 FormId::Form6, FormId::Form7, FormId::Form8});
+}
+
+// Focus on a control changes about a ring's worth of its pixels by the contrast the guidelines
+// ask of a focus indicator (3:1 between the same pixel focused and not), on every control,
+// the blue button included.
+void DesktopTest::focusIsVisibleOnEveryControl() {
+    QFETCH(int, form);
+    FormWindow* window = open(static_cast<FormId>(form));
+    activate(window);
+    QList<QWidget*> controls;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->focusPolicy() != Qt::NoFocus &&
+            (qobject_cast<QPushButton*>(widget) || qobject_cast<QLineEdit*>(widget))) {
+            controls.append(widget);
+        }
+    }
+    QVERIFY(!controls.isEmpty());
+    for (QWidget* control : controls) {
+        control->clearFocus();
+        const QImage plain = control->grab().toImage();
+        control->setFocus();
+        QCOMPARE(QApplication::focusWidget(), control);
+        const QImage focused = control->grab().toImage();
+        int visible = 0;
+        for (int y = 0; y < focused.height(); ++y) {
+            for (int x = 0; x < focused.width(); ++x) {
+                if (contrastRatio(focused.pixelColor(x, y), plain.pixelColor(x, y)) >= 3.0) {
+                    ++visible;
+                }
+            }
+        }
+        QVERIFY2(visible >= focused.width() + focused.height(),
+                 qPrintable(control->objectName() + ": " + QString::number(visible)));
+    }
+}
+
 // A French user computes a frequency, then uses that comma result in the inductor window.
 void DesktopTest::frenchLocaleWritesAndReadsDecimalCommas() {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -169,6 +322,29 @@ void DesktopTest::frenchLocaleWritesAndReadsDecimalCommas() {
     QCOMPARE(m_application->quantities().frequence, EntryValue::number(5032.921));
 }
 
+// The text boxes' context menu in French, from Qt's own translations; a language Qt has no
+// translation for changes nothing.
+void DesktopTest::frenchLocaleTranslatesQtsOwnTexts() {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(folder + "/qtbase_fr.qm")) {
+        QSKIP("Qt's translations (qt6-translations-l10n) are not installed");
+    }
+    QLocale::setDefault(QLocale(QLocale::Esperanto));
+    QVERIFY(installQtTranslations(*qApp) == nullptr);
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    const std::unique_ptr<QTranslator> translator(installQtTranslations(*qApp));
+    QVERIFY(translator != nullptr);
+    QLineEdit edit;
+    const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    QStringList entries;
+    for (QAction* action : menu->actions()) {
+        entries.append(action->text().remove('&'));
+    }
+    for (const char* entry : {"Annuler", "Copier", "Coller"}) {
+        QVERIFY2(entries.join(' ').contains(entry), qPrintable(entries.join(", ")));
+    }
+}
+
 void DesktopTest::captionsFitTheirControls_data() {
     addFormRows({FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5,
                  FormId::Form6, FormId::Form7, FormId::Form8});
@@ -181,9 +357,8 @@ void DesktopTest::captionsFitTheirControls() {
     FormWindow* window = open(static_cast<FormId>(form));
     for (QLabel* label : window->findChildren<QLabel*>()) {
         const QFontMetrics metrics(label->font());
-        const QRect needed = metrics.boundingRect(label->contentsRect(),
-                                                  int(label->alignment()) | Qt::TextWordWrap,
-                                                  label->text());
+        const QRect needed = metrics.boundingRect(
+            label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
         // A line box taller than the label still shows whole glyphs when they fit (capitals
         // without descenders in a tight heading).
         const bool fits = needed.height() <= label->height() + 1 ||

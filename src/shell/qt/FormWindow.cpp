@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -166,6 +167,12 @@ QWidget* FormWindow::createControl(const ControlDescription& control, QWidget* p
     switch (control.kind) {
     case ControlKind::Button: {
         auto* button = new QPushButton(caption, parent);
+        // Return and Enter press a focused button, as Space does; outside dialogs Qt leaves
+        // that to buttons that are "auto default".
+        button->setAutoDefault(true);
+        if (control.clickedByEscape) {
+            button->setShortcut(QKeySequence(Qt::Key_Escape));
+        }
         connect(button, &QPushButton::clicked, this, [this, name] { deliverClick(name); });
         widget = button;
         break;
@@ -222,7 +229,12 @@ void FormWindow::buildMenu(const FormDescription& description) {
         return;
     }
     for (const MenuEntryDescription& entry : description.menu) {
-        const QString caption = entry.caption.empty() ? QStringLiteral("   ") : toQt(entry.caption);
+        QString caption = entry.caption.empty() ? QStringLiteral("   ") : toQt(entry.caption);
+        // An ampersand before the access key underlines it and makes Alt+key choose the entry.
+        const auto key = caption.indexOf(QLatin1Char(entry.accessKey), 0, Qt::CaseInsensitive);
+        if (entry.accessKey != '\0' && key >= 0) {
+            caption.insert(key, QLatin1Char('&'));
+        }
         QAction* action = menuBar()->addAction(caption);
         action->setObjectName(toQt(entry.name));
         const std::string name = entry.name;

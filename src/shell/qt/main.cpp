@@ -1,14 +1,12 @@
+#include "Desktop.h"
 #include "QtToolkit.h"
 #include "shell/Application.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
-    QApplication::setApplicationName("Formules");
-    // Fusion draws buttons and boxes in the colours the windows ask for on every desktop.
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    prepareDesktopApplication(qtApplication);
     // The program ends through "Quitter" or by closing the main window, never on its own.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,5 +1,6 @@
 // Opens every window of the program and saves a PNG of each into the folder given as the only
 // argument: how the README's pictures are made and how the windows are checked by eye.
+#include "Desktop.h"
 #include "FormWindow.h"
 #include "QtToolkit.h"
 #include "shell/Application.h"
@@ -7,14 +8,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
-#include <QStyleFactory>
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
-    QApplication::setApplicationName("Formules");
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    prepareDesktopApplication(qtApplication);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 2) {
         std::fprintf(stderr, "usage: formules-screenshots FOLDER\n");
