@@ -39,12 +39,18 @@ TEST(Frame, InstructionBoxFeedsNothing) {
     }
 }
 
-TEST(Frame, EffacerOnEmptyBoxesLeavesIntegerZero) {
+// A value given in another window, whose box here is empty, is blanked too; a quantity the
+// window does not feed is left alone.
+TEST(Frame, EffacerBlanksEveryQuantityTheWindowFeeds) {
     HeadlessProgram program;
     program.q().capacite = EntryValue::text("9");
+    program.q().XL = EntryValue::text("5");
     program.click(FormId::Form4, "Command3");
-    EXPECT_EQ(program.q().frequence, EntryValue::integer(0));
-    EXPECT_EQ(program.q().capacite, EntryValue::text("9"));
+    for (const EntryValue* fed :
+         {&program.q().capacite, &program.q().frequence, &program.q().inductance}) {
+        EXPECT_EQ(*fed, EntryValue::emptyText());
+    }
+    EXPECT_EQ(program.q().XL, EntryValue::text("5"));
     EXPECT_TRUE(program.toolkit.isVisible(program.form(FormId::Form4)));
 }
 
@@ -67,7 +73,7 @@ TEST(Frame, MenuShowsMainWindowHidesItselfAndKeepsTheWindow) {
     program.toolkit.click(form4, "Command2");
     EXPECT_FALSE(program.toolkit.isVisible(form4));
     EXPECT_TRUE(program.toolkit.isVisible(*program.application.find(FormId::Form1)));
-    EXPECT_EQ(program.q().frequence, EntryValue::integer(0));
+    EXPECT_EQ(program.q().frequence, EntryValue::emptyText());
     EXPECT_EQ(program.q().inductance, EntryValue::emptyText());
     EXPECT_EQ(&program.form(FormId::Form4), &form4);
     EXPECT_EQ(program.box(FormId::Form4, "Text3"), "");

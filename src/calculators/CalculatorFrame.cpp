@@ -12,40 +12,29 @@ namespace {
 
 using Q = SharedQuantities;
 
-// The frames of the five calculator windows. In each window the quantity set to the Integer 0
-// is fed by a box cleared right after, so it keeps the 0 only when that box was already empty.
+// The frames of the five calculator windows.
 const std::array<FrameConfiguration, 5> kFrames{{
     {FormId::Form4,
      {{"Text1", &Q::capacite}, {"Text2", &Q::frequence}, {"Text3", &Q::inductance}},
-     {"Text2", "Text1", "Text3"},
-     &Q::frequence,
-     &Q::frequence},
+     {"Text2", "Text1", "Text3"}},
     {FormId::Form2,
      {{"Text1", &Q::frequence}, {"Text2", &Q::inductance}, {"Text3", &Q::XL}},
-     {"Text2", "Text1", "Text3"},
-     nullptr,
-     nullptr},
+     {"Text2", "Text1", "Text3"}},
     {FormId::Form3,
      {{"Text1", &Q::frequence}, {"Text2", &Q::capacite}, {"Text3", &Q::XC}},
-     {"Text2", "Text1", "Text3"},
-     nullptr,
-     nullptr},
+     {"Text2", "Text1", "Text3"}},
     {FormId::Form5,
      {{"Text1", &Q::inductance},
       {"Text2", &Q::diametre},
       {"Text3", &Q::longueur},
       {"Text5", &Q::NbreSp}},
-     {"Text2", "Text1", "Text3", "Text5"},
-     &Q::inductance,
-     &Q::inductance},
+     {"Text2", "Text1", "Text3", "Text5"}},
     {FormId::Form6,
      {{"Text1", &Q::diametre},
       {"Text2", &Q::longueur},
       {"Text3", &Q::NbreSp},
       {"Text5", &Q::inductance}},
-     {"Text2", "Text1", "Text3", "Text5"},
-     &Q::diametre,
-     &Q::inductance},
+     {"Text2", "Text1", "Text3", "Text5"}},
 }};
 
 } // namespace
@@ -88,23 +77,24 @@ void CalculatorFrame::change(std::string_view box) {
 void CalculatorFrame::Command2_Click() {
     m_context.navigator.show(FormId::Form1);
     m_context.toolkit.hide(*this);
-    if (m_configuration.zeroedByMenu != nullptr) {
-        quantities().*m_configuration.zeroedByMenu = EntryValue::integer(0);
-    }
-    clearConfiguredBoxes();
+    clearWindow();
 }
 
 // "Effacer": the window stays shown.
 void CalculatorFrame::Command3_Click() {
-    if (m_configuration.zeroedByEffacer != nullptr) {
-        quantities().*m_configuration.zeroedByEffacer = EntryValue::integer(0);
-    }
-    clearConfiguredBoxes();
+    clearWindow();
 }
 
-void CalculatorFrame::clearConfiguredBoxes() {
+// The boxes are cleared in the configured order, each running its change rule when it held
+// text; then every quantity the window feeds is blanked, so that a quantity whose box was
+// already empty (a value typed in another window) cannot make the next "Calcul" refuse the
+// values the user types here.
+void CalculatorFrame::clearWindow() {
     for (const char* box : m_configuration.clearOrder) {
         clearBox(box);
+    }
+    for (const DataBox& data : m_configuration.dataBoxes) {
+        quantities().*data.quantity = EntryValue::emptyText();
     }
 }
 

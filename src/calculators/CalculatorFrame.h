@@ -19,8 +19,6 @@ struct FrameConfiguration {
     FormId form;
     std::vector<DataBox> dataBoxes;
     std::vector<const char*> clearOrder; // the boxes "Menu" and "Effacer" clear, in order
-    Quantity zeroedByMenu;               // set to the Integer 0 by "Menu"; nullptr for none
-    Quantity zeroedByEffacer;            // set to the Integer 0 by "Effacer"; nullptr for none
 };
 
 // A calculator's data box: it starts empty, is announced by the caption of its label, and
@@ -39,6 +37,8 @@ public:
 
     void click(std::string_view control) override;
     void change(std::string_view box) override;
+    // Closing the window from its title bar does what its "Menu" does.
+    void closedFromTitleBar() override { Command2_Click(); }
 
 protected:
     // "Calcul": the window's own calculation.
@@ -69,7 +69,7 @@ protected:
 private:
     void Command2_Click();
     void Command3_Click();
-    void clearConfiguredBoxes();
+    void clearWindow();
 
     const FrameConfiguration& m_configuration;
     FormContext& m_context;

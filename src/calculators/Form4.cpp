@@ -122,15 +122,21 @@ void Form4::solve(const Unknown& unknown) {
     writeResult(unknown.box, q.*unknown.quantity);
 }
 
-// Clearing a box that held text blanks its quantity; an empty box's quantity keeps its value.
+// The three quantities are blanked as well as the boxes, so that a value given in another
+// window cannot make the user's next two values fail in the same way.
 void Form4::twoValuesOutcome() {
     report("Erreur - Entrer deux valeurs seulement");
     clearBoxes({"Text1", "Text2", "Text3"});
+    blankQuantities();
 }
 
 void Form4::outOfRangeOutcome() {
     report("Erreur - Valeurs hors limites - Recommencez");
     clearBoxes({"Text1", "Text2", "Text3"});
+    blankQuantities();
+}
+
+void Form4::blankQuantities() {
     SharedQuantities& q = quantities();
     q.capacite = EntryValue::emptyText();
     q.frequence = EntryValue::emptyText();

@@ -28,4 +28,6 @@ private:
     void solve(const Unknown& unknown);
     void twoValuesOutcome();
     void outOfRangeOutcome();
+    // capacite, frequence and inductance set to the empty Text, in that order.
+    void blankQuantities();
 };

@@ -28,14 +28,8 @@ void Application::show(FormId id) {
 }
 
 void Application::close(FormId id) {
-    if (id == FormId::Form1) {
-        m_toolkit.endProgram();
-        return;
-    }
-    std::unique_ptr<Form>& form = m_forms[indexOf(id)];
-    if (form) {
-        m_toolkit.discard(*form);
-        form.reset();
+    if (Form* form = find(id)) {
+        form->closedFromTitleBar();
     }
 }
 

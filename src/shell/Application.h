@@ -7,7 +7,7 @@
 #include <memory>
 
 // The program: the shared quantities and the eight windows, each created on its first show and
-// kept until the program ends (or until the user closes it from its title bar).
+// kept until the program ends.
 class Application final : public Navigator {
 public:
     explicit Application(Toolkit& toolkit);
@@ -18,9 +18,9 @@ public:
 
     void show(FormId id) override;
 
-    // The window closed from its title bar: it is discarded without running any handler, so
-    // the quantities keep their values, and the next show creates it anew. Closing the main
-    // window ends the program, as "Quitter" does.
+    // The user closed the window from its title bar: the window's own handler decides (a
+    // calculator does what its "Menu" does, the formulas sheet and the About window what their
+    // "OK" does, the main window ends the program).
     void close(FormId id);
 
     // The window, or nullptr when it has not been created.

@@ -17,4 +17,7 @@ public:
 
     // A text box's text has changed; boxes without a handler do nothing.
     virtual void change(std::string_view box) = 0;
+
+    // The user closed the window from its title bar.
+    virtual void closedFromTitleBar() = 0;
 };

@@ -13,6 +13,8 @@ public:
     const FormDescription& description() const override { return m_description; }
     void click(std::string_view control) override;
     void change(std::string_view) override {}
+    // Closing the window from its title bar does what its "OK" does.
+    void closedFromTitleBar() override { click("Command1"); }
 
 private:
     FormContext& m_context;

@@ -3,6 +3,10 @@
 // still hold together: no box the program wrote shows inf or nan, every message is one of the
 // program's six, the quantity of a box the user just edited holds that box's text, an Integer
 // quantity holds only 0, and no Double is infinite or NaN.
+//
+// After the session, a user goes to one calculator, empties its data boxes, types values that
+// its instruction asks for and presses "Calcul": the result must come at the latest on the
+// second try, and on the first when no other calculator is open to share a value with it.
 #include "SessionEncoding.h"
 #include "calculators/CalculatorFrame.h"
 #include "quantities/ValueRules.h"
@@ -38,6 +42,23 @@ bool isCalculator(FormId id) {
     return id != FormId::Form1 && id != FormId::Form7 && id != FormId::Form8;
 }
 
+// Values a user types to get a result, and the box the result is written to.
+struct Recipe {
+    FormId form;
+    std::vector<std::pair<const char*, const char*>> entries;
+    const char* resultBox;
+};
+
+const Recipe kRecipes[] = {
+    {FormId::Form4, {{"Text1", "100"}, {"Text3", "10"}}, "Text2"},
+    {FormId::Form4, {{"Text2", "1000"}, {"Text1", "100"}}, "Text3"},
+    {FormId::Form4, {{"Text2", "1000"}, {"Text3", "253.3"}}, "Text1"},
+    {FormId::Form2, {{"Text1", "1000"}, {"Text2", "10"}}, "Text3"},
+    {FormId::Form3, {{"Text1", "1000"}, {"Text2", "100"}}, "Text3"},
+    {FormId::Form5, {{"Text1", "10"}, {"Text2", "2"}, {"Text3", "3"}}, "Text5"},
+    {FormId::Form6, {{"Text1", "2"}, {"Text2", "3"}, {"Text3", "31"}}, "Text5"},
+};
+
 bool showsInfinityOrNan(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
@@ -55,6 +76,9 @@ public:
             step();
             checkQuantities();
             checkMessages();
+        }
+        if (!m_toolkit.hasEnded()) {
+            checkAResultComes(kRecipes[next() % std::size(kRecipes)]);
         }
     }
 
@@ -88,6 +112,8 @@ private:
     void checkEditedBox(FormId id, const Form& form, const std::string& box);
     void checkQuantities();
     void checkMessages();
+    void checkAResultComes(const Recipe& recipe);
+    bool triesForAResult(const Recipe& recipe);
 
     const std::uint8_t* m_data;
     std::size_t m_size;
@@ -190,6 +216,39 @@ void Session::checkMessages() {
         const std::string& message = messages[m_messagesChecked];
         check(std::find(kMessages.begin(), kMessages.end(), message) != kMessages.end());
     }
+}
+
+void Session::checkAResultComes(const Recipe& recipe) {
+    bool anotherCalculatorOpen = false;
+    for (FormId id : kAllForms) {
+        const Form* form = m_application.find(id);
+        anotherCalculatorOpen =
+            anotherCalculatorOpen || (id != recipe.form && isCalculator(id) && form != nullptr &&
+                                      m_toolkit.isVisible(*form));
+    }
+    if (triesForAResult(recipe)) {
+        return;
+    }
+    check(anotherCalculatorOpen);
+    check(triesForAResult(recipe));
+}
+
+// The user opens the calculator from the main window, empties its data boxes with Backspace,
+// types the entries and presses "Calcul"; true when the result shows without a message.
+bool Session::triesForAResult(const Recipe& recipe) {
+    m_application.show(recipe.form);
+    Form& form = *m_application.find(recipe.form);
+    for (const DataBox& data : frameConfiguration(recipe.form).dataBoxes) {
+        m_toolkit.erase(form, data.box, unsigned(m_toolkit.readBox(form, data.box).size()));
+    }
+    for (const auto& [box, value] : recipe.entries) {
+        m_toolkit.type(form, box, value);
+    }
+    const std::size_t messages = m_toolkit.messages().size();
+    m_toolkit.click(form, "Command1");
+    checkMessages();
+    return m_toolkit.messages().size() == messages &&
+           !m_toolkit.readBox(form, recipe.resultBox).empty();
 }
 
 } // namespace

@@ -33,6 +33,7 @@ public:
     const FormDescription& description() const override { return m_description; }
     void click(std::string_view control) override { clicks.emplace_back(control); }
     void change(std::string_view) override {}
+    void closedFromTitleBar() override {}
 
     std::vector<std::string> clicks;
 

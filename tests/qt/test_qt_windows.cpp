@@ -29,7 +29,7 @@ private slots:
     void buttonsAndMenuShowTheirWindows();
     void menuAndOkHideTheirWindows();
     void blankMenuEntriesDoNothing();
-    void closingACalculatorDiscardsItButKeepsTheQuantities();
+    void closingAWindowDoesWhatItsMenuOrOkDoes();
     void closingTheMainWindowEndsTheProgram();
     void quitterEndsTheEventLoop();
     void clientAreasMatchTheFormUnits_data();
@@ -185,15 +185,27 @@ void QtWindowsTest::blankMenuEntriesDoNothing() {
     }
 }
 
-void QtWindowsTest::closingACalculatorDiscardsItButKeepsTheQuantities() {
+// The title bar's close button on a calculator hides it, clears it and blanks its quantities;
+// on the formulas sheet it hides the sheet. The same windows come back on the next show.
+void QtWindowsTest::closingAWindowDoesWhatItsMenuOrOkDoes() {
     m_application->show(FormId::Form4);
+    FormWindow* resonance = window(FormId::Form4);
     QTest::keyClicks(box(FormId::Form4, "Text1"), "100");
-    window(FormId::Form4)->close();
-    QVERIFY(m_application->find(FormId::Form4) == nullptr);
-    QCOMPARE(m_application->quantities().capacite, EntryValue::text("100"));
-    m_application->show(FormId::Form4);
-    QVERIFY(box(FormId::Form4, "Text1")->text().isEmpty());
+    m_application->quantities().frequence = EntryValue::text("7000");
+    QVERIFY(resonance->close());
+    QVERIFY(!resonance->isVisible());
     QVERIFY(window(FormId::Form1)->isVisible());
+    QVERIFY(box(FormId::Form4, "Text1")->text().isEmpty());
+    QCOMPARE(m_application->quantities().capacite, EntryValue::emptyText());
+    QCOMPARE(m_application->quantities().frequence, EntryValue::emptyText());
+    m_application->show(FormId::Form4);
+    QCOMPARE(window(FormId::Form4), resonance);
+    m_application->show(FormId::Form8);
+    FormWindow* sheet = window(FormId::Form8);
+    QVERIFY(sheet->close());
+    QVERIFY(!sheet->isVisible());
+    m_application->show(FormId::Form8);
+    QCOMPARE(window(FormId::Form8), sheet);
 }
 
 void QtWindowsTest::closingTheMainWindowEndsTheProgram() {
