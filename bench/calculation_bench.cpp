@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+using namespace formules;
+
 namespace {
 
 struct Entry {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace formules {
+
 // The whole program on the in-memory toolkit, started as the real one is, with the user's
 // actions by window name.
 struct HeadlessProgram {
@@ -24,3 +26,5 @@ struct HeadlessProgram {
     std::string box(FormId id, const char* name) { return toolkit.readBox(form(id), name); }
     SharedQuantities& q() { return application.quantities(); }
 };
+
+} // namespace formules

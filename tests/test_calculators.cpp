@@ -8,6 +8,8 @@
 #include <cmath>
 #include <string>
 
+using namespace formules;
+
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -50,7 +52,7 @@ TEST_P(CoilInductanceTest, IsBitExact) {
     EXPECT_EQ(CalculInductance(row.a, row.b, row.c), row.expected);
 }
 
-auto rowName = [](const auto& info) { return std::string(info.param.name); };
+auto rowName = [](const auto& test) { return std::string(test.param.name); };
 INSTANTIATE_TEST_SUITE_P(Coil, TurnsTest, testing::ValuesIn(kTurns), rowName);
 INSTANTIATE_TEST_SUITE_P(Coil, CoilInductanceTest, testing::ValuesIn(kInductances), rowName);
 

@@ -1,20 +1,29 @@
 #include "HeadlessProgram.h"
-#include "calculators/CalculatorFrame.h"
+#include "shell/Windows.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
+
+using namespace formules;
 
 namespace {
 
-// Every window the program can create, walked as data.
-class DescriptionTest : public testing::TestWithParam<FormId> {};
+// Every window of the registry, walked as data.
+class DescriptionTest : public testing::TestWithParam<WindowRow> {
+protected:
+    const FormDescription& description() { return m_program.form(GetParam().id).description(); }
+
+private:
+    HeadlessProgram m_program;
+};
 
 TEST_P(DescriptionTest, NamesAndTabIndexesAreUnique) {
-    HeadlessProgram program;
-    const FormDescription& d = program.form(GetParam()).description();
-    EXPECT_EQ(d.id, GetParam());
+    const FormDescription& d = description();
+    EXPECT_EQ(d.id, GetParam().id);
     std::set<std::string> names;
     std::set<int> tabIndexes;
     for (const ControlDescription& control : d.controls) {
@@ -30,8 +39,7 @@ TEST_P(DescriptionTest, NamesAndTabIndexesAreUnique) {
 }
 
 TEST_P(DescriptionTest, EveryControlLiesInsideItsWindowOrPanel) {
-    HeadlessProgram program;
-    const FormDescription& d = program.form(GetParam()).description();
+    const FormDescription& d = description();
     for (const ControlDescription& control : d.controls) {
         FormRect container{0, 0, d.clientArea.width, d.clientArea.height};
         if (!control.parent.empty()) {
@@ -47,35 +55,59 @@ TEST_P(DescriptionTest, EveryControlLiesInsideItsWindowOrPanel) {
     }
 }
 
-class CalculatorDescriptionTest : public testing::TestWithParam<FormId> {};
+// Each name the window's handlers use stands in its description, as a control of its kind.
+TEST_P(DescriptionTest, EveryNameTheHandlersUseIsAControlOfItsKind) {
+    const FormDescription& d = description();
+    for (const NamedControl& named : GetParam().controls) {
+        const std::string name(named.name);
+        if (named.kind == NameKind::MenuEntry) {
+            EXPECT_TRUE(std::any_of(d.menu.begin(), d.menu.end(), [&](const auto& entry) {
+                return entry.name == name;
+            })) << name;
+            continue;
+        }
+        const ControlDescription* control = d.control(name);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(control->kind,
+                  named.kind == NameKind::Box ? ControlKind::TextBox : ControlKind::Button)
+            << name;
+    }
+}
+
+class CalculatorDescriptionTest : public DescriptionTest {};
 
 TEST_P(CalculatorDescriptionTest, FrameUsesTheWindowsBoxes) {
-    HeadlessProgram program;
-    const FormDescription& d = program.form(GetParam()).description();
-    const FrameConfiguration& frame = frameConfiguration(GetParam());
-    EXPECT_EQ(frame.form, GetParam());
+    const FormDescription& d = description();
+    const FrameConfiguration& frame = GetParam().frame();
+    std::set<std::string> boxes;
     for (const DataBox& data : frame.dataBoxes) {
         const ControlDescription* box = d.control(data.box);
-        ASSERT_NE(box, nullptr) << data.box;
-        EXPECT_EQ(box->kind, ControlKind::TextBox) << data.box;
-        EXPECT_TRUE(box->caption.empty()) << data.box << " must start empty";
+        ASSERT_NE(box, nullptr) << data.box.name;
+        EXPECT_EQ(box->kind, ControlKind::TextBox) << data.box.name;
+        EXPECT_TRUE(box->caption.empty()) << data.box.name << " must start empty";
+        boxes.insert(std::string(data.box));
     }
+    std::set<std::string> cleared;
+    for (BoxName box : frame.clearOrder) {
+        cleared.insert(std::string(box));
+    }
+    EXPECT_EQ(cleared, boxes) << "Menu and Effacer clear every data box, once";
     EXPECT_EQ(frame.clearOrder.size(), frame.dataBoxes.size());
-    for (const char* button : {"Command1", "Command2", "Command3"}) {
-        const ControlDescription* control = d.control(button);
-        ASSERT_NE(control, nullptr) << button;
-        EXPECT_EQ(control->kind, ControlKind::Button);
-    }
     EXPECT_EQ(d.control("Command1")->caption, "Calcul");
     EXPECT_EQ(d.control("Command2")->caption, "Menu");
     EXPECT_EQ(d.control("Command3")->caption, "Effacer");
 }
 
-auto formName = [](const auto& info) { return std::string(nameOf(info.param)); };
-INSTANTIATE_TEST_SUITE_P(Windows, DescriptionTest, testing::ValuesIn(kAllForms), formName);
-INSTANTIATE_TEST_SUITE_P(Windows, CalculatorDescriptionTest,
-                         testing::Values(FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5,
-                                         FormId::Form6),
-                         formName);
+std::vector<WindowRow> calculators() {
+    std::vector<WindowRow> rows;
+    std::copy_if(windows().begin(), windows().end(), std::back_inserter(rows),
+                 [](const WindowRow& row) { return row.isCalculator(); });
+    return rows;
+}
+
+auto rowName = [](const auto& test) { return std::string(test.param.name); };
+INSTANTIATE_TEST_SUITE_P(Windows, DescriptionTest, testing::ValuesIn(windows()), rowName);
+INSTANTIATE_TEST_SUITE_P(Windows, CalculatorDescriptionTest, testing::ValuesIn(calculators()),
+                         rowName);
 
 } // namespace

@@ -8,6 +8,8 @@
 #include <limits>
 #include <string>
 
+using namespace formules;
+
 namespace {
 
 struct Writing {
@@ -56,7 +58,7 @@ TEST_P(NumberTextTest, WritesAtMostFifteenDigits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, NumberTextTest, testing::ValuesIn(kWritings),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // Cross-check against the C library's own %.15G on a spread of magnitudes and digit patterns.
 TEST(NumberText, MatchesPrintfFifteenSignificantDigits) {

@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+using namespace formules;
+
 namespace {
 
 struct Reading {
@@ -82,7 +84,7 @@ TEST_P(NumericValueTest, ReadsTheNearestDouble) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, NumericValueTest, testing::ValuesIn(kReadings),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 struct Beyond {
     const char* name;
@@ -106,6 +108,6 @@ TEST_P(BeyondRangeTest, IsReportedNotInfinite) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, BeyondRangeTest, testing::ValuesIn(kBeyond),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string>
 
+using namespace formules;
+
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -51,7 +53,7 @@ TEST_P(CapacitanceTest, IsBitExact) {
     EXPECT_EQ(resonanceCapacitance(GetParam().first, GetParam().second), GetParam().expected);
 }
 
-auto caseName = [](const auto& info) { return std::string(info.param.name); };
+auto caseName = [](const auto& test) { return std::string(test.param.name); };
 INSTANTIATE_TEST_SUITE_P(Resonance, FrequencyTest, testing::ValuesIn(kFrequencies), caseName);
 INSTANTIATE_TEST_SUITE_P(Resonance, InductanceTest, testing::ValuesIn(kInductances), caseName);
 INSTANTIATE_TEST_SUITE_P(Resonance, CapacitanceTest, testing::ValuesIn(kCapacitances), caseName);

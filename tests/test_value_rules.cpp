@@ -5,6 +5,8 @@
 #include <limits>
 #include <string>
 
+using namespace formules;
+
 namespace {
 
 struct Classification {
@@ -40,7 +42,7 @@ TEST_P(ClassificationTest, BlankAndZeroTests) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ClassificationTest, testing::ValuesIn(kClassifications),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ValueRules, EmptyAndEmptyTextAreDifferentKinds) {
     EXPECT_NE(EntryValue(), EntryValue::emptyText());
@@ -82,7 +84,7 @@ TEST_P(RoundingTest, HalfUpToTheScale) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, RoundingTest, testing::ValuesIn(kRoundings),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ValueRules, RoundingThatOverflowsIsEmpty) {
     EXPECT_FALSE(roundHalfUp(1e306, 1000).has_value());

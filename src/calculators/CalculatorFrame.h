@@ -1,39 +1,53 @@
 #pragma once
 
+#include "forms/ControlName.h"
+#include "forms/Form.h"
+#include "forms/FormContext.h"
 #include "quantities/SharedQuantities.h"
-#include "shell/Form.h"
-#include "shell/FormContext.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// A data box and the shared quantity its change rule feeds.
+namespace formules {
+
+// What a data box is to its calculation: a value the user gives, the result, or (in the
+// resonance window) either, the one left empty being solved for.
+enum class BoxRole { Input, Result, InputOrResult };
+
+// A data box, the shared quantity its change rule feeds, and its role.
 struct DataBox {
-    const char* box;
+    BoxName box;
     Quantity quantity;
+    BoxRole role;
 };
 
-// How one calculator window's frame differs from the others'.
+// How one calculator window's frame differs from the others': each calculator declares its own
+// beside its description.
 struct FrameConfiguration {
-    FormId form;
     std::vector<DataBox> dataBoxes;
-    std::vector<const char*> clearOrder; // the boxes "Menu" and "Effacer" clear, in order
+    std::vector<BoxName> clearOrder; // the boxes "Menu" and "Effacer" clear, in order
+};
+
+// The buttons of every calculator window.
+struct CalculatorButtons {
+    static constexpr ButtonName Command1{"Command1"}; // "Calcul"
+    static constexpr ButtonName Command2{"Command2"}; // "Menu"
+    static constexpr ButtonName Command3{"Command3"}; // "Effacer"
 };
 
 // A calculator's data box: it starts empty, is announced by the caption of its label, and
 // Return in it presses "Calcul".
-ControlDescription dataBox(std::string name, FormRect rect, int tabIndex, std::string announced);
-
-// The frame of the named calculator window (Form2 to Form6).
-const FrameConfiguration& frameConfiguration(FormId form);
+ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::string announced);
 
 // What the five calculator windows share: the change rule of their data boxes, "Menu",
-// "Effacer", and the services their "Calcul" is written with. It keeps no state of its own:
-// the boxes' texts live in the toolkit and everything else in the shared quantities.
+// "Effacer", closing from the title bar, and the services their "Calcul" is written with. It
+// keeps no state of its own: the boxes' texts live in the toolkit and everything else in the
+// shared quantities.
 class CalculatorFrame : public Form {
 public:
-    CalculatorFrame(FormId form, FormContext& context);
+    CalculatorFrame(const FrameConfiguration& configuration, FormContext& context);
 
     void click(std::string_view control) override;
     void change(std::string_view box) override;
@@ -48,20 +62,20 @@ protected:
     SharedQuantities& quantities() { return m_context.quantities; }
     const SharedQuantities& quantities() const { return m_context.quantities; }
 
-    std::string readBox(std::string_view box) const;
-    bool isBoxEmpty(std::string_view box) const { return readBox(box).empty(); }
-    void writeBox(std::string_view box, std::string_view text);
-    void clearBox(std::string_view box) { writeBox(box, std::string_view()); }
+    std::string readBox(BoxName box) const;
+    bool isBoxEmpty(BoxName box) const { return readBox(box).empty(); }
+    void writeBox(BoxName box, std::string_view text);
+    void clearBox(BoxName box) { writeBox(box, std::string_view()); }
 
     // Clears each box in turn, each write running its change rule before the next.
-    void clearBoxes(std::initializer_list<std::string_view> boxes);
+    void clearBoxes(std::initializer_list<BoxName> boxes);
 
     // The numeric value of the box's text. A number beyond the range of a double reads as 0,
     // so that the calculation's range test rejects it like any other unusable entry.
-    double readNumber(std::string_view box) const;
+    double readNumber(BoxName box) const;
 
     // Writes the text of the quantity's number into the box.
-    void writeResult(std::string_view box, const EntryValue& quantity);
+    void writeResult(BoxName box, const EntryValue& quantity);
 
     // Shows the message and returns once the user has closed it.
     void report(std::string_view message);
@@ -74,3 +88,5 @@ private:
     const FrameConfiguration& m_configuration;
     FormContext& m_context;
 };
+
+} // namespace formules

@@ -2,15 +2,17 @@
 
 #include "quantities/ValueRules.h"
 
+namespace formules {
+
 bool CoilFrame::inputsMissing(Quantity first, Quantity second, Quantity third) const {
     const SharedQuantities& q = quantities();
-    const bool boxesEmpty = allOf({isBoxEmpty("Text2"), isBoxEmpty("Text1"), isBoxEmpty("Text3")});
+    const bool boxesEmpty = allOf({isBoxEmpty(Text2), isBoxEmpty(Text1), isBoxEmpty(Text3)});
     return anyOf({boxesEmpty, isBlank(q.*first), isBlank(q.*second), isBlank(q.*third)});
 }
 
 void CoilFrame::promptStep(const char* message) {
     report(message);
-    clearBoxes({"Text1", "Text2", "Text3", "Text5"});
+    clearBoxes({Text1, Text2, Text3, Text5});
     SharedQuantities& q = quantities();
     q.inductance = EntryValue::emptyText();
     q.longueur = EntryValue::emptyText();
@@ -19,7 +21,7 @@ void CoilFrame::promptStep(const char* message) {
 
 void CoilFrame::rangeStep() {
     report("Erreur - Valeurs hors limites - Recommencez");
-    clearBoxes({"Text1", "Text2", "Text3", "Text5"});
+    clearBoxes({Text1, Text2, Text3, Text5});
 }
 
 void CoilFrame::computeResult(Formula formula) {
@@ -45,3 +47,5 @@ void CoilFrame::computeResult(Formula formula) {
     resultQuantity = EntryValue::number(*result);
     writeResult(boxes[3].box, resultQuantity);
 }
+
+} // namespace formules

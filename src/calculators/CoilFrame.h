@@ -4,10 +4,22 @@
 
 #include <optional>
 
+namespace formules {
+
+// The controls the twin coil windows' handlers name: the input boxes Text1, Text2, Text3 and
+// the result box Text5.
+struct CoilControls : CalculatorButtons {
+    static constexpr BoxName Text1{"Text1"};
+    static constexpr BoxName Text2{"Text2"};
+    static constexpr BoxName Text3{"Text3"};
+    static constexpr BoxName Text5{"Text5"};
+    static constexpr NamedControl kAll[] = {Text1,    Text2,    Text3,   Text5,
+                                            Command1, Command2, Command3};
+};
+
 // What the twin coil windows Form5 (turns) and Form6 (inductance) share around their "Calcul":
-// the two ways it ends early. Both windows have the data boxes Text1, Text2, Text3 and the
-// result box Text5.
-class CoilFrame : public CalculatorFrame {
+// the two ways it ends early, and its common end.
+class CoilFrame : public CalculatorFrame, protected CoilControls {
 protected:
     using CalculatorFrame::CalculatorFrame;
 
@@ -29,3 +41,5 @@ protected:
     using Formula = std::optional<double> (*)(double, double, double);
     void computeResult(Formula formula);
 };
+
+} // namespace formules

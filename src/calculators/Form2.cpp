@@ -2,6 +2,8 @@
 
 #include "quantities/ValueRules.h"
 
+namespace formules {
+
 std::optional<double> inductiveReactance(double frequence, double inductance) {
     const double first = kTwoPi * frequence;
     const double product = first * inductance;
@@ -20,7 +22,16 @@ const ReactanceConfiguration kInductor{&SharedQuantities::inductance, &SharedQua
 
 } // namespace
 
-Form2::Form2(FormContext& context) : ReactanceFrame(FormId::Form2, context, kInductor) {}
+Form2::Form2(FormContext& context) : ReactanceFrame(frame(), context, kInductor) {}
+
+const FrameConfiguration& Form2::frame() {
+    using Q = SharedQuantities;
+    static const FrameConfiguration kFrame{{{Text1, &Q::frequence, BoxRole::Input},
+                                            {Text2, &Q::inductance, BoxRole::Input},
+                                            {Text3, &Q::XL, BoxRole::Result}},
+                                           {Text2, Text1, Text3}};
+    return kFrame;
+}
 
 const FormDescription& Form2::description() const {
     static const FormDescription kDescription = [] {
@@ -45,28 +56,30 @@ const FormDescription& Form2::description() const {
                 .inside("Picture1")
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),
-            dataBox("Text1", {1320, 1800, 4035, 390}, 0, "Frequence en Khz")
+            dataBox(Text1, {1320, 1800, 4035, 390}, 0, "Frequence en Khz")
                 .inside("Picture1")
                 .withForeground(blue),
             label("Label2", "Inductance en micro henry", {2160, 2520, 2340, 210}, 9)
                 .inside("Picture1")
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),
-            dataBox("Text2", {1320, 2760, 4035, 390}, 1, "Inductance en micro henry")
+            dataBox(Text2, {1320, 2760, 4035, 390}, 1, "Inductance en micro henry")
                 .inside("Picture1")
                 .withForeground(blue),
             label("Label3", "Réactance en ohms", {2280, 3360, 2340, 210}, 10)
                 .inside("Picture1")
                 .withBackground(panel)
                 .withForeground(Colour::rgb(192, 0, 0)),
-            dataBox("Text3", {1320, 3600, 4035, 390}, 2, "Résultat : Réactance en ohms")
+            dataBox(Text3, {1320, 3600, 4035, 390}, 2, "Résultat : Réactance en ohms")
                 .inside("Picture1")
                 .withForeground(Colour::rgb(255, 0, 0)),
-            button("Command1", "Calcul", {1200, 4320, 1335, 495}, 3).inside("Picture1"),
-            button("Command3", "Effacer", {2640, 4320, 1335, 495}, 4).inside("Picture1"),
-            button("Command2", "Menu", {4080, 4320, 1335, 495}, 5).inside("Picture1"),
+            button(Command1, "Calcul", {1200, 4320, 1335, 495}, 3).inside("Picture1"),
+            button(Command3, "Effacer", {2640, 4320, 1335, 495}, 4).inside("Picture1"),
+            button(Command2, "Menu", {4080, 4320, 1335, 495}, 5).inside("Picture1"),
         };
         return d;
     }();
     return kDescription;
 }
+
+} // namespace formules

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace formules {
+
 // 1 / (2 pi f C) with f in kHz (10^3) and C in pF (10^-12) gives ohms for a dividend of 10^9.
 constexpr std::int32_t kOhmsDividend = 1000000000;
 
@@ -25,7 +27,16 @@ const ReactanceConfiguration kCapacitor{&SharedQuantities::capacite, &SharedQuan
 
 } // namespace
 
-Form3::Form3(FormContext& context) : ReactanceFrame(FormId::Form3, context, kCapacitor) {}
+Form3::Form3(FormContext& context) : ReactanceFrame(frame(), context, kCapacitor) {}
+
+const FrameConfiguration& Form3::frame() {
+    using Q = SharedQuantities;
+    static const FrameConfiguration kFrame{{{Text1, &Q::frequence, BoxRole::Input},
+                                            {Text2, &Q::capacite, BoxRole::Input},
+                                            {Text3, &Q::XC, BoxRole::Result}},
+                                           {Text2, Text1, Text3}};
+    return kFrame;
+}
 
 // The caption-less Label1 is a panel beneath the other controls, which sit on the window.
 const FormDescription& Form3::description() const {
@@ -49,22 +60,24 @@ const FormDescription& Form3::description() const {
             label("Label4", "Frequence en Khz", {2040, 1440, 2340, 210}, 10)
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),
-            dataBox("Text1", {1200, 1680, 4035, 390}, 1, "Frequence en Khz").withForeground(blue),
+            dataBox(Text1, {1200, 1680, 4035, 390}, 1, "Frequence en Khz").withForeground(blue),
             label("Label2", "Capacité en picofarad", {2040, 2280, 2340, 210}, 9)
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),
-            dataBox("Text2", {1200, 2520, 4035, 390}, 2, "Capacité en picofarad")
+            dataBox(Text2, {1200, 2520, 4035, 390}, 2, "Capacité en picofarad")
                 .withForeground(blue),
             label("Label3", "Réactance en ohms", {2040, 3120, 2340, 210}, 8)
                 .withBackground(panel)
                 .withForeground(Colour::rgb(192, 0, 0)),
-            dataBox("Text3", {1200, 3360, 4035, 390}, 3, "Résultat : Réactance en ohms")
+            dataBox(Text3, {1200, 3360, 4035, 390}, 3, "Résultat : Réactance en ohms")
                 .withForeground(Colour::rgb(255, 0, 0)),
-            button("Command1", "Calcul", {960, 4440, 1335, 495}, 4),
-            button("Command3", "Effacer", {2520, 4440, 1335, 495}, 5),
-            button("Command2", "Menu", {4080, 4440, 1335, 495}, 6),
+            button(Command1, "Calcul", {960, 4440, 1335, 495}, 4),
+            button(Command3, "Effacer", {2520, 4440, 1335, 495}, 5),
+            button(Command2, "Menu", {4080, 4440, 1335, 495}, 6),
         };
         return d;
     }();
     return kDescription;
 }
+
+} // namespace formules

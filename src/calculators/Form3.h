@@ -2,6 +2,8 @@
 
 #include "ReactanceFrame.h"
 
+namespace formules {
+
 // The reactance of a capacitor in ohms from the frequency in kHz and the capacitance in pF:
 // 10^9 / (2 x 3.1416 x f x C), to two decimals; nothing when it leaves the range of a double.
 std::optional<double> capacitiveReactance(double frequence, double capacite);
@@ -10,5 +12,9 @@ std::optional<double> capacitiveReactance(double frequence, double capacite);
 class Form3 final : public ReactanceFrame {
 public:
     explicit Form3(FormContext& context);
+    // Text1 feeds frequence, Text2 capacite and Text3 the reactance XC.
+    static const FrameConfiguration& frame();
     const FormDescription& description() const override;
 };
+
+} // namespace formules

@@ -2,6 +2,8 @@
 
 #include "quantities/ValueRules.h"
 
+namespace formules {
+
 namespace {
 
 // 10^6 / (2 pi) as the window has always written it, not the exact 159154.9430919...
@@ -46,10 +48,14 @@ std::optional<double> resonanceCapacitance(double inductance, double frequence) 
 
 // The quantity being solved for, its box, and the two known ones in the order they are read.
 struct Form4::Unknown {
+    struct Known {
+        BoxName box;
+        Quantity quantity;
+    };
     Quantity quantity;
-    const char* box;
-    DataBox firstKnown;
-    DataBox secondKnown;
+    BoxName box;
+    Known firstKnown;
+    Known secondKnown;
     std::optional<double> (*formula)(double firstKnown, double secondKnown);
 };
 
@@ -57,28 +63,27 @@ namespace {
 using Q = SharedQuantities;
 } // namespace
 
-Form4::Form4(FormContext& context) : CalculatorFrame(FormId::Form4, context) {}
+Form4::Form4(FormContext& context) : CalculatorFrame(frame(), context) {}
+
+const FrameConfiguration& Form4::frame() {
+    static const FrameConfiguration kFrame{{{Text1, &Q::capacite, BoxRole::InputOrResult},
+                                            {Text2, &Q::frequence, BoxRole::InputOrResult},
+                                            {Text3, &Q::inductance, BoxRole::InputOrResult}},
+                                           {Text2, Text1, Text3}};
+    return kFrame;
+}
 
 void Form4::Command1_Click() {
-    if (allOf({isBoxEmpty("Text1"), isBoxEmpty("Text2"), isBoxEmpty("Text3")})) {
+    if (allOf({isBoxEmpty(Text1), isBoxEmpty(Text2), isBoxEmpty(Text3)})) {
         twoValuesOutcome();
         return;
     }
-    static const Unknown kFrequency{&Q::frequence,
-                                    "Text2",
-                                    {"Text1", &Q::capacite},
-                                    {"Text3", &Q::inductance},
-                                    resonanceFrequency};
-    static const Unknown kInductance{&Q::inductance,
-                                     "Text3",
-                                     {"Text1", &Q::capacite},
-                                     {"Text2", &Q::frequence},
-                                     resonanceInductance};
-    static const Unknown kCapacitance{&Q::capacite,
-                                      "Text1",
-                                      {"Text3", &Q::inductance},
-                                      {"Text2", &Q::frequence},
-                                      resonanceCapacitance};
+    static const Unknown kFrequency{
+        &Q::frequence, Text2, {Text1, &Q::capacite}, {Text3, &Q::inductance}, resonanceFrequency};
+    static const Unknown kInductance{
+        &Q::inductance, Text3, {Text1, &Q::capacite}, {Text2, &Q::frequence}, resonanceInductance};
+    static const Unknown kCapacitance{
+        &Q::capacite, Text1, {Text3, &Q::inductance}, {Text2, &Q::frequence}, resonanceCapacitance};
 
     // Exactly two of the three quantities must be given; which one is blank picks the unknown.
     const SharedQuantities& q = quantities();
@@ -126,13 +131,13 @@ void Form4::solve(const Unknown& unknown) {
 // window cannot make the user's next two values fail in the same way.
 void Form4::twoValuesOutcome() {
     report("Erreur - Entrer deux valeurs seulement");
-    clearBoxes({"Text1", "Text2", "Text3"});
+    clearBoxes({Text1, Text2, Text3});
     blankQuantities();
 }
 
 void Form4::outOfRangeOutcome() {
     report("Erreur - Valeurs hors limites - Recommencez");
-    clearBoxes({"Text1", "Text2", "Text3"});
+    clearBoxes({Text1, Text2, Text3});
     blankQuantities();
 }
 
@@ -164,29 +169,31 @@ const FormDescription& Form4::description() const {
                 .centred()
                 .withBackground(background)
                 .withForeground(windowText),
-            dataBox("Text1", {1560, 2280, 4035, 390}, 0, "Capacite en pf")
+            dataBox(Text1, {1560, 2280, 4035, 390}, 0, "Capacite en pf")
                 .withForeground(Colour::rgb(0, 0, 255)),
             label("Label1", "Frequence en Khz", {2520, 3240, 2340, 210}, 8)
                 .centred()
                 .withBackground(background)
                 .withForeground(windowText),
-            dataBox("Text2", {1560, 3480, 4035, 390}, 1, "Frequence en Khz")
+            dataBox(Text2, {1560, 3480, 4035, 390}, 1, "Frequence en Khz")
                 .withForeground(Colour::rgb(0, 128, 0)),
             label("Label2", "Inductance en microH", {2520, 4440, 2340, 210}, 9)
                 .centred()
                 .withBackground(background)
                 .withForeground(windowText),
-            dataBox("Text3", {1560, 4680, 4035, 390}, 2, "Inductance en microH")
+            dataBox(Text3, {1560, 4680, 4035, 390}, 2, "Inductance en microH")
                 .withBackground(Colour::rgb(255, 255, 255))
                 .withForeground(Colour::rgb(255, 0, 0)),
-            button("Command1", "Calcul", {1680, 5280, 1215, 495}, 3)
+            button(Command1, "Calcul", {1680, 5280, 1215, 495}, 3)
                 .withBackground(Colour::systemWindow()),
-            button("Command3", "Effacer", {3000, 5280, 1215, 495}, 4)
+            button(Command3, "Effacer", {3000, 5280, 1215, 495}, 4)
                 .withBackground(Colour::systemWindow()),
-            button("Command2", "Menu", {4320, 5280, 1215, 495}, 5)
+            button(Command2, "Menu", {4320, 5280, 1215, 495}, 5)
                 .withBackground(Colour::systemWindow()),
         };
         return d;
     }();
     return kDescription;
 }
+
+} // namespace formules

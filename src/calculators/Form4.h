@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace formules {
+
 // The resonance of an inductor and a capacitor, solved for whichever of the three is missing.
 // Units: capacitance in picofarad, frequency in kilohertz, inductance in microhenry. Each
 // returns the rounded result, or nothing when an intermediate leaves the range of a double.
@@ -15,10 +17,20 @@ std::optional<double> resonanceInductance(double capacite, double frequence);
 // C = 253.3e8 / (f^2 * L), to two decimals.
 std::optional<double> resonanceCapacitance(double inductance, double frequence);
 
+// The controls Form4's handlers name.
+struct Form4Controls : CalculatorButtons {
+    static constexpr BoxName Text1{"Text1"}; // capacitance
+    static constexpr BoxName Text2{"Text2"}; // frequency
+    static constexpr BoxName Text3{"Text3"}; // inductance
+    static constexpr NamedControl kAll[] = {Text1, Text2, Text3, Command1, Command2, Command3};
+};
+
 // The resonance window, "Calculs": two of capacitance, frequency and inductance give the third.
-class Form4 final : public CalculatorFrame {
+class Form4 final : public CalculatorFrame, private Form4Controls {
 public:
     explicit Form4(FormContext& context);
+    // Text1 feeds capacite, Text2 frequence and Text3 inductance; the empty one is solved for.
+    static const FrameConfiguration& frame();
     const FormDescription& description() const override;
 
 private:
@@ -31,3 +43,5 @@ private:
     // capacite, frequence and inductance set to the empty Text, in that order.
     void blankQuantities();
 };
+
+} // namespace formules

@@ -2,6 +2,8 @@
 
 #include "quantities/ValueRules.h"
 
+namespace formules {
+
 std::optional<double> CalculSpires(double inductance, double diametre, double longueur) {
     const double a = 100 * longueur;
     const double b = 45 * diametre;
@@ -16,21 +18,31 @@ std::optional<double> CalculSpires(double inductance, double diametre, double lo
     return roundHalfUp(t, 1);
 }
 
-Form5::Form5(FormContext& context) : CoilFrame(FormId::Form5, context) {}
+Form5::Form5(FormContext& context) : CoilFrame(frame(), context) {}
+
+const FrameConfiguration& Form5::frame() {
+    using Q = SharedQuantities;
+    static const FrameConfiguration kFrame{{{Text1, &Q::inductance, BoxRole::Input},
+                                            {Text2, &Q::diametre, BoxRole::Input},
+                                            {Text3, &Q::longueur, BoxRole::Input},
+                                            {Text5, &Q::NbreSp, BoxRole::Result}},
+                                           {Text2, Text1, Text3, Text5}};
+    return kFrame;
+}
 
 // The previous result is discarded first, so a second press with the same entries computes
 // again instead of refusing.
 void Form5::Command1_Click() {
     SharedQuantities& q = quantities();
     q.NbreSp = EntryValue::integer(0);
-    clearBox("Text5");
+    clearBox(Text5);
     if (inputsMissing(&SharedQuantities::inductance, &SharedQuantities::diametre,
                       &SharedQuantities::longueur)) {
         promptStep("Entrez les 3 valeurs: inductance, diamètre, et longueur  ");
         return;
     }
     q.NbreSp = EntryValue::emptyText();
-    clearBox("Text5");
+    clearBox(Text5);
     computeResult(CalculSpires);
 }
 
@@ -54,17 +66,17 @@ const FormDescription& Form5::description() const {
             label("Label2", "Inductance en microH", {2400, 1320, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),
-            dataBox("Text1", {1560, 1560, 4035, 390}, 0, "Inductance en microH")
+            dataBox(Text1, {1560, 1560, 4035, 390}, 0, "Inductance en microH")
                 .withForeground(Colour::rgb(0, 0, 255)),
             label("Label1", "Diamétre en centimètres", {2400, 2280, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),
-            dataBox("Text2", {1560, 2520, 4035, 390}, 1, "Diamétre en centimètres")
+            dataBox(Text2, {1560, 2520, 4035, 390}, 1, "Diamétre en centimètres")
                 .withForeground(Colour::rgb(0, 192, 0)),
             label("Label10", "Longueur bobine en cm", {2400, 3240, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),
-            dataBox("Text3", {1560, 3480, 4035, 390}, 2, "Longueur bobine en cm")
+            dataBox(Text3, {1560, 3480, 4035, 390}, 2, "Longueur bobine en cm")
                 .withBackground(Colour::rgb(255, 255, 255))
                 .withForeground(Colour::rgb(128, 64, 0)),
             label("Label3", "Nombre de spires:", {2400, 4440, 2295, 255})
@@ -73,13 +85,15 @@ const FormDescription& Form5::description() const {
             label("Label4", "Résultat:", {480, 4800, 1215, 255})
                 .centred()
                 .withBackground(Colour::rgb(255, 192, 192)),
-            dataBox("Text5", {1680, 4680, 3975, 375}, 3, "Résultat : Nombre de spires")
+            dataBox(Text5, {1680, 4680, 3975, 375}, 3, "Résultat : Nombre de spires")
                 .withForeground(Colour::rgb(255, 0, 0)),
-            button("Command1", "Calcul", {1680, 5400, 1215, 495}, 4),
-            button("Command3", "Effacer", {3000, 5400, 1215, 495}, 5),
-            button("Command2", "Menu", {4320, 5400, 1215, 495}, 6),
+            button(Command1, "Calcul", {1680, 5400, 1215, 495}, 4),
+            button(Command3, "Effacer", {3000, 5400, 1215, 495}, 5),
+            button(Command2, "Menu", {4320, 5400, 1215, 495}, 6),
         };
         return d;
     }();
     return kDescription;
 }
+
+} // namespace formules

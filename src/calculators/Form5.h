@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace formules {
+
 // The turns of a single-layer air-core coil (Wheeler, with the coefficients 100 and 45) from
 // its inductance in uH, diameter and length in cm: sqrt(L (100 l + 45 d) / d^2), to the nearest
 // whole turn, halves up. Nothing when an intermediate leaves the range of a double.
@@ -13,8 +15,12 @@ std::optional<double> CalculSpires(double inductance, double diametre, double lo
 class Form5 final : public CoilFrame {
 public:
     explicit Form5(FormContext& context);
+    // Text1 to Text3 feed the inputs, in the order the formula takes them; Text5 the result.
+    static const FrameConfiguration& frame();
     const FormDescription& description() const override;
 
 private:
     void Command1_Click() override;
 };
+
+} // namespace formules

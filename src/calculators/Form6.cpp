@@ -2,6 +2,8 @@
 
 #include "quantities/ValueRules.h"
 
+namespace formules {
+
 std::optional<double> CalculInductance(double diametre, double longueur, double NbreSp) {
     const double q1 = power(diametre, 2);
     const double q2 = power(NbreSp, 2);
@@ -16,7 +18,17 @@ std::optional<double> CalculInductance(double diametre, double longueur, double 
     return roundHalfUp(x, 100);
 }
 
-Form6::Form6(FormContext& context) : CoilFrame(FormId::Form6, context) {}
+Form6::Form6(FormContext& context) : CoilFrame(frame(), context) {}
+
+const FrameConfiguration& Form6::frame() {
+    using Q = SharedQuantities;
+    static const FrameConfiguration kFrame{{{Text1, &Q::diametre, BoxRole::Input},
+                                            {Text2, &Q::longueur, BoxRole::Input},
+                                            {Text3, &Q::NbreSp, BoxRole::Input},
+                                            {Text5, &Q::inductance, BoxRole::Result}},
+                                           {Text2, Text1, Text3, Text5}};
+    return kFrame;
+}
 
 // Nothing is cleared before the prompt test: an earlier result stays in view while the prompt
 // is open.
@@ -27,7 +39,7 @@ void Form6::Command1_Click() {
         return;
     }
     quantities().inductance = EntryValue::emptyText();
-    clearBox("Text5");
+    clearBox(Text5);
     computeResult(CalculInductance);
 }
 
@@ -56,17 +68,17 @@ const FormDescription& Form6::description() const {
             label("Label1", "Diamétre en centimètres", {2400, 1200, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),
-            dataBox("Text1", {1560, 1440, 4035, 390}, 0, "Diamétre en centimètres")
+            dataBox(Text1, {1560, 1440, 4035, 390}, 0, "Diamétre en centimètres")
                 .withForeground(Colour::rgb(0, 0, 255)),
             label("Label10", "Longueur bobine en cm", {2400, 2280, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),
-            dataBox("Text2", {1560, 2520, 4035, 390}, 1, "Longueur bobine en cm")
+            dataBox(Text2, {1560, 2520, 4035, 390}, 1, "Longueur bobine en cm")
                 .withForeground(Colour::rgb(0, 128, 0)),
             label("Label3", "Nombre de spires:", {2400, 3240, 2295, 255})
                 .centred()
                 .withBackground(labelBackground),
-            dataBox("Text3", {1560, 3480, 4035, 390}, 2, "Nombre de spires")
+            dataBox(Text3, {1560, 3480, 4035, 390}, 2, "Nombre de spires")
                 .withBackground(Colour::rgb(255, 255, 255))
                 .withForeground(Colour::rgb(192, 64, 0)),
             label("Label2", "Inductance en microH", {2400, 4200, 2340, 210})
@@ -75,13 +87,15 @@ const FormDescription& Form6::description() const {
             label("Label4", " Résultat:", {360, 4560, 1215, 255})
                 .centred()
                 .withBackground(Colour::rgb(192, 255, 192)),
-            dataBox("Text5", {1560, 4440, 3975, 375}, 3, "Résultat : Inductance en microH")
+            dataBox(Text5, {1560, 4440, 3975, 375}, 3, "Résultat : Inductance en microH")
                 .withForeground(Colour::rgb(255, 0, 0)),
-            button("Command1", "Calcul", {1560, 5160, 1215, 495}, 4),
-            button("Command3", "Effacer", {2880, 5160, 1215, 495}, 5),
-            button("Command2", "Menu", {4200, 5160, 1215, 495}, 6),
+            button(Command1, "Calcul", {1560, 5160, 1215, 495}, 4),
+            button(Command3, "Effacer", {2880, 5160, 1215, 495}, 5),
+            button(Command2, "Menu", {4200, 5160, 1215, 495}, 6),
         };
         return d;
     }();
     return kDescription;
 }
+
+} // namespace formules

@@ -2,15 +2,17 @@
 
 #include "quantities/ValueRules.h"
 
-ReactanceFrame::ReactanceFrame(FormId form, FormContext& context,
+namespace formules {
+
+ReactanceFrame::ReactanceFrame(const FrameConfiguration& frame, FormContext& context,
                                const ReactanceConfiguration& configuration)
-    : CalculatorFrame(form, context), m_configuration(configuration) {}
+    : CalculatorFrame(frame, context), m_configuration(configuration) {}
 
 void ReactanceFrame::Command1_Click() {
     SharedQuantities& q = quantities();
     EntryValue& input = q.*m_configuration.input;
     EntryValue& result = q.*m_configuration.result;
-    if (allOf({isBoxEmpty("Text2"), isBoxEmpty("Text1"), isBoxEmpty("Text3")})) {
+    if (allOf({isBoxEmpty(Text2), isBoxEmpty(Text1), isBoxEmpty(Text3)})) {
         missingValuesOutcome();
         return;
     }
@@ -18,9 +20,9 @@ void ReactanceFrame::Command1_Click() {
         missingValuesOutcome();
         return;
     }
-    clearBox("Text3");
-    q.frequence = EntryValue::number(readNumber("Text1"));
-    input = EntryValue::number(readNumber("Text2"));
+    clearBox(Text3);
+    q.frequence = EntryValue::number(readNumber(Text1));
+    input = EntryValue::number(readNumber(Text2));
     // The second input is tested first; both tests lead to the same outcome.
     if (anyOf({isZeroOrNegative(input), isZeroOrNegative(q.frequence)})) {
         outOfRangeOutcome();
@@ -33,12 +35,12 @@ void ReactanceFrame::Command1_Click() {
         return;
     }
     result = EntryValue::number(*reactance);
-    writeResult("Text3", result);
+    writeResult(Text3, result);
 }
 
 void ReactanceFrame::missingValuesOutcome() {
     report(m_configuration.missingValuesMessage);
-    clearBoxes({"Text1", "Text2", "Text3"});
+    clearBoxes({Text1, Text2, Text3});
     quantities().frequence = EntryValue::emptyText();
     quantities().*m_configuration.input = EntryValue::emptyText();
 }
@@ -47,5 +49,7 @@ void ReactanceFrame::missingValuesOutcome() {
 // an input whose box was already empty keeps the Double 0 it was read as.
 void ReactanceFrame::outOfRangeOutcome() {
     report("Erreur - Valeurs hors limites - Recommencez");
-    clearBoxes({"Text1", "Text2", "Text3"});
+    clearBoxes({Text1, Text2, Text3});
 }
+
+} // namespace formules

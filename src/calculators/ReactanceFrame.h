@@ -4,11 +4,22 @@
 
 #include <optional>
 
+namespace formules {
+
 // 2 pi as both reactance windows compute it: 2 x 3.1416, the doubling being exact in binary.
 inline constexpr double kTwoPi = 2.0 * 3.1416;
 
+// The controls the twin reactance windows' handlers name: Text1 holds the frequency, Text2 the
+// second input and Text3 the reactance.
+struct ReactanceControls : CalculatorButtons {
+    static constexpr BoxName Text1{"Text1"};
+    static constexpr BoxName Text2{"Text2"};
+    static constexpr BoxName Text3{"Text3"};
+    static constexpr NamedControl kAll[] = {Text1, Text2, Text3, Command1, Command2, Command3};
+};
+
 // What sets the two reactance windows apart: the second input, the result, the prompt and the
-// formula. Text1 holds the frequency, Text2 the second input and Text3 the reactance.
+// formula.
 struct ReactanceConfiguration {
     Quantity input;
     Quantity result;
@@ -18,9 +29,10 @@ struct ReactanceConfiguration {
 
 // The "Calcul" shared by the twin windows Form2 (inductor) and Form3 (capacitor): it runs only
 // when the frequency and the second input are given and the reactance is blank.
-class ReactanceFrame : public CalculatorFrame {
+class ReactanceFrame : public CalculatorFrame, protected ReactanceControls {
 public:
-    ReactanceFrame(FormId form, FormContext& context, const ReactanceConfiguration& configuration);
+    ReactanceFrame(const FrameConfiguration& frame, FormContext& context,
+                   const ReactanceConfiguration& configuration);
 
 private:
     void Command1_Click() final;
@@ -29,3 +41,5 @@ private:
 
     const ReactanceConfiguration& m_configuration;
 };
+
+} // namespace formules

@@ -4,6 +4,8 @@
 #include <string>
 #include <variant>
 
+namespace formules {
+
 // The tagged value held by one shared quantity: Empty, a 16-bit Integer, a Double or a Text.
 // It only stores; the value rules that read it (blank test, comparisons with zero, operands
 // of the arithmetic) are free functions in ValueRules.h.
@@ -31,3 +33,5 @@ private:
     // The alternatives are in the order of Kind, so that index() is the kind.
     std::variant<std::monostate, std::int16_t, double, std::string> m_value;
 };
+
+} // namespace formules

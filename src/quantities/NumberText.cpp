@@ -7,6 +7,8 @@
 #include <string_view>
 #include <system_error>
 
+namespace formules {
+
 namespace {
 
 constexpr int kSignificantDigits = 15;
@@ -94,3 +96,5 @@ std::string textOfNumber(double value, std::string_view decimalSeparator) {
                                         : exponentNotation(rounded, decimalSeparator);
     return value < 0 ? "-" + magnitude : magnitude;
 }
+
+} // namespace formules

@@ -6,6 +6,8 @@
 #include <string>
 #include <system_error>
 
+namespace formules {
+
 namespace {
 
 bool isIgnoredBlank(char c) {
@@ -187,3 +189,5 @@ std::optional<double> numericValue(std::string_view text) {
     }
     return fromDecimalParts(readDecimalParts(rest));
 }
+
+} // namespace formules

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+namespace formules {
+
 // The numeric value of a text: how the calculations turn a box's text into a number.
 //
 // Spaces, tabs and line feeds are ignored wherever they stand. The longest prefix of the form
@@ -14,3 +16,5 @@
 // The digits are converted with correct rounding. The result is empty only when the number
 // lies beyond the range of a double; a number too small for a double reads as 0.
 std::optional<double> numericValue(std::string_view text);
+
+} // namespace formules

@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace formules {
+
 // The one process-wide record that the five calculator windows share. Every field starts
 // Empty and lives in memory until the program ends; nothing saves it.
 struct SharedQuantities {
@@ -36,3 +38,5 @@ inline constexpr std::array<QuantityName, 8> kQuantityNames{{
     {"diametre", &SharedQuantities::diametre},
     {"NbreSp", &SharedQuantities::NbreSp},
 }};
+
+} // namespace formules

@@ -2,6 +2,8 @@
 
 #include "NumericValue.h"
 
+namespace formules {
+
 bool isBlank(const EntryValue& value) {
     switch (value.kind()) {
     case EntryValue::Kind::Empty:
@@ -36,3 +38,5 @@ bool equalsZero(const EntryValue& value) {
 bool lessThanZero(const EntryValue& value) {
     return operandOf(value) < 0.0;
 }
+
+} // namespace formules

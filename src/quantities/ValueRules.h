@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <optional>
 
+namespace formules {
+
 // The blank test: Empty and the empty Text are blank; the Integer 0, every Double and every
 // other Text (spaces included) are given.
 bool isBlank(const EntryValue& value);
@@ -79,3 +81,5 @@ inline std::optional<double> roundHalfUp(double x, double scale) {
     }
     return result;
 }
+
+} // namespace formules

@@ -1,16 +1,20 @@
 #pragma once
 
-#include "Form.h"
-#include "FormContext.h"
+#include "forms/Form.h"
+#include "forms/FormContext.h"
 
 #include <array>
 #include <memory>
 
-// The program: the shared quantities and the eight windows, each created on its first show and
-// kept until the program ends.
+namespace formules {
+
+// The program: the shared quantities and the windows of the registry, each created on its first
+// show and kept until the program ends.
 class Application final : public Navigator {
 public:
     explicit Application(Toolkit& toolkit);
+    // The toolkit discards every window before its form is destroyed, so that no window is
+    // ever left holding a destroyed form.
     ~Application() override;
 
     // Start-up: the main window, and nothing else.
@@ -30,10 +34,10 @@ public:
     const SharedQuantities& quantities() const { return m_quantities; }
 
 private:
-    std::unique_ptr<Form> create(FormId id);
-
     Toolkit& m_toolkit;
     SharedQuantities m_quantities;
     FormContext m_context;
-    std::array<std::unique_ptr<Form>, kAllForms.size()> m_forms;
+    std::array<std::unique_ptr<Form>, kFormCount> m_forms;
 };
+
+} // namespace formules

@@ -2,28 +2,30 @@
 
 #include <array>
 
+namespace formules {
+
 namespace {
 
 struct Opening {
-    const char* control;
+    std::string_view control;
     FormId target;
 };
 
 // Each opening handler does one thing: show its window, as it was left.
 constexpr std::array<Opening, 7> kOpenings{{
-    {"Command1", FormId::Form4},
-    {"Command2", FormId::Form2},
-    {"Command3", FormId::Form3},
-    {"Command4", FormId::Form5},
-    {"Command5", FormId::Form6},
-    {"Formule", FormId::Form8},
-    {"Infos", FormId::Form7},
+    {Form1Controls::Command1, FormId::Form4},
+    {Form1Controls::Command2, FormId::Form2},
+    {Form1Controls::Command3, FormId::Form3},
+    {Form1Controls::Command4, FormId::Form5},
+    {Form1Controls::Command5, FormId::Form6},
+    {Form1Controls::Formule, FormId::Form8},
+    {Form1Controls::Infos, FormId::Form7},
 }};
 
 } // namespace
 
 void Form1::click(std::string_view control) {
-    if (control == "Command6") {
+    if (control == Command6) {
         m_context.toolkit.endProgram();
         return;
     }
@@ -38,7 +40,7 @@ const FormDescription& Form1::description() const {
     static const FormDescription kDescription = [] {
         const Colour systemWindow = Colour::systemWindow();
         const FormRect buttonSize{720, 0, 3135, 495};
-        auto calculatorButton = [&](const char* name, const char* caption, int top, int tab) {
+        auto calculatorButton = [&](ButtonName name, const char* caption, int top, int tab) {
             return button(name, caption,
                           {buttonSize.left, top, buttonSize.width, buttonSize.height}, tab)
                 .inside("Picture1");
@@ -62,25 +64,30 @@ const FormDescription& Form1::description() const {
                 .withFont({"Times New Roman", 20.25, true, false}),
             pictureBox("Picture1", {480, 960, 4575, 4215}, 0)
                 .withBackground(Colour::rgb(255, 224, 192)),
-            calculatorButton("Command1", "Fréquence - Inductance - Capacité", 240, 1)
+            calculatorButton(Command1, "Fréquence - Inductance - Capacité", 240, 1)
                 .withBackground(systemWindow),
-            calculatorButton("Command2", "Réactance de Self", 840, 2)
+            calculatorButton(Command2, "Réactance de Self", 840, 2)
                 .withBackground(Colour::rgb(0, 0, 255)),
-            calculatorButton("Command3", "Réactance de Capacité", 1440, 3)
+            calculatorButton(Command3, "Réactance de Capacité", 1440, 3)
                 .withBackground(systemWindow),
-            calculatorButton("Command4", "Calcul nombre de spires", 2040, 4)
+            calculatorButton(Command4, "Calcul nombre de spires", 2040, 4)
                 .withBackground(systemWindow),
-            calculatorButton("Command5", "Calcul Inductance d'aprés nbre sp", 2640, 5)
+            calculatorButton(Command5, "Calcul Inductance d'aprés nbre sp", 2640, 5)
                 .withBackground(systemWindow),
-            button("Command6", "Quitter", {1560, 3360, 1215, 495}, 6)
+            button(Command6, "Quitter", {1560, 3360, 1215, 495}, 6)
                 .inside("Picture1")
                 .withBackground(systemWindow),
         };
         d.menu = {
-            {"Formule", "Formules", 'F'},     {"s1", ""}, {"s2", ""}, {"s3", ""},
-            {"Infos", "à propos de...", 'p'},
+            menuEntry(Formule, "Formules", 'F'),
+            menuEntry("s1", ""),
+            menuEntry("s2", ""),
+            menuEntry("s3", ""),
+            menuEntry(Infos, "à propos de...", 'p'),
         };
         return d;
     }();
     return kDescription;
 }
+
+} // namespace formules

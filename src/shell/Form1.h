@@ -1,11 +1,28 @@
 #pragma once
 
-#include "Form.h"
-#include "FormContext.h"
+#include "forms/ControlName.h"
+#include "forms/Form.h"
+#include "forms/FormContext.h"
+
+namespace formules {
+
+// The controls Form1's handlers name.
+struct Form1Controls {
+    static constexpr ButtonName Command1{"Command1"}; // the resonance window
+    static constexpr ButtonName Command2{"Command2"}; // the reactance of an inductor
+    static constexpr ButtonName Command3{"Command3"}; // the reactance of a capacitor
+    static constexpr ButtonName Command4{"Command4"}; // the turns of a coil
+    static constexpr ButtonName Command5{"Command5"}; // the inductance of a coil
+    static constexpr ButtonName Command6{"Command6"}; // "Quitter"
+    static constexpr MenuEntryName Formule{"Formule"};
+    static constexpr MenuEntryName Infos{"Infos"};
+    static constexpr NamedControl kAll[] = {Command1, Command2, Command3, Command4,
+                                            Command5, Command6, Formule,  Infos};
+};
 
 // The main window: one button per calculator, "Quitter", and a menu bar with the formulas sheet
 // and the About window.
-class Form1 final : public Form {
+class Form1 final : public Form, private Form1Controls {
 public:
     explicit Form1(FormContext& context) : m_context(context) {}
 
@@ -18,3 +35,5 @@ public:
 private:
     FormContext& m_context;
 };
+
+} // namespace formules

@@ -1,6 +1,36 @@
 #include "HeadlessToolkit.h"
 
-#include "Form.h"
+#include "forms/Form.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace formules {
+
+// A window or a control the program does not have is a fault of the program, never of the user:
+// the run stops, naming it, so that the test that reached it fails.
+[[noreturn]] void HeadlessToolkit::refuse(const Form& form, const char* what,
+                                          std::string_view name) {
+    const std::string& caption = form.description().caption;
+    std::fprintf(stderr, "in-memory toolkit: %s %.*s in the window \"%s\"\n", what,
+                 int(name.size()), name.data(), caption.c_str());
+    std::abort();
+}
+
+// The window built for the form, and one of its boxes; anything else stops the run.
+template <typename Windows>
+auto& HeadlessToolkit::boxIn(Windows& windows, const Form& form, std::string_view box) {
+    const auto window = windows.find(&form);
+    if (window == windows.end()) {
+        refuse(form, "no window built for", "this form");
+    }
+    const auto found = window->second.boxes.find(box);
+    if (found == window->second.boxes.end()) {
+        refuse(form, "no text box", box);
+    }
+    return found->second;
+}
 
 HeadlessToolkit::HeadlessToolkit(std::string decimalSeparator)
     : m_decimalSeparator(std::move(decimalSeparator)) {}
@@ -21,34 +51,23 @@ void HeadlessToolkit::show(Form& form) {
 }
 
 void HeadlessToolkit::hide(Form& form) {
-    const auto it = m_windows.find(&form);
-    if (it != m_windows.end()) {
-        it->second.visible = false;
+    const auto window = m_windows.find(&form);
+    if (window == m_windows.end()) {
+        refuse(form, "no window built for", "this form");
     }
+    window->second.visible = false;
 }
 
 std::string HeadlessToolkit::readBox(const Form& form, std::string_view box) const {
-    const auto window = m_windows.find(&form);
-    if (window == m_windows.end()) {
-        return std::string();
-    }
-    const auto found = window->second.boxes.find(box);
-    return found != window->second.boxes.end() ? found->second : std::string();
+    return boxIn(m_windows, form, box);
 }
 
 void HeadlessToolkit::writeBox(Form& form, std::string_view box, std::string_view text) {
-    if (m_ended) {
+    std::string& current = boxIn(m_windows, form, box);
+    if (m_ended || current == text) {
         return;
     }
-    const auto window = m_windows.find(&form);
-    if (window == m_windows.end()) {
-        return;
-    }
-    const auto found = window->second.boxes.find(box);
-    if (found == window->second.boxes.end() || found->second == text) {
-        return;
-    }
-    found->second = std::string(text);
+    current = std::string(text);
     form.change(box);
 }
 
@@ -73,6 +92,14 @@ std::vector<std::pair<std::string, std::string>> HeadlessToolkit::boxes(const Fo
 }
 
 void HeadlessToolkit::click(Form& form, std::string_view control) {
+    const FormDescription& description = form.description();
+    const ControlDescription* button = description.control(control);
+    const bool isMenuEntry =
+        std::any_of(description.menu.begin(), description.menu.end(),
+                    [control](const MenuEntryDescription& entry) { return entry.name == control; });
+    if ((button == nullptr || button->kind != ControlKind::Button) && !isMenuEntry) {
+        refuse(form, "no button or menu entry", control);
+    }
     if (!m_ended) {
         form.click(control);
     }
@@ -108,3 +135,5 @@ std::vector<std::string_view> charactersOf(std::string_view text) {
     }
     return characters;
 }
+
+} // namespace formules

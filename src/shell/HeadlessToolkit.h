@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Toolkit.h"
+#include "forms/Toolkit.h"
 
 #include <functional>
 #include <map>
@@ -8,8 +8,11 @@
 #include <utility>
 #include <vector>
 
+namespace formules {
+
 // The toolkit in memory, for tests and the replay driver: a window is a visible flag and its
-// named text boxes. A message box records its text and returns as if OK had been pressed.
+// named text boxes. A message box records its text and returns as if OK had been pressed. A
+// window that was never shown, or a control its description lacks, stops the run loudly.
 class HeadlessToolkit final : public Toolkit {
 public:
     using MessageListener = std::function<void(std::string_view)>;
@@ -30,8 +33,8 @@ public:
 
     // What a user or a test sees.
     bool hasEnded() const { return m_ended; }
-    bool exists(const Form& form) const { return m_windows.count(&form) != 0; }
-    bool isVisible(const Form& form) const;
+    bool exists(const Form& form) const override { return m_windows.count(&form) != 0; }
+    bool isVisible(const Form& form) const override;
     // The text boxes of the window, in the order of their names.
     std::vector<std::pair<std::string, std::string>> boxes(const Form& form) const;
     const std::vector<std::string>& messages() const { return m_messages; }
@@ -49,6 +52,10 @@ private:
         std::map<std::string, std::string, std::less<>> boxes;
     };
 
+    [[noreturn]] static void refuse(const Form& form, const char* what, std::string_view name);
+    template <typename Windows>
+    static auto& boxIn(Windows& windows, const Form& form, std::string_view box);
+
     std::map<const Form*, Window> m_windows;
     std::vector<std::string> m_messages;
     MessageListener m_messageListener;
@@ -58,3 +65,5 @@ private:
 
 // The UTF-8 characters of a text, one string each, as a user types them.
 std::vector<std::string_view> charactersOf(std::string_view text);
+
+} // namespace formules

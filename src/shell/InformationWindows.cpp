@@ -2,8 +2,10 @@
 
 #include <array>
 
+namespace formules {
+
 void InformationWindow::click(std::string_view control) {
-    if (control == "Command1") {
+    if (control == InformationControls::Command1) {
         m_context.toolkit.hide(*this);
     }
 }
@@ -44,7 +46,7 @@ const FormDescription& form7Description() {
             row("Label9", "Calculs pour radioamateurs", 3000, 375, 2)
                 .centred()
                 .withFont({"MS Sans Serif", 9.75, true, true}),
-            button("Command1", "OK", {2040, 3480, 1215, 495}, 1)
+            button(InformationControls::Command1, "OK", {2040, 3480, 1215, 495}, 1)
                 .inside("Picture1")
                 .withEscapeClicking(),
         };
@@ -89,8 +91,11 @@ const FormDescription& form8Description() {
                                      .withBackground(Colour::rgb(255, 255, 192)));
         }
         d.controls.push_back(
-            button("Command1", "OK", {4800, 4440, 1215, 495}, 14).withEscapeClicking());
+            button(InformationControls::Command1, "OK", {4800, 4440, 1215, 495}, 14)
+                .withEscapeClicking());
         return d;
     }();
     return kDescription;
 }
+
+} // namespace formules

@@ -10,11 +10,13 @@
 //   Close form
 // A form byte is taken modulo 8, a control or box index modulo the window's count.
 
-#include "shell/FormDescription.h"
+#include "forms/FormDescription.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+namespace formules {
 
 enum class SessionOp : std::uint8_t { Show, Click, Type, Erase, Paste, Close, Count };
 
@@ -41,3 +43,5 @@ inline std::vector<std::string> textBoxesOf(const FormDescription& description) 
     }
     return names;
 }
+
+} // namespace formules

@@ -6,12 +6,14 @@
 //
 // After the session, a user goes to one calculator, empties its data boxes, types values that
 // its instruction asks for and presses "Calcul": the result must come at the latest on the
-// second try, and on the first when no other calculator is open to share a value with it.
+// second try, and on the first when no other calculator is open to share a value with it. The
+// windows, their boxes and the boxes' roles all come from the registry of windows.
 #include "SessionEncoding.h"
 #include "calculators/CalculatorFrame.h"
 #include "quantities/ValueRules.h"
 #include "shell/Application.h"
 #include "shell/HeadlessToolkit.h"
+#include "shell/Windows.h"
 
 #include <algorithm>
 #include <array>
@@ -20,6 +22,8 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+
+using namespace formules;
 
 namespace {
 
@@ -39,25 +43,41 @@ const std::array<std::string, 6> kMessages{
 };
 
 bool isCalculator(FormId id) {
-    return id != FormId::Form1 && id != FormId::Form7 && id != FormId::Form8;
+    return windowRow(id).isCalculator();
 }
 
-// Values a user types to get a result, and the box the result is written to.
-struct Recipe {
+// What a user types to get a result from a calculator: "1" into each box its instruction asks
+// for (every input; in the resonance window two of the three), the result showing in the box
+// left for it.
+struct Attempt {
     FormId form;
-    std::vector<std::pair<const char*, const char*>> entries;
-    const char* resultBox;
+    std::vector<BoxName> typed;
+    BoxName result;
 };
 
-const Recipe kRecipes[] = {
-    {FormId::Form4, {{"Text1", "100"}, {"Text3", "10"}}, "Text2"},
-    {FormId::Form4, {{"Text2", "1000"}, {"Text1", "100"}}, "Text3"},
-    {FormId::Form4, {{"Text2", "1000"}, {"Text3", "253.3"}}, "Text1"},
-    {FormId::Form2, {{"Text1", "1000"}, {"Text2", "10"}}, "Text3"},
-    {FormId::Form3, {{"Text1", "1000"}, {"Text2", "100"}}, "Text3"},
-    {FormId::Form5, {{"Text1", "10"}, {"Text2", "2"}, {"Text3", "3"}}, "Text5"},
-    {FormId::Form6, {{"Text1", "2"}, {"Text2", "3"}, {"Text3", "31"}}, "Text5"},
-};
+Attempt attemptOn(const WindowRow& row, std::uint8_t choice) {
+    Attempt attempt{row.id, {}, {}};
+    std::vector<BoxName> either;
+    for (const DataBox& data : row.frame().dataBoxes) {
+        if (data.role == BoxRole::Input) {
+            attempt.typed.push_back(data.box);
+        } else if (data.role == BoxRole::Result) {
+            attempt.result = data.box;
+        } else {
+            either.push_back(data.box);
+        }
+    }
+    if (!either.empty()) {
+        const std::size_t solved = choice % either.size();
+        attempt.result = either[solved];
+        for (std::size_t i = 0; i < either.size(); ++i) {
+            if (i != solved) {
+                attempt.typed.push_back(either[i]);
+            }
+        }
+    }
+    return attempt;
+}
 
 bool showsInfinityOrNan(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -78,7 +98,14 @@ public:
             checkMessages();
         }
         if (!m_toolkit.hasEnded()) {
-            checkAResultComes(kRecipes[next() % std::size(kRecipes)]);
+            std::vector<const WindowRow*> calculators;
+            for (const WindowRow& row : windows()) {
+                if (row.isCalculator()) {
+                    calculators.push_back(&row);
+                }
+            }
+            const WindowRow& calculator = *calculators[next() % calculators.size()];
+            checkAResultComes(attemptOn(calculator, next()));
         }
     }
 
@@ -96,10 +123,10 @@ private:
 
     Boxes snapshot() const {
         Boxes boxes;
-        for (FormId id : kAllForms) {
-            if (const Form* form = m_application.find(id)) {
+        for (const WindowRow& row : windows()) {
+            if (const Form* form = m_application.find(row.id)) {
                 for (const auto& [name, text] : m_toolkit.boxes(*form)) {
-                    boxes[{id, name}] = text;
+                    boxes[{row.id, name}] = text;
                 }
             }
         }
@@ -112,8 +139,8 @@ private:
     void checkEditedBox(FormId id, const Form& form, const std::string& box);
     void checkQuantities();
     void checkMessages();
-    void checkAResultComes(const Recipe& recipe);
-    bool triesForAResult(const Recipe& recipe);
+    void checkAResultComes(const Attempt& attempt);
+    bool triesForAResult(const Attempt& attempt);
 
     const std::uint8_t* m_data;
     std::size_t m_size;
@@ -125,7 +152,7 @@ private:
 
 void Session::step() {
     const auto op = static_cast<SessionOp>(next() % std::uint8_t(SessionOp::Count));
-    const auto id = static_cast<FormId>(next() % kAllForms.size());
+    const auto id = static_cast<FormId>(next() % windows().size());
     if (op == SessionOp::Show) {
         m_application.show(id);
         return;
@@ -190,8 +217,8 @@ void Session::checkEditedBox(FormId id, const Form& form, const std::string& box
     if (!isCalculator(id)) {
         return;
     }
-    for (const DataBox& data : frameConfiguration(id).dataBoxes) {
-        if (box == data.box) {
+    for (const DataBox& data : windowRow(id).frame().dataBoxes) {
+        if (std::string_view(box) == data.box) {
             const EntryValue& quantity = m_application.quantities().*data.quantity;
             check(quantity == EntryValue::text(m_toolkit.readBox(form, box)));
         }
@@ -218,37 +245,37 @@ void Session::checkMessages() {
     }
 }
 
-void Session::checkAResultComes(const Recipe& recipe) {
+void Session::checkAResultComes(const Attempt& attempt) {
     bool anotherCalculatorOpen = false;
-    for (FormId id : kAllForms) {
-        const Form* form = m_application.find(id);
+    for (const WindowRow& row : windows()) {
+        const Form* form = m_application.find(row.id);
         anotherCalculatorOpen =
-            anotherCalculatorOpen || (id != recipe.form && isCalculator(id) && form != nullptr &&
-                                      m_toolkit.isVisible(*form));
+            anotherCalculatorOpen || (row.id != attempt.form && row.isCalculator() &&
+                                      form != nullptr && m_toolkit.isVisible(*form));
     }
-    if (triesForAResult(recipe)) {
+    if (triesForAResult(attempt)) {
         return;
     }
     check(anotherCalculatorOpen);
-    check(triesForAResult(recipe));
+    check(triesForAResult(attempt));
 }
 
 // The user opens the calculator from the main window, empties its data boxes with Backspace,
 // types the entries and presses "Calcul"; true when the result shows without a message.
-bool Session::triesForAResult(const Recipe& recipe) {
-    m_application.show(recipe.form);
-    Form& form = *m_application.find(recipe.form);
-    for (const DataBox& data : frameConfiguration(recipe.form).dataBoxes) {
+bool Session::triesForAResult(const Attempt& attempt) {
+    m_application.show(attempt.form);
+    Form& form = *m_application.find(attempt.form);
+    for (const DataBox& data : windowRow(attempt.form).frame().dataBoxes) {
         m_toolkit.erase(form, data.box, unsigned(m_toolkit.readBox(form, data.box).size()));
     }
-    for (const auto& [box, value] : recipe.entries) {
-        m_toolkit.type(form, box, value);
+    for (BoxName box : attempt.typed) {
+        m_toolkit.type(form, box, "1");
     }
     const std::size_t messages = m_toolkit.messages().size();
-    m_toolkit.click(form, "Command1");
+    m_toolkit.click(form, CalculatorButtons::Command1);
     checkMessages();
     return m_toolkit.messages().size() == messages &&
-           !m_toolkit.readBox(form, recipe.resultBox).empty();
+           !m_toolkit.readBox(form, attempt.result).empty();
 }
 
 } // namespace

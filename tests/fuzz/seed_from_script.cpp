@@ -4,11 +4,14 @@
 #include "SessionEncoding.h"
 #include "shell/Application.h"
 #include "shell/HeadlessToolkit.h"
+#include "shell/Windows.h"
 
 #include <algorithm>
 #include <iostream>
 #include <sstream>
 #include <string>
+
+using namespace formules;
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The real windows on Qt, driven with key clicks and mouse clicks under the offscreen platform.
 #include "calculators/Form4.h"
+#include "qt/FormWindow.h"
+#include "qt/QtToolkit.h"
 #include "shell/Application.h"
-#include "shell/qt/FormWindow.h"
-#include "shell/qt/QtToolkit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +16,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace formules;
 
 class QtWindowsTest : public QObject {
     Q_OBJECT
@@ -38,7 +40,8 @@ private slots:
 private:
     FormWindow* window(FormId id);
     QLineEdit* box(FormId id, const char* name);
-    void click(FormId id, const char* control);
+    // A mouse click on the window's button; false, for the caller to check, when it has none.
+    [[nodiscard]] bool click(FormId id, const char* control);
     // Presses OK on the next message box once it is open, and records its text.
     void answerNextMessageBox();
 
@@ -53,7 +56,6 @@ void QtWindowsTest::init() {
     QLocale::setDefault(QLocale::c());
     m_toolkit = std::make_unique<QtToolkit>();
     m_application = std::make_unique<Application>(*m_toolkit);
-    m_toolkit->setCloseListener([this](FormId id) { m_application->close(id); });
     m_application->start();
     m_lastMessage.clear();
 }
@@ -72,10 +74,13 @@ QLineEdit* QtWindowsTest::box(FormId id, const char* name) {
     return window(id)->findChild<QLineEdit*>(name);
 }
 
-void QtWindowsTest::click(FormId id, const char* control) {
+bool QtWindowsTest::click(FormId id, const char* control) {
     auto* button = window(id)->findChild<QPushButton*>(control);
-    QVERIFY2(button != nullptr, control);
+    if (button == nullptr) {
+        return false;
+    }
     QTest::mouseClick(button, Qt::LeftButton);
+    return true;
 }
 
 void QtWindowsTest::answerNextMessageBox() {
@@ -100,7 +105,7 @@ void QtWindowsTest::typingReachesTheSharedQuantities() {
     QTest::keyClick(box(FormId::Form4, "Text3"), Qt::Key_Backspace);
     QCOMPARE(m_application->quantities().inductance, EntryValue::text("1"));
     QTest::keyClicks(box(FormId::Form4, "Text3"), "0");
-    click(FormId::Form4, "Command1");
+    QVERIFY(click(FormId::Form4, "Command1"));
     QCOMPARE(box(FormId::Form4, "Text2")->text(), QString("5032.921"));
     QCOMPARE(m_application->quantities().frequence, EntryValue::text("5032.921"));
     QCOMPARE(m_application->quantities().capacite, EntryValue::number(100));
@@ -111,7 +116,7 @@ void QtWindowsTest::rejectedEntryShowsAModalMessageThenClears() {
     QTest::keyClicks(box(FormId::Form4, "Text1"), "0");
     QTest::keyClicks(box(FormId::Form4, "Text3"), "10");
     answerNextMessageBox();
-    click(FormId::Form4, "Command1");
+    QVERIFY(click(FormId::Form4, "Command1"));
     QCOMPARE(m_lastMessage, QString("Erreur - Valeurs hors limites - Recommencez"));
     QCOMPARE(m_messageTitle, QString("Formules"));
     QVERIFY(m_messageWasModal);
@@ -158,14 +163,14 @@ void QtWindowsTest::buttonsAndMenuShowTheirWindows() {
 void QtWindowsTest::menuAndOkHideTheirWindows() {
     m_application->show(FormId::Form2);
     QTest::keyClicks(box(FormId::Form2, "Text1"), "7000");
-    click(FormId::Form2, "Command2");
+    QVERIFY(click(FormId::Form2, "Command2"));
     QVERIFY(!window(FormId::Form2)->isVisible());
     QVERIFY(window(FormId::Form1)->isVisible());
     QVERIFY(box(FormId::Form2, "Text1")->text().isEmpty());
     for (FormId id : {FormId::Form7, FormId::Form8}) {
         m_application->show(id);
         FormWindow* shown = window(id);
-        click(id, "Command1");
+        QVERIFY(click(id, "Command1"));
         QVERIFY(!shown->isVisible());
         m_application->show(id);
         QCOMPARE(window(id), shown);
@@ -221,7 +226,7 @@ void QtWindowsTest::closingTheMainWindowEndsTheProgram() {
 void QtWindowsTest::quitterEndsTheEventLoop() {
     m_application->show(FormId::Form4);
     m_application->show(FormId::Form8);
-    QTimer::singleShot(0, this, [this] { click(FormId::Form1, "Command6"); });
+    QTimer::singleShot(0, this, [this] { QVERIFY(click(FormId::Form1, "Command6")); });
     QTimer::singleShot(5000, this, [] { QApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
     for (FormId id : {FormId::Form1, FormId::Form4, FormId::Form8}) {

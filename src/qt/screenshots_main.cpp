@@ -4,6 +4,7 @@
 #include "FormWindow.h"
 #include "QtToolkit.h"
 #include "shell/Application.h"
+#include "shell/Windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    using namespace formules;
     QApplication qtApplication(argc, argv);
     prepareDesktopApplication(qtApplication);
     const QStringList arguments = QApplication::arguments();
@@ -25,14 +27,14 @@ int main(int argc, char* argv[]) {
     QtToolkit toolkit;
     Application application(toolkit);
     application.start();
-    for (FormId id : kAllForms) {
-        application.show(id);
+    for (const WindowRow& row : windows()) {
+        application.show(row.id);
     }
     QApplication::processEvents();
     int failures = 0;
-    for (FormId id : kAllForms) {
-        const QString name = QString::fromLatin1(nameOf(id).data(), nameOf(id).size());
-        FormWindow* window = toolkit.window(*application.find(id));
+    for (const WindowRow& row : windows()) {
+        const QString name = QString::fromLatin1(row.name.data(), qsizetype(row.name.size()));
+        FormWindow* window = toolkit.window(*application.find(row.id));
         const QString path = folder.filePath(name + suffix + ".png");
         if (window == nullptr || !window->grab().save(path)) {
             std::fprintf(stderr, "could not save %s\n", qPrintable(path));

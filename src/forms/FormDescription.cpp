@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace formules {
+
 ControlDescription ControlDescription::inside(std::string panel) const {
     ControlDescription copy = *this;
     copy.parent = std::move(panel);
@@ -32,15 +34,15 @@ ControlDescription ControlDescription::centred() const {
     return copy;
 }
 
-ControlDescription ControlDescription::announcedAs(std::string name) const {
+ControlDescription ControlDescription::announcedAs(std::string announced) const {
     ControlDescription copy = *this;
-    copy.accessibleName = std::move(name);
+    copy.accessibleName = std::move(announced);
     return copy;
 }
 
-ControlDescription ControlDescription::withEnterClicking(std::string button) const {
+ControlDescription ControlDescription::withEnterClicking(std::string_view button) const {
     ControlDescription copy = *this;
-    copy.enterClicks = std::move(button);
+    copy.enterClicks = std::string(button);
     return copy;
 }
 
@@ -52,10 +54,10 @@ ControlDescription ControlDescription::withEscapeClicking() const {
 
 namespace {
 
-ControlDescription control(std::string name, ControlKind kind, std::string caption, FormRect rect,
-                           int tabIndex) {
+ControlDescription control(std::string_view name, ControlKind kind, std::string caption,
+                           FormRect rect, int tabIndex) {
     ControlDescription description;
-    description.name = std::move(name);
+    description.name = std::string(name);
     description.kind = kind;
     description.caption = std::move(caption);
     description.rect = rect;
@@ -65,20 +67,24 @@ ControlDescription control(std::string name, ControlKind kind, std::string capti
 
 } // namespace
 
-ControlDescription button(std::string name, std::string caption, FormRect rect, int tabIndex) {
-    return control(std::move(name), ControlKind::Button, std::move(caption), rect, tabIndex);
+ControlDescription button(std::string_view name, std::string caption, FormRect rect, int tabIndex) {
+    return control(name, ControlKind::Button, std::move(caption), rect, tabIndex);
 }
 
-ControlDescription textBox(std::string name, std::string text, FormRect rect, int tabIndex) {
-    return control(std::move(name), ControlKind::TextBox, std::move(text), rect, tabIndex);
+ControlDescription textBox(std::string_view name, std::string text, FormRect rect, int tabIndex) {
+    return control(name, ControlKind::TextBox, std::move(text), rect, tabIndex);
 }
 
-ControlDescription label(std::string name, std::string caption, FormRect rect, int tabIndex) {
-    return control(std::move(name), ControlKind::Label, std::move(caption), rect, tabIndex);
+ControlDescription label(std::string_view name, std::string caption, FormRect rect, int tabIndex) {
+    return control(name, ControlKind::Label, std::move(caption), rect, tabIndex);
 }
 
-ControlDescription pictureBox(std::string name, FormRect rect, int tabIndex) {
-    return control(std::move(name), ControlKind::PictureBox, std::string(), rect, tabIndex);
+ControlDescription pictureBox(std::string_view name, FormRect rect, int tabIndex) {
+    return control(name, ControlKind::PictureBox, std::string(), rect, tabIndex);
+}
+
+MenuEntryDescription menuEntry(std::string_view name, std::string caption, char accessKey) {
+    return {std::string(name), std::move(caption), accessKey};
 }
 
 const ControlDescription* FormDescription::control(std::string_view name) const {
@@ -89,3 +95,5 @@ const ControlDescription* FormDescription::control(std::string_view name) const 
     }
     return nullptr;
 }
+
+} // namespace formules

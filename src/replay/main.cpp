@@ -3,5 +3,5 @@
 #include <iostream>
 
 int main() {
-    return runReplay(std::cin, std::cout);
+    return formules::runReplay(std::cin, std::cout);
 }

@@ -2,6 +2,8 @@
 
 #include <iosfwd>
 
+namespace formules {
+
 // Runs a script of user events on the headless program and writes a transcript: how tests drive
 // whole user stories, and how anyone can check a behaviour without a screen.
 //
@@ -18,3 +20,5 @@
 // Texts are in double quotes with the escapes \\ \" \t \n. A bad line prints "error N: reason"
 // and the run goes on; the result is then 1 instead of 0.
 int runReplay(std::istream& script, std::ostream& transcript);
+
+} // namespace formules

@@ -2,6 +2,8 @@
 
 #include <QProxyStyle>
 
+namespace formules {
+
 // Fusion, with a focus ring that shows on any colour: the control that has the keyboard focus
 // gets a two-pixel ring in black or white, whichever stands out more from the control's own
 // background. Fusion's own focus frame is in the highlight colour, which vanishes on a blue
@@ -15,3 +17,5 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
 };
+
+} // namespace formules

@@ -1,23 +1,24 @@
 #pragma once
 
-#include "shell/FormDescription.h"
+#include "forms/FormDescription.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
-#include <functional>
 #include <map>
 #include <string>
 
-class Form;
 class QLineEdit;
 
+namespace formules {
+
+class Form;
+
 // One top-level window built from a form's description: panels, labels, text boxes, buttons
-// and menu bar, placed in form units converted to pixels. Its events go to the form until the
-// window is detached from it.
+// and menu bar, placed in form units converted to pixels. Its events, closing from the title
+// bar included, go to the form until the window is detached from it.
 class FormWindow final : public QMainWindow {
 public:
-    FormWindow(Form& form, std::function<void(FormId)> onClosedByUser);
+    explicit FormWindow(Form& form);
 
     QLineEdit* box(std::string_view name) const;
 
@@ -25,6 +26,8 @@ public:
     void detach() { m_form = nullptr; }
     // Lets the window close without reporting it as the user's doing.
     void closeQuietly();
+    // True while one of the window's events is being handled by the form.
+    bool isDelivering() const { return m_delivering > 0; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -37,10 +40,14 @@ private:
     void deliverClick(const std::string& control);
     void deliverChange(const std::string& box);
 
+    // Runs one of the form's handlers, counting it as an event in progress.
+    template <typename Handler> void deliver(Handler handler);
+
     Form* m_form;
-    FormId m_id;
-    std::function<void(FormId)> m_onClosedByUser;
+    int m_delivering = 0;
     bool m_closingQuietly = false;
     double m_pixelsPerUnit = 1.0 / 15.0;
     std::map<std::string, QWidget*, std::less<>> m_controls;
 };
+
+} // namespace formules

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+namespace formules {
+
 namespace {
 
 constexpr int kRingWidth = 2;
@@ -57,3 +59,5 @@ void FocusRingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
         drawRing(painter, option->rect, option->palette.color(QPalette::Base), 1);
     }
 }
+
+} // namespace formules

@@ -4,6 +4,8 @@ class QApplication;
 class QCoreApplication;
 class QTranslator;
 
+namespace formules {
+
 // The name of the program's desktop entry, which the windows are grouped under.
 inline constexpr char kDesktopFileName[] = "org.formules.Formules";
 
@@ -16,3 +18,5 @@ void prepareDesktopApplication(QApplication& application);
 // boxes) for the default locale, from Qt's translations folder. Returns the translator, owned
 // by the application, or nullptr when Qt has no translation for that locale.
 QTranslator* installQtTranslations(QCoreApplication& application);
+
+} // namespace formules

@@ -1,24 +1,21 @@
 #pragma once
 
-#include "shell/FormId.h"
-#include "shell/Toolkit.h"
+#include "forms/Toolkit.h"
 
-#include <functional>
 #include <map>
+#include <memory>
+
+namespace formules {
 
 class FormWindow;
 
 // The window operations on Qt 6 Widgets: each form's window is built from its description on
-// its first show. Events are delivered to the forms on the GUI thread.
+// its first show, and owned here until it is discarded. Events are delivered to the forms on
+// the GUI thread.
 class QtToolkit final : public Toolkit {
 public:
-    QtToolkit() = default;
+    QtToolkit();
     ~QtToolkit() override;
-
-    // Where a window closed by the user from its title bar is reported.
-    void setCloseListener(std::function<void(FormId)> listener) {
-        m_closeListener = std::move(listener);
-    }
 
     void show(Form& form) override;
     void hide(Form& form) override;
@@ -27,13 +24,21 @@ public:
     void messageBox(std::string_view text) override;
     void endProgram() override;
     void discard(Form& form) override;
+    bool exists(const Form& form) const override { return window(form) != nullptr; }
+    bool isVisible(const Form& form) const override;
     std::string decimalSeparator() const override;
 
-    // The window built for the form, or nullptr; for tests.
+    // The window built for the form, or nullptr.
     FormWindow* window(const Form& form) const;
 
 private:
-    std::map<const Form*, FormWindow*> m_windows;
-    std::function<void(FormId)> m_closeListener;
+    // Destroys a window at once, or once it has left its own event when it is inside one.
+    struct WindowDeleter {
+        void operator()(FormWindow* window) const;
+    };
+
+    std::map<const Form*, std::unique_ptr<FormWindow, WindowDeleter>> m_windows;
     bool m_ended = false;
 };
+
+} // namespace formules

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+namespace formules {
+
 // The program's side of one window: its design-time description and its event handlers. The
 // toolkit builds the window from the description and delivers the window's events here.
 class Form {
@@ -21,3 +23,5 @@ public:
     // The user closed the window from its title bar.
     virtual void closedFromTitleBar() = 0;
 };
+
+} // namespace formules

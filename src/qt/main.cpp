@@ -6,13 +6,12 @@
 
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
-    prepareDesktopApplication(qtApplication);
+    formules::prepareDesktopApplication(qtApplication);
     // The program ends through "Quitter" or by closing the main window, never on its own.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QtToolkit toolkit;
-    Application application(toolkit);
-    toolkit.setCloseListener([&application](FormId id) { application.close(id); });
+    formules::QtToolkit toolkit;
+    formules::Application application(toolkit);
     application.start();
     return QApplication::exec();
 }

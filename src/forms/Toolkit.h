@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace formules {
+
 class Form;
 
 // The window operations the program's logic relies on; every window is driven through them.
@@ -36,6 +38,12 @@ public:
     // destroy the form, and a later show builds a new window from the description.
     virtual void discard(Form& form) = 0;
 
+    // Whether the form's window has been built (and not discarded), and whether it is shown.
+    virtual bool exists(const Form& form) const = 0;
+    virtual bool isVisible(const Form& form) const = 0;
+
     // The decimal separator of the user's locale, used to write numbers into boxes.
     virtual std::string decimalSeparator() const = 0;
 };
+
+} // namespace formules

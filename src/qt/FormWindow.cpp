@@ -1,6 +1,7 @@
 #include "FormWindow.h"
 
-#include "shell/Form.h"
+#include "forms/Form.h"
+#include "shell/Windows.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -16,6 +17,8 @@
 #include <algorithm>
 #include <limits>
 #include <vector>
+
+namespace formules {
 
 namespace {
 
@@ -104,13 +107,12 @@ void applyForeground(QWidget* widget, ControlKind kind, const Colour& colour) {
 
 } // namespace
 
-FormWindow::FormWindow(Form& form, std::function<void(FormId)> onClosedByUser)
-    : m_form(&form), m_id(form.description().id), m_onClosedByUser(std::move(onClosedByUser)) {
+FormWindow::FormWindow(Form& form) : m_form(&form) {
     substituteMissingFonts();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
     m_pixelsPerUnit = dpi / kFormUnitsPerInch;
-    setObjectName(toQt(std::string(nameOf(m_id))));
+    setObjectName(toQt(std::string(nameOf(form.description().id))));
     build(form.description());
 }
 
@@ -126,8 +128,8 @@ void FormWindow::closeQuietly() {
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (!m_closingQuietly && m_form != nullptr && m_onClosedByUser) {
-        m_onClosedByUser(m_id);
+    if (!m_closingQuietly) {
+        deliver([](Form& form) { form.closedFromTitleBar(); });
     }
 }
 
@@ -260,14 +262,20 @@ void FormWindow::setTabOrder(const FormDescription& description) {
     }
 }
 
-void FormWindow::deliverClick(const std::string& control) {
+template <typename Handler> void FormWindow::deliver(Handler handler) {
     if (m_form != nullptr) {
-        m_form->click(control);
+        ++m_delivering;
+        handler(*m_form);
+        --m_delivering;
     }
 }
 
-void FormWindow::deliverChange(const std::string& box) {
-    if (m_form != nullptr) {
-        m_form->change(box);
-    }
+void FormWindow::deliverClick(const std::string& control) {
+    deliver([&control](Form& form) { form.click(control); });
 }
+
+void FormWindow::deliverChange(const std::string& box) {
+    deliver([&box](Form& form) { form.change(box); });
+}
+
+} // namespace formules

@@ -4,6 +4,8 @@
 #include "Toolkit.h"
 #include "quantities/SharedQuantities.h"
 
+namespace formules {
+
 // Opens the program's windows by name, creating each one on its first show.
 class Navigator {
 public:
@@ -17,3 +19,5 @@ struct FormContext {
     SharedQuantities& quantities;
     Navigator& navigator;
 };
+
+} // namespace formules

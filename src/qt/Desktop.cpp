@@ -10,6 +10,8 @@
 
 #include <memory>
 
+namespace formules {
+
 void prepareDesktopApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Formules"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
@@ -33,3 +35,5 @@ QTranslator* installQtTranslations(QCoreApplication& application) {
     QCoreApplication::installTranslator(translator.get());
     return translator.release();
 }
+
+} // namespace formules

@@ -4,6 +4,7 @@
 #include "quantities/NumericValue.h"
 #include "shell/Application.h"
 #include "shell/HeadlessToolkit.h"
+#include "shell/Windows.h"
 
 #include <charconv>
 #include <istream>
@@ -11,6 +12,8 @@
 #include <ostream>
 #include <string>
 #include <vector>
+
+namespace formules {
 
 namespace {
 
@@ -287,7 +290,8 @@ void Replay::dump() {
         m_out << "  " << quantity.name << ' '
               << describe(m_application.quantities().*quantity.field) << '\n';
     }
-    for (FormId id : kAllForms) {
+    for (const WindowRow& row : windows()) {
+        const FormId id = row.id;
         const Form* form = m_application.find(id);
         if (form == nullptr || !m_toolkit.exists(*form)) {
             continue;
@@ -332,3 +336,5 @@ int runReplay(std::istream& script, std::ostream& transcript) {
     transcript.flush();
     return status;
 }
+
+} // namespace formules

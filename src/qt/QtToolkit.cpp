@@ -1,16 +1,31 @@
 #include "QtToolkit.h"
 
 #include "FormWindow.h"
-#include "shell/Form.h"
+#include "forms/Form.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 
+namespace formules {
+
+QtToolkit::QtToolkit() = default;
+
+// Windows still held here are detached first: their forms may already be gone.
 QtToolkit::~QtToolkit() {
     for (auto& [form, window] : m_windows) {
         window->detach();
+    }
+}
+
+// A window is deleted from inside one of its own events only when the handler of that event
+// discards it: the widgets of the event are still on the stack then, so Qt deletes the window
+// once control is back in the event loop.
+void QtToolkit::WindowDeleter::operator()(FormWindow* window) const {
+    if (window->isDelivering()) {
+        window->deleteLater();
+    } else {
         delete window;
     }
 }
@@ -19,13 +34,9 @@ void QtToolkit::show(Form& form) {
     if (m_ended) {
         return;
     }
-    FormWindow*& window = m_windows[&form];
-    if (window == nullptr) {
-        window = new FormWindow(form, [this](FormId id) {
-            if (!m_ended && m_closeListener) {
-                m_closeListener(id);
-            }
-        });
+    auto& window = m_windows[&form];
+    if (!window) {
+        window.reset(new FormWindow(form));
     }
     window->show();
     window->raise();
@@ -86,8 +97,12 @@ void QtToolkit::discard(Form& form) {
     }
     found->second->detach();
     found->second->hide();
-    found->second->deleteLater();
     m_windows.erase(found);
+}
+
+bool QtToolkit::isVisible(const Form& form) const {
+    const FormWindow* w = window(form);
+    return w != nullptr && w->isVisible();
 }
 
 // The default locale is the user's own unless the program sets another (tests pin one).
@@ -97,5 +112,7 @@ std::string QtToolkit::decimalSeparator() const {
 
 FormWindow* QtToolkit::window(const Form& form) const {
     const auto found = m_windows.find(&form);
-    return found != m_windows.end() ? found->second : nullptr;
+    return found != m_windows.end() ? found->second.get() : nullptr;
 }
+
+} // namespace formules

@@ -5,7 +5,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+namespace formules {
 
 // A window's design-time description, the data a toolkit builds the window from. Positions and
 // sizes are in form units of 1/1440 inch; a control inside a panel is placed relative to it.
@@ -63,15 +66,16 @@ struct ControlDescription {
     ControlDescription withForeground(Colour colour) const;
     ControlDescription withFont(FontDescription description) const;
     ControlDescription centred() const;
-    ControlDescription announcedAs(std::string name) const;
-    ControlDescription withEnterClicking(std::string button) const;
+    ControlDescription announcedAs(std::string announced) const;
+    ControlDescription withEnterClicking(std::string_view button) const;
     ControlDescription withEscapeClicking() const;
 };
 
-ControlDescription button(std::string name, std::string caption, FormRect rect, int tabIndex);
-ControlDescription textBox(std::string name, std::string text, FormRect rect, int tabIndex);
-ControlDescription label(std::string name, std::string caption, FormRect rect, int tabIndex = -1);
-ControlDescription pictureBox(std::string name, FormRect rect, int tabIndex);
+ControlDescription button(std::string_view name, std::string caption, FormRect rect, int tabIndex);
+ControlDescription textBox(std::string_view name, std::string text, FormRect rect, int tabIndex);
+ControlDescription label(std::string_view name, std::string caption, FormRect rect,
+                         int tabIndex = -1);
+ControlDescription pictureBox(std::string_view name, FormRect rect, int tabIndex);
 
 // A top-level entry of the menu bar; an empty caption stands as a blank entry. The access key
 // is a letter of the caption that Alt chooses the entry with; '\0' for none.
@@ -80,6 +84,8 @@ struct MenuEntryDescription {
     std::string caption;
     char accessKey = '\0';
 };
+
+MenuEntryDescription menuEntry(std::string_view name, std::string caption, char accessKey = '\0');
 
 struct FormDescription {
     FormId id = FormId::Form1;
@@ -94,3 +100,5 @@ struct FormDescription {
 
     const ControlDescription* control(std::string_view name) const;
 };
+
+} // namespace formules
