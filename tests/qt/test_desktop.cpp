@@ -120,6 +120,20 @@ bool DesktopTest::activate(QWidget* window) {
     return QTest::qWaitForWindowActive(window);
 }
 
+// A box that only ever shows a result, as the calculator's frame says.
+bool isResultBox(FormId id, const QString& box) {
+    const WindowRow& row = windowRow(id);
+    if (!row.isCalculator()) {
+        return false;
+    }
+    for (const DataBox& data : row.frame().dataBoxes) {
+        if (data.role == BoxRole::Result && box == QLatin1String(data.box.name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // One row per window of the registry.
 void addWindowRows() {
     QTest::addColumn<int>("form");
@@ -150,12 +164,8 @@ void DesktopTest::accessibilityTreeNamesEveryControl() {
         if (node->role() == QAccessible::EditableText) {
             ++edits;
             QVERIFY2(!name.isEmpty(), qPrintable(node->object()->objectName()));
-            const QString box = node->object()->objectName();
-            const bool result =
-                (form == int(FormId::Form2) || form == int(FormId::Form3))
-                    ? box == "Text3"
-                    : (form == int(FormId::Form5) || form == int(FormId::Form6)) && box == "Text5";
-            QCOMPARE(name.startsWith("Résultat : "), result);
+            QCOMPARE(name.startsWith("Résultat : "),
+                     isResultBox(static_cast<FormId>(form), node->object()->objectName()));
         }
         if (node->role() == QAccessible::PushButton) {
             ++buttons;
