@@ -38,9 +38,11 @@ public:
     // destroy the form, and a later show builds a new window from the description.
     virtual void discard(Form& form) = 0;
 
-    // Whether the form's window has been built (and not discarded), and whether it is shown.
+    // Whether the form's window has been built (and not discarded), whether it is shown, and
+    // whether the program has ended.
     virtual bool exists(const Form& form) const = 0;
     virtual bool isVisible(const Form& form) const = 0;
+    virtual bool hasEnded() const = 0;
 
     // The decimal separator of the user's locale, used to write numbers into boxes.
     virtual std::string decimalSeparator() const = 0;

@@ -184,7 +184,9 @@ QWidget* FormWindow::createControl(const ControlDescription& control, QWidget* p
         edit->setMaxLength(std::numeric_limits<int>::max());
         edit->setText(caption);
         edit->setCursorPosition(0);
-        connect(edit, &QLineEdit::textChanged, this, [this, name] { deliverChange(name); });
+        m_boxTexts[name] = caption;
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, name](const QString& text) { deliverChange(name, text); });
         if (!control.enterClicks.empty()) {
             const std::string button = control.enterClicks;
             connect(edit, &QLineEdit::returnPressed, this,
@@ -274,7 +276,15 @@ void FormWindow::deliverClick(const std::string& control) {
     deliver([&control](Form& form) { form.click(control); });
 }
 
-void FormWindow::deliverChange(const std::string& box) {
+// QLineEdit reports a change whenever its text was edited, even when the edit put back the same
+// text (a selection pasted or typed over with what it held); the box's change rule runs only
+// when the text really changed.
+void FormWindow::deliverChange(const std::string& box, const QString& text) {
+    QString& last = m_boxTexts[box];
+    if (text == last) {
+        return;
+    }
+    last = text;
     deliver([&box](Form& form) { form.change(box); });
 }
 

@@ -38,7 +38,7 @@ private:
     void buildMenu(const FormDescription& description);
     void setTabOrder(const FormDescription& description);
     void deliverClick(const std::string& control);
-    void deliverChange(const std::string& box);
+    void deliverChange(const std::string& box, const QString& text);
 
     // Runs one of the form's handlers, counting it as an event in progress.
     template <typename Handler> void deliver(Handler handler);
@@ -48,6 +48,7 @@ private:
     bool m_closingQuietly = false;
     double m_pixelsPerUnit = 1.0 / 15.0;
     std::map<std::string, QWidget*, std::less<>> m_controls;
+    std::map<std::string, QString> m_boxTexts; // each box's text when its change rule last ran
 };
 
 } // namespace formules

@@ -107,7 +107,7 @@ bool QtToolkit::isVisible(const Form& form) const {
 
 // The default locale is the user's own unless the program sets another (tests pin one).
 std::string QtToolkit::decimalSeparator() const {
-    return QLocale().decimalPoint().toStdString();
+    return m_decimalSeparator ? *m_decimalSeparator : QLocale().decimalPoint().toStdString();
 }
 
 FormWindow* QtToolkit::window(const Form& form) const {

@@ -4,6 +4,8 @@
 
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace formules {
 
@@ -26,7 +28,10 @@ public:
     void discard(Form& form) override;
     bool exists(const Form& form) const override { return window(form) != nullptr; }
     bool isVisible(const Form& form) const override;
+    bool hasEnded() const override { return m_ended; }
     std::string decimalSeparator() const override;
+    // Writes numbers with this separator from now on instead of the user's locale's one.
+    void setDecimalSeparator(std::string separator) { m_decimalSeparator = std::move(separator); }
 
     // The window built for the form, or nullptr.
     FormWindow* window(const Form& form) const;
@@ -38,6 +43,7 @@ private:
     };
 
     std::map<const Form*, std::unique_ptr<FormWindow, WindowDeleter>> m_windows;
+    std::optional<std::string> m_decimalSeparator;
     bool m_ended = false;
 };
 

@@ -3,9 +3,9 @@
 #include "quantities/NumberText.h"
 #include "quantities/NumericValue.h"
 #include "shell/Application.h"
-#include "shell/HeadlessToolkit.h"
 #include "shell/Windows.h"
 
+#include <algorithm>
 #include <charconv>
 #include <istream>
 #include <optional>
@@ -118,8 +118,9 @@ Words split(std::string_view line) {
 
 class Replay {
 public:
-    explicit Replay(std::ostream& transcript) : m_out(transcript), m_application(m_toolkit) {
-        m_toolkit.setMessageListener(
+    Replay(std::ostream& transcript, ReplayUser& user)
+        : m_out(transcript), m_user(user), m_application(user.toolkit()) {
+        m_user.setMessageListener(
             [this](std::string_view text) { m_out << "message " << quoted(text) << '\n'; });
         m_application.start();
     }
@@ -138,8 +139,10 @@ private:
     void dump();
     void number(std::string_view text);
 
+    Toolkit& toolkit() { return m_user.toolkit(); }
+
     std::ostream& m_out;
-    HeadlessToolkit m_toolkit;
+    ReplayUser& m_user;
     Application m_application;
 };
 
@@ -166,7 +169,7 @@ std::string Replay::runCommand(const std::string& command, const Words& words) {
         return std::string();
     }
     if (command == "decimal" && arguments == 1 && isText(1)) {
-        m_toolkit.setDecimalSeparator(words.words[1]);
+        m_user.setDecimalSeparator(words.words[1]);
         return std::string();
     }
     const bool userEvent = command == "show" || command == "click" || command == "close" ||
@@ -174,7 +177,7 @@ std::string Replay::runCommand(const std::string& command, const Words& words) {
     if (!userEvent) {
         return "bad command";
     }
-    if (m_toolkit.hasEnded()) {
+    if (toolkit().hasEnded()) {
         return "the program has ended";
     }
     if ((command == "show" || command == "close") && arguments == 1 && !isText(1)) {
@@ -185,7 +188,7 @@ std::string Replay::runCommand(const std::string& command, const Words& words) {
         std::string control;
         const std::string error = findControl(words.words[1], form, control, false);
         if (error.empty()) {
-            m_toolkit.click(*form, control);
+            m_user.click(*form, control);
         }
         return error;
     }
@@ -209,7 +212,7 @@ std::string Replay::runWindowCommand(const std::string& command, const std::stri
     Form* form = nullptr;
     const std::string error = findWindow(window, form, true);
     if (error.empty()) {
-        m_application.close(*id);
+        m_user.close(*form);
     }
     return error;
 }
@@ -223,9 +226,9 @@ std::string Replay::runEdit(const std::string& command, const std::string& targe
         return error;
     }
     if (command == "type") {
-        m_toolkit.type(*form, box, argument);
+        m_user.type(*form, box, argument);
     } else if (command == "paste") {
-        m_toolkit.writeBox(*form, box, argument);
+        m_user.paste(*form, box, argument);
     } else {
         unsigned count = 0;
         const auto parsed =
@@ -233,7 +236,7 @@ std::string Replay::runEdit(const std::string& command, const std::string& targe
         if (parsed.ec != std::errc() || parsed.ptr != argument.data() + argument.size()) {
             return "bad count " + argument;
         }
-        m_toolkit.erase(*form, box, count);
+        m_user.erase(*form, box, count);
     }
     return std::string();
 }
@@ -244,7 +247,7 @@ std::string Replay::findWindow(std::string_view name, Form*& form, bool mustBeVi
         return "unknown window " + std::string(name);
     }
     form = m_application.find(*id);
-    if (form == nullptr || (mustBeVisible && !m_toolkit.isVisible(*form))) {
+    if (form == nullptr || (mustBeVisible && !toolkit().isVisible(*form))) {
         return std::string(name) + " is not visible";
     }
     return std::string();
@@ -280,8 +283,9 @@ std::string Replay::findControl(std::string_view target, Form*& form, std::strin
     return "no button or menu entry " + std::string(target);
 }
 
+// The boxes are read from the windows, in the order of their names.
 void Replay::dump() {
-    if (m_toolkit.hasEnded()) {
+    if (toolkit().hasEnded()) {
         m_out << "ended\n";
         return;
     }
@@ -293,12 +297,19 @@ void Replay::dump() {
     for (const WindowRow& row : windows()) {
         const FormId id = row.id;
         const Form* form = m_application.find(id);
-        if (form == nullptr || !m_toolkit.exists(*form)) {
+        if (form == nullptr || !toolkit().exists(*form)) {
             continue;
         }
-        m_out << nameOf(id) << (m_toolkit.isVisible(*form) ? " visible\n" : " hidden\n");
-        for (const auto& [box, text] : m_toolkit.boxes(*form)) {
-            m_out << "  " << box << ' ' << quoted(text) << '\n';
+        m_out << nameOf(id) << (toolkit().isVisible(*form) ? " visible\n" : " hidden\n");
+        std::vector<std::string> boxes;
+        for (const ControlDescription& control : form->description().controls) {
+            if (control.kind == ControlKind::TextBox) {
+                boxes.push_back(control.name);
+            }
+        }
+        std::sort(boxes.begin(), boxes.end());
+        for (const std::string& box : boxes) {
+            m_out << "  " << box << ' ' << quoted(toolkit().readBox(*form, box)) << '\n';
         }
     }
 }
@@ -310,13 +321,13 @@ void Replay::number(std::string_view text) {
         return;
     }
     m_out << "number " << shortest(*value) << ' '
-          << quoted(textOfNumber(*value, m_toolkit.decimalSeparator())) << '\n';
+          << quoted(textOfNumber(*value, toolkit().decimalSeparator())) << '\n';
 }
 
 } // namespace
 
-int runReplay(std::istream& script, std::ostream& transcript) {
-    Replay replay(transcript);
+int runReplay(std::istream& script, std::ostream& transcript, ReplayUser& user) {
+    Replay replay(transcript, user);
     int status = 0;
     std::string line;
     for (int lineNumber = 1; std::getline(script, line); ++lineNumber) {

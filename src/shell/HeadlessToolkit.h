@@ -32,7 +32,7 @@ public:
     std::string decimalSeparator() const override { return m_decimalSeparator; }
 
     // What a user or a test sees.
-    bool hasEnded() const { return m_ended; }
+    bool hasEnded() const override { return m_ended; }
     bool exists(const Form& form) const override { return m_windows.count(&form) != 0; }
     bool isVisible(const Form& form) const override;
     // The text boxes of the window, in the order of their names.

@@ -1,0 +1,136 @@
+#include "QtUser.h"
+
+#include "FormWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest/QTest>
+
+namespace formules {
+
+namespace {
+
+QString toQt(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Runs what the user's action left for the event loop, as a user's next action would find it.
+void settle() {
+    QCoreApplication::processEvents();
+}
+
+// What a key press types into a line edit: a printable character, or a surrogate pair.
+bool isTypedByAKey(const QString& character) {
+    const QChar first = character.at(0);
+    return first.isPrint() || (first.isHighSurrogate() && character.size() > 1);
+}
+
+} // namespace
+
+// Numbers are written with a period until the script asks otherwise, as in memory.
+QtUser::QtUser() {
+    m_toolkit.setDecimalSeparator(".");
+    qApp->installEventFilter(this);
+}
+
+QtUser::~QtUser() {
+    qApp->removeEventFilter(this);
+}
+
+QLineEdit* QtUser::focusedBox(Form& form, std::string_view box) {
+    FormWindow* window = m_toolkit.window(form);
+    window->activateWindow();
+    QLineEdit* edit = window->box(box);
+    edit->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(edit, Qt::Key_End);
+    return edit;
+}
+
+void QtUser::type(Form& form, std::string_view box, std::string_view text) {
+    QLineEdit* edit = focusedBox(form, box);
+    const QString characters = toQt(text);
+    for (int i = 0; i < characters.size(); ++i) {
+        const int length = characters.at(i).isHighSurrogate() && i + 1 < characters.size() ? 2 : 1;
+        const QString character = characters.mid(i, length);
+        i += length - 1;
+        if (isTypedByAKey(character)) {
+            const char ascii =
+                character.at(0).unicode() < 128 ? char(character.at(0).unicode()) : 0;
+            const Qt::Key key = ascii != 0 ? QTest::asciiToKey(ascii) : Qt::Key_unknown;
+            QTest::sendKeyEvent(QTest::Click, edit, key, character, Qt::NoModifier);
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(character);
+            QCoreApplication::sendEvent(edit, &commit);
+        }
+    }
+    settle();
+}
+
+void QtUser::erase(Form& form, std::string_view box, unsigned count) {
+    QLineEdit* edit = focusedBox(form, box);
+    for (unsigned i = 0; i < count && !edit->text().isEmpty(); ++i) {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    }
+    settle();
+}
+
+void QtUser::paste(Form& form, std::string_view box, std::string_view text) {
+    QLineEdit* edit = focusedBox(form, box);
+    QGuiApplication::clipboard()->setText(toQt(text));
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    settle();
+}
+
+// A button is clicked at its centre; a menu entry where the menu bar shows it.
+void QtUser::click(Form& form, std::string_view control) {
+    FormWindow* window = m_toolkit.window(form);
+    const QString name = toQt(control);
+    if (auto* button = window->findChild<QPushButton*>(name)) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else if (auto* action = window->findChild<QAction*>(name)) {
+        QMenuBar* bar = window->menuBar();
+        if (bar->isNativeMenuBar()) {
+            action->trigger();
+        } else {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
+        }
+    }
+    settle();
+}
+
+void QtUser::close(Form& form) {
+    m_toolkit.window(form)->close();
+    settle();
+}
+
+void QtUser::setDecimalSeparator(const std::string& separator) {
+    m_toolkit.setDecimalSeparator(separator);
+}
+
+void QtUser::setMessageListener(MessageListener listener) {
+    m_messageListener = std::move(listener);
+}
+
+// A message box is read and closed from the event loop it runs, once it shows.
+bool QtUser::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QMessageBox*>(watched);
+    if (box != nullptr && event->type() == QEvent::Show) {
+        QTimer::singleShot(0, box, [this, box] {
+            if (m_messageListener) {
+                m_messageListener(box->text().toStdString());
+            }
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+    }
+    return false;
+}
+
+} // namespace formules
