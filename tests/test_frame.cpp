@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 using namespace formules;
 
 namespace {
@@ -80,5 +84,82 @@ TEST(Frame, MenuShowsMainWindowHidesItselfAndKeepsTheWindow) {
     EXPECT_EQ(&program.form(FormId::Form4), &form4);
     EXPECT_EQ(program.box(FormId::Form4, "Text3"), "");
 }
+
+} // namespace
+
+namespace {
+
+struct TypedWithUnits {
+    const char* name;
+    FormId form;
+    std::vector<std::pair<const char*, std::string>> withUnits;
+    std::vector<std::pair<const char*, std::string>> inBoxUnits;
+    const char* resultBox;
+    const char* expected;
+};
+
+// Published values typed with units give what they give typed in the boxes' own units: 7.1 MHz
+// and 10 µH resonate with 50.25 pF, 4.7 nF and 1 mH at 73.41 kHz, 0.1 µH is 18.85 ohms at
+// 30 MHz and 1 nF 318.31 ohms at 500 kHz. The coil rows hold the program's own coefficients
+// (Wheeler's inch formula gives 1.02 µH for the last one).
+const TypedWithUnits kTypedWithUnits[] = {
+    {"forty_metres_band_capacitance",
+     FormId::Form4,
+     {{"Text2", "7,1 MHz"}, {"Text3", "10 µH"}},
+     {{"Text2", "7100"}, {"Text3", "10"}},
+     "Text1",
+     "50.25"},
+    {"nanofarad_and_millihenry",
+     FormId::Form4,
+     {{"Text1", "4,7 nF"}, {"Text3", "1 mH"}},
+     {{"Text1", "4700"}, {"Text3", "1000"}},
+     "Text2",
+     "73.413"},
+    {"tenth_of_a_uH_at_30_MHz",
+     FormId::Form2,
+     {{"Text1", "30 MHz"}, {"Text2", "100 nH"}},
+     {{"Text1", "30000"}, {"Text2", "0.1"}},
+     "Text3",
+     "18.85"},
+    {"nanofarad_at_500_kHz",
+     FormId::Form3,
+     {{"Text1", "500000 Hz"}, {"Text2", "1nF"}},
+     {{"Text1", "500"}, {"Text2", "1000"}},
+     "Text3",
+     "318.31"},
+    {"coil_of_ten_turns",
+     FormId::Form5,
+     {{"Text1", "1,15µH"}, {"Text2", "18 mm"}, {"Text3", "0,02 m"}},
+     {{"Text1", "1.15"}, {"Text2", "1.8"}, {"Text3", "2"}},
+     "Text5",
+     "10"},
+    {"coil_in_inches",
+     FormId::Form6,
+     {{"Text1", "1 in"}, {"Text2", "2\""}, {"Text3", "10"}},
+     {{"Text1", "2.54"}, {"Text2", "5.08"}, {"Text3", "10"}},
+     "Text5",
+     "1.04"},
+};
+
+class UnitsTest : public testing::TestWithParam<TypedWithUnits> {};
+
+std::string resultOf(FormId form, const std::vector<std::pair<const char*, std::string>>& entries,
+                     const char* resultBox) {
+    HeadlessProgram program;
+    for (const auto& [box, text] : entries) {
+        program.type(form, box, text);
+    }
+    program.click(form, "Command1");
+    return program.box(form, resultBox);
+}
+
+TEST_P(UnitsTest, GiveTheResultOfTheBoxsOwnUnit) {
+    const TypedWithUnits& row = GetParam();
+    EXPECT_EQ(resultOf(row.form, row.withUnits, row.resultBox), row.expected);
+    EXPECT_EQ(resultOf(row.form, row.inBoxUnits, row.resultBox), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, UnitsTest, testing::ValuesIn(kTypedWithUnits),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace

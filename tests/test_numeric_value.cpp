@@ -1,4 +1,5 @@
 #include "quantities/NumericValue.h"
+#include "quantities/Units.h"
 
 #include <gtest/gtest.h>
 
@@ -109,5 +110,83 @@ TEST_P(BeyondRangeTest, IsReportedNotInfinite) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, BeyondRangeTest, testing::ValuesIn(kBeyond),
                          [](const auto& test) { return std::string(test.param.name); });
+
+struct UnitReading {
+    const char* name;
+    std::string text;
+    Unit unit;
+    double expected;
+};
+
+constexpr Unit kHz = Unit::Kilohertz;
+constexpr Unit pF = Unit::Picofarad;
+constexpr Unit uH = Unit::Microhenry;
+constexpr Unit cm = Unit::Centimetre;
+
+// A unit word after a plain number converts it into the box's unit; anything else reads as the
+// numeric value of the whole text. Expected values are the doubles the conversions give:
+// larger units multiply (7.1 x 1000 is exactly 7100), smaller ones divide (500 / 1000 is 0.5).
+const UnitReading kUnitReadings[] = {
+    {"hertz_divide", "500Hz", kHz, 0.5},
+    {"hertz_divides_not_multiplies_by_a_thousandth", "1,3 Hz", kHz, 0.0013},
+    {"kilohertz_as_is", "7,1 kHz", kHz, 7.1},
+    {"megahertz_with_comma", "7,1 MHz", kHz, 7100},
+    {"gigahertz", "1.2 GHz", kHz, 1200000},
+    {"upper_case_word", "7.1MHZ", kHz, 7100},
+    {"exponent_before_word", "1e3 Hz", kHz, 1},
+    {"d_exponent_before_word", "2,5D3hz", kHz, 2.5},
+    {"blanks_inside_number_and_word", " 1 4 M h z ", kHz, 14000},
+    {"tab_and_line_feed_ignored", "3\tM\nHz", kHz, 3000},
+    {"signed_number", "-2MHz", kHz, -2000},
+    {"word_with_nothing_before", "MHz", kHz, 0},
+    {"text_that_does_not_end_with_a_word", "7.1 Mhzx", kHz, 7.1},
+    {"word_after_a_second_separator", "1.2.3MHz", kHz, 1.2},
+    {"exponent_without_digits_is_no_number", "1eMHz", kHz, 1},
+    {"hex_is_read_as_before", "&HFF", kHz, 255},
+    {"picofarad_short", "100p", pF, 100},
+    {"picofarad", "100 pF", pF, 100},
+    {"nanofarad_comma", "4,7 nF", pF, 4700},
+    {"nano_short", "4,7n", pF, 4700},
+    {"microfarad_micro_sign", "2.2 \u00b5F", pF, 2200000},
+    {"microfarad_greek_mu", "2.2 \u03bcF", pF, 2200000},
+    {"microfarad_u", "1uf", pF, 1000000},
+    {"farad", "0,5F", pF, 500000000000},
+    {"nanohenry_divides", "100nH", uH, 0.1},
+    {"microhenry_micro_sign", "2.2\u00b5H", uH, 2.2},
+    {"millihenry", "10 mH", uH, 10000},
+    {"metre_in_an_inductance_box_is_milli", "3 m", uH, 3000},
+    {"henry", "1H", uH, 1000000},
+    {"millimetre_divides", "2 mm", cm, 0.2},
+    {"millimetre_divides_not_multiplies_by_a_tenth", "33mm", cm, 3.3},
+    {"centimetre", "2,5cm", cm, 2.5},
+    {"metre_in_a_length_box", "3 m", cm, 300},
+    {"inch_word", "1.5 in", cm, 3.81},
+    {"inch_mark", "1.5\"", cm, 3.81},
+    {"inch_upper_case", "2IN", cm, 5.08},
+    {"bare_letter_is_no_number", "m", cm, 0},
+    {"trailing_letters_as_before", "12abc", cm, 12},
+    {"exponent_without_word", "1e3", uH, 1000},
+    {"no_unit_for_turns", "31 m", Unit::None, 31},
+};
+
+class UnitReadingTest : public testing::TestWithParam<UnitReading> {};
+
+TEST_P(UnitReadingTest, ConvertsIntoTheBoxsUnit) {
+    const UnitReading& row = GetParam();
+    const auto value = valueInUnit(row.text, row.unit);
+    ASSERT_TRUE(value.has_value());
+    EXPECT_EQ(*value, row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, UnitReadingTest, testing::ValuesIn(kUnitReadings),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+// Numbers whose conversion leaves the range of a double, or that already lie beyond it.
+TEST(UnitReading, BeyondTheRangeOfADoubleIsReported) {
+    EXPECT_FALSE(valueInUnit("1e308 GHz", Unit::Kilohertz).has_value());
+    EXPECT_FALSE(valueInUnit("-1e300F", Unit::Picofarad).has_value());
+    EXPECT_FALSE(valueInUnit("1e999 mm", Unit::Centimetre).has_value());
+    EXPECT_EQ(valueInUnit("1e-322 Hz", Unit::Kilohertz), 0.0);
+}
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "CalculatorFrame.h"
 
 #include "quantities/NumberText.h"
-#include "quantities/NumericValue.h"
+#include "quantities/Units.h"
 #include "quantities/ValueRules.h"
 
 #include <utility>
@@ -12,6 +12,17 @@ ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::strin
     return textBox(name, std::string(), rect, tabIndex)
         .announcedAs(std::move(announced))
         .withEnterClicking(CalculatorButtons::Command1);
+}
+
+FormDescription withUnitHints(FormDescription description, const FrameConfiguration& frame) {
+    for (const DataBox& data : frame.dataBoxes) {
+        for (ControlDescription& control : description.controls) {
+            if (control.name == data.box.name && data.role != BoxRole::Result) {
+                control.hint = unitsHint(unitOf(data.quantity));
+            }
+        }
+    }
+    return description;
 }
 
 CalculatorFrame::CalculatorFrame(const FrameConfiguration& configuration, FormContext& context)
@@ -76,7 +87,13 @@ void CalculatorFrame::clearBoxes(std::initializer_list<BoxName> boxes) {
 }
 
 double CalculatorFrame::readNumber(BoxName box) const {
-    return numericValue(readBox(box)).value_or(0.0);
+    Unit unit = Unit::None;
+    for (const DataBox& data : m_configuration.dataBoxes) {
+        if (data.box.name == box.name) {
+            unit = unitOf(data.quantity);
+        }
+    }
+    return valueInUnit(readBox(box), unit).value_or(0.0);
 }
 
 void CalculatorFrame::writeResult(BoxName box, const EntryValue& quantity) {

@@ -41,6 +41,10 @@ struct CalculatorButtons {
 // Return in it presses "Calcul".
 ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::string announced);
 
+// The description with a hint on each data box that is read in a unit, naming the unit words it
+// understands.
+FormDescription withUnitHints(FormDescription description, const FrameConfiguration& frame);
+
 // What the five calculator windows share: the change rule of their data boxes, "Menu",
 // "Effacer", closing from the title bar, and the services their "Calcul" is written with. It
 // keeps no state of its own: the boxes' texts live in the toolkit and everything else in the
@@ -70,8 +74,9 @@ protected:
     // Clears each box in turn, each write running its change rule before the next.
     void clearBoxes(std::initializer_list<BoxName> boxes);
 
-    // The numeric value of the box's text. A number beyond the range of a double reads as 0,
-    // so that the calculation's range test rejects it like any other unusable entry.
+    // The number in the box's text, in the unit of the box's quantity (a unit word written after
+    // the number converts it). A number beyond the range of a double, converted or not, reads
+    // as 0, so that the calculation's range test rejects it like any other unusable entry.
     double readNumber(BoxName box) const;
 
     // Writes the text of the quantity's number into the box.

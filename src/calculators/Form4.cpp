@@ -191,7 +191,7 @@ const FormDescription& Form4::description() const {
             button(Command2, "Menu", {4320, 5280, 1215, 495}, 5)
                 .withBackground(Colour::systemWindow()),
         };
-        return d;
+        return withUnitHints(std::move(d), frame());
     }();
     return kDescription;
 }

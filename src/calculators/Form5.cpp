@@ -91,7 +91,7 @@ const FormDescription& Form5::description() const {
             button(Command3, "Effacer", {3000, 5400, 1215, 495}, 5),
             button(Command2, "Menu", {4320, 5400, 1215, 495}, 6),
         };
-        return d;
+        return withUnitHints(std::move(d), frame());
     }();
     return kDescription;
 }

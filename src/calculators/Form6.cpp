@@ -93,7 +93,7 @@ const FormDescription& Form6::description() const {
             button(Command3, "Effacer", {2880, 5160, 1215, 495}, 5),
             button(Command2, "Menu", {4200, 5160, 1215, 495}, 6),
         };
-        return d;
+        return withUnitHints(std::move(d), frame());
     }();
     return kDescription;
 }

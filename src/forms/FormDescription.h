@@ -60,6 +60,7 @@ struct ControlDescription {
     std::string accessibleName;   // what assistive technology announces; captions name themselves
     std::string enterClicks;      // the button that Return in this text box presses, if any
     bool clickedByEscape = false; // a button that Escape presses anywhere in its window
+    std::string hint; // shown as a tooltip, and given to assistive technology as a description
 
     ControlDescription inside(std::string panel) const;
     ControlDescription withBackground(Colour colour) const;

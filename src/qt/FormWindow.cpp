@@ -211,6 +211,10 @@ QWidget* FormWindow::createControl(const ControlDescription& control, QWidget* p
     if (!control.accessibleName.empty()) {
         widget->setAccessibleName(toQt(control.accessibleName));
     }
+    if (!control.hint.empty()) {
+        widget->setToolTip(toQt(control.hint));
+        widget->setAccessibleDescription(toQt(control.hint));
+    }
     if (control.font) {
         widget->setFont(toQt(*control.font));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EntryValue.h"
+#include "Units.h"
 
 #include <array>
 
@@ -25,18 +26,28 @@ using Quantity = EntryValue SharedQuantities::*;
 struct QuantityName {
     const char* name;
     Quantity field;
+    Unit unit; // the unit its boxes are read in, unit words included
 };
 
 // The eight quantities in the record's order, with the names the formulas sheet uses.
 inline constexpr std::array<QuantityName, 8> kQuantityNames{{
-    {"capacite", &SharedQuantities::capacite},
-    {"frequence", &SharedQuantities::frequence},
-    {"inductance", &SharedQuantities::inductance},
-    {"XC", &SharedQuantities::XC},
-    {"XL", &SharedQuantities::XL},
-    {"longueur", &SharedQuantities::longueur},
-    {"diametre", &SharedQuantities::diametre},
-    {"NbreSp", &SharedQuantities::NbreSp},
+    {"capacite", &SharedQuantities::capacite, Unit::Picofarad},
+    {"frequence", &SharedQuantities::frequence, Unit::Kilohertz},
+    {"inductance", &SharedQuantities::inductance, Unit::Microhenry},
+    {"XC", &SharedQuantities::XC, Unit::None},
+    {"XL", &SharedQuantities::XL, Unit::None},
+    {"longueur", &SharedQuantities::longueur, Unit::Centimetre},
+    {"diametre", &SharedQuantities::diametre, Unit::Centimetre},
+    {"NbreSp", &SharedQuantities::NbreSp, Unit::None},
 }};
+
+constexpr Unit unitOf(Quantity quantity) {
+    for (const QuantityName& named : kQuantityNames) {
+        if (named.field == quantity) {
+            return named.unit;
+        }
+    }
+    return Unit::None;
+}
 
 } // namespace formules

@@ -1,8 +1,10 @@
 // The value rules on any bytes: no crash, no undefined behaviour, a finite value or "beyond the
-// range"; blanks never change a value; a double's shortest text reads back exactly, and its
-// 15-digit text of a number reads back within one part in 10^14.
+// range", in every unit too; blanks never change a value; a double's shortest text reads back
+// exactly, and its 15-digit text of a number reads back within one part in 10^14; a number
+// with its box's own unit word reads as the number alone.
 #include "quantities/NumberText.h"
 #include "quantities/NumericValue.h"
+#include "quantities/Units.h"
 
 #include <charconv>
 #include <cmath>
@@ -25,6 +27,22 @@ void check(bool condition) {
 void checkReading(std::string_view text) {
     const auto value = numericValue(text);
     check(!value || std::isfinite(*value));
+    for (Unit unit : {Unit::Kilohertz, Unit::Picofarad, Unit::Microhenry, Unit::Centimetre}) {
+        const auto inUnit = valueInUnit(text, unit);
+        check(!inUnit || std::isfinite(*inUnit));
+    }
+    check(valueInUnit(text, Unit::None) == value);
+}
+
+// The shortest text of a double, followed by the word of the box's own unit.
+void checkOwnUnitWord(double value) {
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    const std::string number(buffer, end);
+    check(valueInUnit(number + " kHz", Unit::Kilohertz) == numericValue(number));
+    check(valueInUnit(number + "pF", Unit::Picofarad) == numericValue(number));
+    check(valueInUnit(number + "µH", Unit::Microhenry) == numericValue(number));
+    check(valueInUnit(number + "CM", Unit::Centimetre) == numericValue(number));
 }
 
 void checkBlanksAreIgnored(std::string_view text, std::uint8_t where) {
@@ -64,6 +82,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         double value = 0;
         std::memcpy(&value, data, sizeof value);
         checkRoundTrips(value);
+        if (std::isfinite(value)) {
+            checkOwnUnitWord(value);
+        }
     }
     if (const auto value = numericValue(text)) {
         checkRoundTrips(*value);

@@ -69,6 +69,7 @@ private slots:
     void cleanup();
     void accessibilityTreeNamesEveryControl_data();
     void accessibilityTreeNamesEveryControl();
+    void unitsAreNamedInTheTooltip();
     void returnInADataBoxPressesCalcul_data();
     void returnInADataBoxPressesCalcul();
     void returnInTheInstructionBoxDoesNothing();
@@ -120,18 +121,18 @@ bool DesktopTest::activate(QWidget* window) {
     return QTest::qWaitForWindowActive(window);
 }
 
-// A box that only ever shows a result, as the calculator's frame says.
-bool isResultBox(FormId id, const QString& box) {
+// The data box of that name, as the calculator's frame has it, or nullptr.
+const DataBox* dataBoxOf(FormId id, const QString& box) {
     const WindowRow& row = windowRow(id);
     if (!row.isCalculator()) {
-        return false;
+        return nullptr;
     }
     for (const DataBox& data : row.frame().dataBoxes) {
-        if (data.role == BoxRole::Result && box == QLatin1String(data.box.name)) {
-            return true;
+        if (box == QLatin1String(data.box.name)) {
+            return &data;
         }
     }
-    return false;
+    return nullptr;
 }
 
 // One row per window of the registry.
@@ -146,8 +147,8 @@ void DesktopTest::accessibilityTreeNamesEveryControl_data() {
     addWindowRows();
 }
 
-// Walks the accessibility tree: every editable text has a name, result boxes say so, every
-// button and menu entry carries its caption.
+// Walks the accessibility tree: every editable text has a name, result boxes say so, boxes read
+// in a unit describe the unit words they take, every button and menu entry carries its caption.
 void DesktopTest::accessibilityTreeNamesEveryControl() {
     QFETCH(int, form);
     FormWindow* window = open(static_cast<FormId>(form));
@@ -164,8 +165,15 @@ void DesktopTest::accessibilityTreeNamesEveryControl() {
         if (node->role() == QAccessible::EditableText) {
             ++edits;
             QVERIFY2(!name.isEmpty(), qPrintable(node->object()->objectName()));
-            QCOMPARE(name.startsWith("Résultat : "),
-                     isResultBox(static_cast<FormId>(form), node->object()->objectName()));
+            const DataBox* data =
+                dataBoxOf(static_cast<FormId>(form), node->object()->objectName());
+            const bool result = data != nullptr && data->role == BoxRole::Result;
+            const bool takesUnits =
+                data != nullptr && !result && unitOf(data->quantity) != Unit::None;
+            QCOMPARE(name.startsWith("Résultat : "), result);
+            const QString description = node->text(QAccessible::Description);
+            QCOMPARE(description.startsWith("Unités : "), takesUnits);
+            QCOMPARE(qobject_cast<QWidget*>(node->object())->toolTip(), description);
         }
         if (node->role() == QAccessible::PushButton) {
             ++buttons;
@@ -184,6 +192,15 @@ void DesktopTest::accessibilityTreeNamesEveryControl() {
             QCOMPARE(action->text(), QString("à &propos de..."));
         }
     }
+}
+
+// The frequency box of the resonance window, word for word.
+void DesktopTest::unitsAreNamedInTheTooltip() {
+    auto* frequency = open(FormId::Form4)->findChild<QLineEdit*>("Text2");
+    QCOMPARE(frequency->toolTip(),
+             QString("Unités : Hz, kHz, MHz, GHz (kHz si rien n'est indiqué)"));
+    auto* length = open(FormId::Form5)->findChild<QLineEdit*>("Text3");
+    QCOMPARE(length->toolTip(), QString("Unités : mm, cm, m, in, \" (cm si rien n'est indiqué)"));
 }
 
 void DesktopTest::returnInADataBoxPressesCalcul_data() {
