@@ -87,6 +87,24 @@ MenuEntryDescription menuEntry(std::string_view name, std::string caption, char 
     return {std::string(name), std::move(caption), accessKey};
 }
 
+bool FormDescription::hasTextBox(std::string_view name) const {
+    const ControlDescription* found = control(name);
+    return found != nullptr && found->kind == ControlKind::TextBox;
+}
+
+bool FormDescription::hasClickable(std::string_view name) const {
+    const ControlDescription* found = control(name);
+    if (found != nullptr && found->kind == ControlKind::Button) {
+        return true;
+    }
+    for (const MenuEntryDescription& entry : menu) {
+        if (entry.name == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
 const ControlDescription* FormDescription::control(std::string_view name) const {
     for (const ControlDescription& candidate : controls) {
         if (candidate.name == name) {

@@ -100,6 +100,10 @@ struct FormDescription {
     std::vector<MenuEntryDescription> menu;
 
     const ControlDescription* control(std::string_view name) const;
+    // True when the name is a text box of the window, or something a user clicks in it: a
+    // button or a menu entry.
+    bool hasTextBox(std::string_view name) const;
+    bool hasClickable(std::string_view name) const;
 };
 
 } // namespace formules

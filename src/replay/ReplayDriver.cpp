@@ -265,22 +265,12 @@ std::string Replay::findControl(std::string_view target, Form*& form, std::strin
     }
     control = std::string(target.substr(dot + 1));
     const FormDescription& description = form->description();
-    const ControlDescription* found = description.control(control);
     if (textBox) {
-        if (found != nullptr && found->kind == ControlKind::TextBox) {
-            return std::string();
-        }
-        return "no text box " + std::string(target);
+        return description.hasTextBox(control) ? std::string()
+                                               : "no text box " + std::string(target);
     }
-    if (found != nullptr && found->kind == ControlKind::Button) {
-        return std::string();
-    }
-    for (const MenuEntryDescription& entry : description.menu) {
-        if (entry.name == control) {
-            return std::string();
-        }
-    }
-    return "no button or menu entry " + std::string(target);
+    return description.hasClickable(control) ? std::string()
+                                             : "no button or menu entry " + std::string(target);
 }
 
 // The boxes are read from the windows, in the order of their names.

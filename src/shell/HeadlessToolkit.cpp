@@ -2,7 +2,6 @@
 
 #include "forms/Form.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -92,12 +91,7 @@ std::vector<std::pair<std::string, std::string>> HeadlessToolkit::boxes(const Fo
 }
 
 void HeadlessToolkit::click(Form& form, std::string_view control) {
-    const FormDescription& description = form.description();
-    const ControlDescription* button = description.control(control);
-    const bool isMenuEntry =
-        std::any_of(description.menu.begin(), description.menu.end(),
-                    [control](const MenuEntryDescription& entry) { return entry.name == control; });
-    if ((button == nullptr || button->kind != ControlKind::Button) && !isMenuEntry) {
+    if (!form.description().hasClickable(control)) {
         refuse(form, "no button or menu entry", control);
     }
     if (!m_ended) {
