@@ -14,11 +14,21 @@ ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::strin
         .withEnterClicking(CalculatorButtons::Command1);
 }
 
-FormDescription withUnitHints(FormDescription description, const FrameConfiguration& frame) {
-    for (const DataBox& data : frame.dataBoxes) {
-        for (ControlDescription& control : description.controls) {
+FormDescription asCalculator(FormDescription description, const FrameConfiguration& frame) {
+    static constexpr std::pair<ButtonName, char> kAccessKeys[] = {
+        {CalculatorButtons::Command1, 'C'},
+        {CalculatorButtons::Command3, 'E'},
+        {CalculatorButtons::Command2, 'M'},
+    };
+    for (ControlDescription& control : description.controls) {
+        for (const DataBox& data : frame.dataBoxes) {
             if (control.name == data.box.name && data.role != BoxRole::Result) {
                 control.hint = unitsHint(unitOf(data.quantity));
+            }
+        }
+        for (const auto& [button, key] : kAccessKeys) {
+            if (control.name == button.name) {
+                control.accessKey = key;
             }
         }
     }

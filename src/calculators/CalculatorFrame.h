@@ -41,9 +41,10 @@ struct CalculatorButtons {
 // Return in it presses "Calcul".
 ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::string announced);
 
-// The description with a hint on each data box that is read in a unit, naming the unit words it
-// understands.
-FormDescription withUnitHints(FormDescription description, const FrameConfiguration& frame);
+// The description with what every calculator window adds to its own table: a hint on each data
+// box read in a unit, naming every unit word it understands, and the access keys of its
+// buttons (Alt+C "Calcul", Alt+E "Effacer", Alt+M "Menu").
+FormDescription asCalculator(FormDescription description, const FrameConfiguration& frame);
 
 // What the five calculator windows share: the change rule of their data boxes, "Menu",
 // "Effacer", closing from the title bar, and the services their "Calcul" is written with. It

@@ -4,10 +4,8 @@
 
 namespace formules {
 
-bool CoilFrame::inputsMissing(Quantity first, Quantity second, Quantity third) const {
-    const SharedQuantities& q = quantities();
-    const bool boxesEmpty = allOf({isBoxEmpty(Text2), isBoxEmpty(Text1), isBoxEmpty(Text3)});
-    return anyOf({boxesEmpty, isBlank(q.*first), isBlank(q.*second), isBlank(q.*third)});
+bool CoilFrame::inputsMissing() const {
+    return anyOf({isBoxEmpty(Text1), isBoxEmpty(Text2), isBoxEmpty(Text3)});
 }
 
 void CoilFrame::promptStep(const char* message) {

@@ -23,9 +23,9 @@ class CoilFrame : public CalculatorFrame, protected CoilControls {
 protected:
     using CalculatorFrame::CalculatorFrame;
 
-    // True when the three input boxes are all empty or one of the inputs is blank: the boxes
-    // and the quantities are both tested.
-    bool inputsMissing(Quantity first, Quantity second, Quantity third) const;
+    // True when one of the three input boxes is empty. The window's own boxes decide, not the
+    // shared quantities that other windows also set.
+    bool inputsMissing() const;
 
     // A missing input: the message, then every box cleared and inductance, longueur and
     // diametre blanked, in that order.

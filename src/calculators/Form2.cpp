@@ -77,7 +77,7 @@ const FormDescription& Form2::description() const {
             button(Command3, "Effacer", {2640, 4320, 1335, 495}, 4).inside("Picture1"),
             button(Command2, "Menu", {4080, 4320, 1335, 495}, 5).inside("Picture1"),
         };
-        return withUnitHints(std::move(d), frame());
+        return asCalculator(std::move(d), frame());
     }();
     return kDescription;
 }

@@ -75,7 +75,7 @@ const FormDescription& Form3::description() const {
             button(Command3, "Effacer", {2520, 4440, 1335, 495}, 5),
             button(Command2, "Menu", {4080, 4440, 1335, 495}, 6),
         };
-        return withUnitHints(std::move(d), frame());
+        return asCalculator(std::move(d), frame());
     }();
     return kDescription;
 }

@@ -74,10 +74,6 @@ const FrameConfiguration& Form4::frame() {
 }
 
 void Form4::Command1_Click() {
-    if (allOf({isBoxEmpty(Text1), isBoxEmpty(Text2), isBoxEmpty(Text3)})) {
-        twoValuesOutcome();
-        return;
-    }
     static const Unknown kFrequency{
         &Q::frequence, Text2, {Text1, &Q::capacite}, {Text3, &Q::inductance}, resonanceFrequency};
     static const Unknown kInductance{
@@ -85,11 +81,12 @@ void Form4::Command1_Click() {
     static const Unknown kCapacitance{
         &Q::capacite, Text1, {Text3, &Q::inductance}, {Text2, &Q::frequence}, resonanceCapacitance};
 
-    // Exactly two of the three quantities must be given; which one is blank picks the unknown.
-    const SharedQuantities& q = quantities();
-    const bool c = isGiven(q.capacite);
-    const bool f = isGiven(q.frequence);
-    const bool l = isGiven(q.inductance);
+    // Exactly two of the three boxes must hold text; the empty one picks the unknown. The boxes
+    // decide, not the shared quantities: another window may have given a quantity that the
+    // user cannot see here.
+    const bool c = !isBoxEmpty(Text1);
+    const bool f = !isBoxEmpty(Text2);
+    const bool l = !isBoxEmpty(Text3);
     if (c && f && !l) {
         solve(kInductance);
     } else if (!c && f && l) {
@@ -101,7 +98,7 @@ void Form4::Command1_Click() {
     }
 }
 
-// The selection was made on the quantities; the values are read again from this window's boxes.
+// The values are read from this window's boxes and stored into their quantities.
 void Form4::solve(const Unknown& unknown) {
     SharedQuantities& q = quantities();
     q.*unknown.quantity = EntryValue::emptyText();
@@ -191,7 +188,7 @@ const FormDescription& Form4::description() const {
             button(Command2, "Menu", {4320, 5280, 1215, 495}, 5)
                 .withBackground(Colour::systemWindow()),
         };
-        return withUnitHints(std::move(d), frame());
+        return asCalculator(std::move(d), frame());
     }();
     return kDescription;
 }

@@ -36,8 +36,7 @@ void Form5::Command1_Click() {
     SharedQuantities& q = quantities();
     q.NbreSp = EntryValue::integer(0);
     clearBox(Text5);
-    if (inputsMissing(&SharedQuantities::inductance, &SharedQuantities::diametre,
-                      &SharedQuantities::longueur)) {
+    if (inputsMissing()) {
         promptStep("Entrez les 3 valeurs: inductance, diamètre, et longueur  ");
         return;
     }
@@ -91,7 +90,7 @@ const FormDescription& Form5::description() const {
             button(Command3, "Effacer", {3000, 5400, 1215, 495}, 5),
             button(Command2, "Menu", {4320, 5400, 1215, 495}, 6),
         };
-        return withUnitHints(std::move(d), frame());
+        return asCalculator(std::move(d), frame());
     }();
     return kDescription;
 }

@@ -33,8 +33,7 @@ const FrameConfiguration& Form6::frame() {
 // Nothing is cleared before the prompt test: an earlier result stays in view while the prompt
 // is open.
 void Form6::Command1_Click() {
-    if (inputsMissing(&SharedQuantities::diametre, &SharedQuantities::longueur,
-                      &SharedQuantities::NbreSp)) {
+    if (inputsMissing()) {
         promptStep("Entrez les 3 valeurs: diamètre, longueur et nombre spires ");
         return;
     }
@@ -93,7 +92,7 @@ const FormDescription& Form6::description() const {
             button(Command3, "Effacer", {2880, 5160, 1215, 495}, 5),
             button(Command2, "Menu", {4200, 5160, 1215, 495}, 6),
         };
-        return withUnitHints(std::move(d), frame());
+        return asCalculator(std::move(d), frame());
     }();
     return kDescription;
 }

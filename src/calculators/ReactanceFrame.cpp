@@ -12,11 +12,9 @@ void ReactanceFrame::Command1_Click() {
     SharedQuantities& q = quantities();
     EntryValue& input = q.*m_configuration.input;
     EntryValue& result = q.*m_configuration.result;
-    if (allOf({isBoxEmpty(Text2), isBoxEmpty(Text1), isBoxEmpty(Text3)})) {
-        missingValuesOutcome();
-        return;
-    }
-    if (!allOf({isGiven(q.frequence), isGiven(input), isBlank(result)})) {
+    // The window's own boxes decide, not the shared quantities that other windows also set: a
+    // frequency and a second input typed here, and no reactance yet.
+    if (!allOf({!isBoxEmpty(Text1), !isBoxEmpty(Text2), isBoxEmpty(Text3)})) {
         missingValuesOutcome();
         return;
     }

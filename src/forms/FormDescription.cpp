@@ -52,6 +52,12 @@ ControlDescription ControlDescription::withEscapeClicking() const {
     return copy;
 }
 
+ControlDescription ControlDescription::withAccessKey(char key) const {
+    ControlDescription copy = *this;
+    copy.accessKey = key;
+    return copy;
+}
+
 namespace {
 
 ControlDescription control(std::string_view name, ControlKind kind, std::string caption,

@@ -60,7 +60,8 @@ struct ControlDescription {
     std::string accessibleName;   // what assistive technology announces; captions name themselves
     std::string enterClicks;      // the button that Return in this text box presses, if any
     bool clickedByEscape = false; // a button that Escape presses anywhere in its window
-    std::string hint; // shown as a tooltip, and given to assistive technology as a description
+    char accessKey = '\0'; // a letter of a button's caption that Alt presses it with; '\0': none
+    std::string hint;      // shown as a tooltip, and given to assistive technology as a description
 
     ControlDescription inside(std::string panel) const;
     ControlDescription withBackground(Colour colour) const;
@@ -70,6 +71,7 @@ struct ControlDescription {
     ControlDescription announcedAs(std::string announced) const;
     ControlDescription withEnterClicking(std::string_view button) const;
     ControlDescription withEscapeClicking() const;
+    ControlDescription withAccessKey(char key) const;
 };
 
 ControlDescription button(std::string_view name, std::string caption, FormRect rect, int tabIndex);

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
@@ -90,6 +91,40 @@ void applyBackground(QWidget* widget, ControlKind kind, const Colour& colour) {
     }
 }
 
+// The caption with an ampersand before its access key, which underlines the key as the style
+// draws mnemonics and makes Alt+key choose the control; ampersands of the caption itself are
+// doubled so that they show.
+QString withAccessKey(QString caption, char key) {
+    caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+    const auto at = key != '\0' ? caption.indexOf(QLatin1Char(key), 0, Qt::CaseInsensitive) : -1;
+    if (at >= 0) {
+        caption.insert(at, QLatin1Char('&'));
+    }
+    return caption;
+}
+
+// A text box that takes only what the keyboard types: a key pressed with Alt, Ctrl or Meta
+// inserts no text (Alt+M would otherwise add an "m", read as milli), while the editing
+// shortcuts such as Ctrl+C, Ctrl+V and Ctrl+A work as usual. AltGr, which Qt reports as a
+// group switch, still types µ and the other characters of European keyboards.
+class EntryBox final : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const auto commands = Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier;
+        if ((event->modifiers() & commands) == 0 || event->text().isEmpty()) {
+            QLineEdit::keyPressEvent(event);
+            return;
+        }
+        QKeyEvent withoutText(event->type(), event->key(), event->modifiers(), QString(),
+                              event->isAutoRepeat(), event->count());
+        QLineEdit::keyPressEvent(&withoutText);
+        event->setAccepted(withoutText.isAccepted());
+    }
+};
+
 void applyForeground(QWidget* widget, ControlKind kind, const Colour& colour) {
     switch (kind) {
     case ControlKind::Button:
@@ -168,7 +203,7 @@ QWidget* FormWindow::createControl(const ControlDescription& control, QWidget* p
     const std::string name = control.name;
     switch (control.kind) {
     case ControlKind::Button: {
-        auto* button = new QPushButton(caption, parent);
+        auto* button = new QPushButton(withAccessKey(caption, control.accessKey), parent);
         // Return and Enter press a focused button, as Space does; outside dialogs Qt leaves
         // that to buttons that are "auto default".
         button->setAutoDefault(true);
@@ -180,7 +215,7 @@ QWidget* FormWindow::createControl(const ControlDescription& control, QWidget* p
         break;
     }
     case ControlKind::TextBox: {
-        auto* edit = new QLineEdit(parent);
+        auto* edit = new EntryBox(parent);
         edit->setMaxLength(std::numeric_limits<int>::max());
         edit->setText(caption);
         edit->setCursorPosition(0);
@@ -237,13 +272,8 @@ void FormWindow::buildMenu(const FormDescription& description) {
         return;
     }
     for (const MenuEntryDescription& entry : description.menu) {
-        QString caption = entry.caption.empty() ? QStringLiteral("   ") : toQt(entry.caption);
-        // An ampersand before the access key underlines it and makes Alt+key choose the entry.
-        const auto key = caption.indexOf(QLatin1Char(entry.accessKey), 0, Qt::CaseInsensitive);
-        if (entry.accessKey != '\0' && key >= 0) {
-            caption.insert(key, QLatin1Char('&'));
-        }
-        QAction* action = menuBar()->addAction(caption);
+        const QString caption = entry.caption.empty() ? QStringLiteral("   ") : toQt(entry.caption);
+        QAction* action = menuBar()->addAction(withAccessKey(caption, entry.accessKey));
         action->setObjectName(toQt(entry.name));
         const std::string name = entry.name;
         connect(action, &QAction::triggered, this, [this, name] { deliverClick(name); });
@@ -264,7 +294,14 @@ void FormWindow::setTabOrder(const FormDescription& description) {
                              m_controls.at(focusable[i]->name));
     }
     if (!focusable.empty()) {
-        m_controls.at(focusable.front()->name)->setFocus();
+        m_firstInTabOrder = m_controls.at(focusable.front()->name);
+    }
+    focusFirstControl();
+}
+
+void FormWindow::focusFirstControl() {
+    if (m_firstInTabOrder != nullptr) {
+        m_firstInTabOrder->setFocus();
     }
 }
 

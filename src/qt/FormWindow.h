@@ -28,6 +28,8 @@ public:
     void closeQuietly();
     // True while one of the window's events is being handled by the form.
     bool isDelivering() const { return m_delivering > 0; }
+    // Gives the focus to the first control in tab order, so that typing lands in the first box.
+    void focusFirstControl();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,6 +49,7 @@ private:
     int m_delivering = 0;
     bool m_closingQuietly = false;
     double m_pixelsPerUnit = 1.0 / 15.0;
+    QWidget* m_firstInTabOrder = nullptr;
     std::map<std::string, QWidget*, std::less<>> m_controls;
     std::map<std::string, QString> m_boxTexts; // each box's text when its change rule last ran
 };

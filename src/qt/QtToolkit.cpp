@@ -30,6 +30,8 @@ void QtToolkit::WindowDeleter::operator()(FormWindow* window) const {
     }
 }
 
+// A window shown again after it was hidden puts the focus back in its first box: the user
+// starts over there, not on the button that hid it.
 void QtToolkit::show(Form& form) {
     if (m_ended) {
         return;
@@ -38,7 +40,11 @@ void QtToolkit::show(Form& form) {
     if (!window) {
         window.reset(new FormWindow(form));
     }
+    const bool shownAgain = window->isHidden();
     window->show();
+    if (shownAgain) {
+        window->focusFirstControl();
+    }
     window->raise();
     window->activateWindow();
 }

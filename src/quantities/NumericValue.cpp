@@ -10,9 +10,6 @@ namespace formules {
 
 namespace {
 
-bool isIgnoredBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -31,7 +28,7 @@ bool isSeparator(char c) {
 
 // The text without its blanks; a copy is made only when there is a blank to remove, since a
 // pasted text can be very long.
-std::string_view withoutBlanks(std::string_view text, std::string& storage) {
+std::string_view blankFree(std::string_view text, std::string& storage) {
     if (std::none_of(text.begin(), text.end(), isIgnoredBlank)) {
         return text;
     }
@@ -84,8 +81,10 @@ std::optional<double> fromOctalDigits(std::string_view digits) {
     return fromHexDigits(hex);
 }
 
-// The parts of a decimal number as read from the start of a text.
+// The parts of a decimal number as read from the start of a text, and how many characters of
+// the text they took.
 struct DecimalParts {
+    std::size_t length = 0;
     bool negative = false;
     std::string_view wholeDigits;
     std::string_view fractionDigits;
@@ -93,20 +92,25 @@ struct DecimalParts {
     std::string_view exponentDigits;
 };
 
-DecimalParts readDecimalParts(std::string_view text) {
+bool hasDigits(const DecimalParts& parts) {
+    return !parts.wholeDigits.empty() || !parts.fractionDigits.empty();
+}
+
+DecimalParts readDecimalParts(const std::string_view text) {
     DecimalParts parts;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        parts.negative = text[0] == '-';
-        text.remove_prefix(1);
+    std::string_view rest = text;
+    if (!rest.empty() && (rest[0] == '+' || rest[0] == '-')) {
+        parts.negative = rest[0] == '-';
+        rest.remove_prefix(1);
     }
-    parts.wholeDigits = leadingRun(text, isDigit);
-    text.remove_prefix(parts.wholeDigits.size());
-    if (!text.empty() && isSeparator(text[0])) {
-        parts.fractionDigits = leadingRun(text.substr(1), isDigit);
-        text.remove_prefix(1 + parts.fractionDigits.size());
+    parts.wholeDigits = leadingRun(rest, isDigit);
+    rest.remove_prefix(parts.wholeDigits.size());
+    if (!rest.empty() && isSeparator(rest[0])) {
+        parts.fractionDigits = leadingRun(rest.substr(1), isDigit);
+        rest.remove_prefix(1 + parts.fractionDigits.size());
     }
-    if (!text.empty() && isExponentLetter(text[0])) {
-        std::string_view exponent = text.substr(1);
+    if (!rest.empty() && isExponentLetter(rest[0])) {
+        std::string_view exponent = rest.substr(1);
         bool negative = false;
         if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-')) {
             negative = exponent[0] == '-';
@@ -115,7 +119,11 @@ DecimalParts readDecimalParts(std::string_view text) {
         // An exponent letter without digits after it is not part of the number.
         parts.exponentDigits = leadingRun(exponent, isDigit);
         parts.exponentNegative = negative && !parts.exponentDigits.empty();
+        if (!parts.exponentDigits.empty()) {
+            rest = exponent.substr(parts.exponentDigits.size());
+        }
     }
+    parts.length = text.size() - rest.size();
     return parts;
 }
 
@@ -141,7 +149,7 @@ bool isTooLarge(const DecimalParts& parts) {
 }
 
 std::optional<double> fromDecimalParts(const DecimalParts& parts) {
-    if (parts.wholeDigits.empty() && parts.fractionDigits.empty()) {
+    if (!hasDigits(parts)) {
         return 0.0;
     }
     std::string normalised;
@@ -178,9 +186,18 @@ bool startsWithPrefix(std::string_view text, char letter) {
 
 } // namespace
 
+bool isIgnoredBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+std::string withoutBlanks(std::string_view text) {
+    std::string storage;
+    return std::string(blankFree(text, storage));
+}
+
 std::optional<double> numericValue(std::string_view text) {
     std::string storage;
-    const std::string_view rest = withoutBlanks(text, storage);
+    const std::string_view rest = blankFree(text, storage);
     if (startsWithPrefix(rest, 'H')) {
         return fromHexDigits(leadingRun(rest.substr(2), isHexDigit));
     }
@@ -188,6 +205,16 @@ std::optional<double> numericValue(std::string_view text) {
         return fromOctalDigits(leadingRun(rest.substr(2), isOctalDigit));
     }
     return fromDecimalParts(readDecimalParts(rest));
+}
+
+std::optional<double> plainDecimalValue(std::string_view text) {
+    std::string storage;
+    const std::string_view rest = blankFree(text, storage);
+    const DecimalParts parts = readDecimalParts(rest);
+    if (!hasDigits(parts) || parts.length != rest.size()) {
+        return std::nullopt;
+    }
+    return fromDecimalParts(parts);
 }
 
 } // namespace formules

@@ -1,20 +1,33 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace formules {
 
-// The numeric value of a text: how the calculations turn a box's text into a number.
+// How the calculations turn a box's text into a number; the one grammar of a decimal number.
 //
-// Spaces, tabs and line feeds are ignored wherever they stand. The longest prefix of the form
-// [sign] digits [separator digits] [E|D [sign] digits] is read, where the separator is the
-// first period or comma (a French user types 1,5 and the program writes its own results with
-// a comma in a French locale). A text starting with &H or &O is a whole number in hexadecimal
-// or octal. Anything that does not start a number reads as 0; this never fails on text.
-//
-// The digits are converted with correct rounding. The result is empty only when the number
-// lies beyond the range of a double; a number too small for a double reads as 0.
+// Spaces, tabs and line feeds are ignored wherever they stand. A decimal number is
+// [sign] digits [separator digits] [E|D [sign] digits] with at least one digit, where the
+// separator is a period or a comma (a French user types 1,5 and the program writes its own
+// results with a comma in a French locale). The digits are converted with correct rounding; a
+// number too small for a double reads as 0.
+
+// Blanks: ignored wherever they stand in a box's text.
+bool isIgnoredBlank(char c);
+
+// The text without its blanks.
+std::string withoutBlanks(std::string_view text);
+
+// The numeric value of a text: the longest decimal number its start holds, so that "12abc"
+// reads 12 and "5-3" reads 5. A text starting with &H or &O is a whole number in hexadecimal or
+// octal. Anything that does not start a number reads as 0; this never fails on text. Empty only
+// when the number lies beyond the range of a double.
 std::optional<double> numericValue(std::string_view text);
+
+// The number when the whole text, blanks aside, is one decimal number; empty when it is not
+// (nothing may stand before or after it) or when the number lies beyond the range of a double.
+std::optional<double> plainDecimalValue(std::string_view text);
 
 } // namespace formules

@@ -2,6 +2,7 @@
 
 #include "NumericValue.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -10,58 +11,65 @@ namespace formules {
 
 namespace {
 
-// A unit word and how a number written with it becomes a number in the box's unit: larger
-// units multiply by an exact integer (or by 2.54 for the inch), smaller ones divide by an exact
-// integer, so that 500 Hz is 500 / 1000 and not 500 × 0.001.
-struct UnitWord {
-    std::string_view word; // lower case, u for micro
+// A word that names a unit after a number. It is compared without regard to case, except the
+// words marked exact: a capital M is mega in a frequency box, a small m is not.
+struct Word {
+    std::string_view text;  // lower case, u for micro, unless exact
+    std::string_view shown; // how the hint lists it; empty for the unit's own symbol
+    bool exact = false;
+};
+
+// One unit a box understands: a number written with one of its words becomes a number in the
+// box's unit. Larger units multiply by an exact integer (or by 2.54 and 30.48 for the inch and
+// the foot), smaller ones divide by an exact integer, so that 500 Hz is 500 / 1000 and not
+// 500 x 0.001.
+struct UnitWords {
+    std::string_view symbol; // as the hint writes it
     double factor;
     bool divides;
-    std::string_view shown; // as the hint writes it; empty for a short form it leaves out
+    std::vector<Word> words;
 };
 
 struct UnitTable {
     Unit unit;
     std::string_view base;
-    std::vector<UnitWord> words;
+    std::vector<UnitWords> units;
 };
 
-const std::array<UnitTable, 4> kUnits{{
+const std::array<UnitTable, 4> kTables{{
     {Unit::Kilohertz,
      "kHz",
-     {{"hz", 1000, true, "Hz"},
-      {"khz", 1, false, "kHz"},
-      {"mhz", 1000, false, "MHz"},
-      {"ghz", 1000000, false, "GHz"}}},
+     {{"Hz", 1000, true, {{"hz", ""}}},
+      {"kHz", 1, false, {{"khz", ""}, {"k", "k"}, {"kc", "kc"}}},
+      {"MHz", 1000, false, {{"mhz", ""}, {"M", "M", true}, {"meg", "meg"}, {"mc", "Mc"}}},
+      {"GHz", 1000000, false, {{"ghz", ""}, {"g", "G"}}}}},
     {Unit::Picofarad,
      "pF",
-     {{"p", 1, false, ""},
-      {"pf", 1, false, "pF"},
-      {"n", 1000, false, ""},
-      {"nf", 1000, false, "nF"},
-      {"u", 1000000, false, ""},
-      {"uf", 1000000, false, "µF"},
-      {"f", 1000000000000, false, "F"}}},
+     {{"pF", 1, false, {{"pf", ""}, {"p", "p"}}},
+      {"nF", 1000, false, {{"nf", ""}, {"n", "n"}}},
+      {"µF", 1000000, false, {{"uf", "uF"}, {"u", "µ, u"}}},
+      {"F", 1000000000000, false, {{"f", ""}}}}},
     {Unit::Microhenry,
      "µH",
-     {{"n", 1000, true, ""},
-      {"nh", 1000, true, "nH"},
-      {"u", 1, false, ""},
-      {"uh", 1, false, "µH"},
-      {"m", 1000, false, ""},
-      {"mh", 1000, false, "mH"},
-      {"h", 1000000, false, "H"}}},
+     {{"nH", 1000, true, {{"nh", ""}, {"n", "n"}}},
+      {"µH", 1, false, {{"uh", "uH"}, {"u", "µ, u"}}},
+      {"mH", 1000, false, {{"mh", ""}, {"m", "m"}}},
+      {"H", 1000000, false, {{"h", ""}}}}},
     {Unit::Centimetre,
      "cm",
-     {{"mm", 10, true, "mm"},
-      {"cm", 1, false, "cm"},
-      {"m", 100, false, "m"},
-      {"in", 2.54, false, "in"},
-      {"\"", 2.54, false, "\""}}},
+     {{"mm", 10, true, {{"mm", ""}}},
+      {"cm", 1, false, {{"cm", ""}}},
+      {"m", 100, false, {{"m", ""}}},
+      {"in", 2.54, false, {{"in", ""}, {"\"", "\""}}},
+      {"ft", 30.48, false, {{"ft", ""}}}}},
 }};
 
+// Words that name a unit no box takes: a reactance typed into a box that wants a frequency is
+// a mistake, not a number. Ω is both the Greek capital omega and the ohm sign.
+const std::array<Word, 4> kOhmWords{{{"ohm", ""}, {"ohms", ""}, {"\u03a9", ""}, {"\u2126", ""}}};
+
 const UnitTable* tableOf(Unit unit) {
-    for (const UnitTable& table : kUnits) {
+    for (const UnitTable& table : kTables) {
         if (table.unit == unit) {
             return &table;
         }
@@ -69,77 +77,81 @@ const UnitTable* tableOf(Unit unit) {
     return nullptr;
 }
 
-// The text as the unit words are looked for in it: without blanks, in lower case, each micro
-// sign (UTF-8 C2 B5) and Greek mu (CE BC) written u.
+// The text as the words are looked for in it: without blanks, each micro sign (UTF-8 C2 B5) and
+// Greek mu (CE BC) written u. Case is kept, for the exact words.
 std::string folded(std::string_view text) {
+    const std::string blankFree = withoutBlanks(text);
     std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        if (c == ' ' || c == '\t' || c == '\n') {
-            continue;
-        }
+    out.reserve(blankFree.size());
+    for (std::size_t i = 0; i < blankFree.size(); ++i) {
+        const char c = blankFree[i];
+        const char next = i + 1 < blankFree.size() ? blankFree[i + 1] : '\0';
         if ((c == '\xC2' && next == '\xB5') || (c == '\xCE' && next == '\xBC')) {
             out += 'u';
             ++i;
         } else {
-            out += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+            out += c;
         }
     }
     return out;
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
+char lowerCase(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
-// An optional sign, digits with at most one decimal separator (at least one digit in all), and
-// an optional exponent with at least one digit; the text is already folded to lower case.
-bool isPlainDecimal(std::string_view text) {
-    std::size_t i = 0;
-    auto skipSign = [&] {
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            ++i;
-        }
-    };
-    auto countDigits = [&] {
-        std::size_t digits = 0;
-        for (; i < text.size() && isDigit(text[i]); ++i) {
-            ++digits;
-        }
-        return digits;
-    };
-    skipSign();
-    std::size_t digits = countDigits();
-    if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
-        ++i;
-        digits += countDigits();
-    }
-    if (digits == 0) {
+bool endsWith(std::string_view text, const Word& word) {
+    if (text.size() < word.text.size()) {
         return false;
     }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'd')) {
-        ++i;
-        skipSign();
-        if (countDigits() == 0) {
+    const std::string_view end = text.substr(text.size() - word.text.size());
+    for (std::size_t i = 0; i < end.size(); ++i) {
+        const char c = word.exact ? end[i] : lowerCase(end[i]);
+        if (c != word.text[i]) {
             return false;
         }
     }
-    return i == text.size();
+    return true;
 }
 
-// The longest unit word the folded text ends with, or nullptr.
-const UnitWord* endingWord(const UnitTable& table, std::string_view text) {
-    const UnitWord* longest = nullptr;
-    for (const UnitWord& word : table.words) {
-        const bool ends = text.size() >= word.word.size() &&
-                          text.substr(text.size() - word.word.size()) == word.word;
-        if (ends && (longest == nullptr || word.word.size() > longest->word.size())) {
-            longest = &word;
+// The longest word the text ends with, among those the candidates offer.
+struct Ending {
+    const UnitWords* unit = nullptr;
+    std::size_t length = 0;
+
+    void consider(std::string_view text, const Word& word, const UnitWords* of) {
+        if (endsWith(text, word) && word.text.size() > length) {
+            unit = of;
+            length = word.text.size();
         }
     }
-    return longest;
+};
+
+// The longest word of the table's units that the text ends with.
+Ending endingIn(std::string_view text, const UnitTable& table) {
+    Ending ending;
+    for (const UnitWords& unit : table.units) {
+        for (const Word& word : unit.words) {
+            ending.consider(text, word, &unit);
+        }
+    }
+    return ending;
+}
+
+// The length of the longest word of another box's units, or of the ohm, that the text ends
+// with; 0 when there is none.
+std::size_t foreignEndingLength(std::string_view text, const UnitTable& own) {
+    Ending foreign;
+    for (const UnitTable& table : kTables) {
+        if (table.unit != own.unit) {
+            const Ending ending = endingIn(text, table);
+            foreign.length = std::max(foreign.length, ending.length);
+        }
+    }
+    for (const Word& word : kOhmWords) {
+        foreign.consider(text, word, nullptr);
+    }
+    return foreign.length;
 }
 
 } // namespace
@@ -150,17 +162,21 @@ std::optional<double> valueInUnit(std::string_view text, Unit unit) {
         return numericValue(text);
     }
     const std::string plain = folded(text);
-    const UnitWord* word = endingWord(*table, plain);
-    const std::string_view number =
-        std::string_view(plain).substr(0, plain.size() - (word ? word->word.size() : 0));
-    if (word == nullptr || !isPlainDecimal(number)) {
+    const Ending own = endingIn(plain, *table);
+    const std::size_t foreign = foreignEndingLength(plain, *table);
+    if (foreign > own.length) {
+        return std::nullopt;
+    }
+    if (own.unit == nullptr) {
         return numericValue(text);
     }
-    const std::optional<double> value = numericValue(number);
+    const std::optional<double> value =
+        plainDecimalValue(std::string_view(plain).substr(0, plain.size() - own.length));
     if (!value) {
         return std::nullopt;
     }
-    const double converted = word->divides ? *value / word->factor : *value * word->factor;
+    const double factor = own.unit->factor;
+    const double converted = own.unit->divides ? *value / factor : *value * factor;
     if (!std::isfinite(converted)) {
         return std::nullopt;
     }
@@ -173,13 +189,22 @@ std::string unitsHint(Unit unit) {
         return std::string();
     }
     std::string hint = "Unités : ";
-    for (const UnitWord& word : table->words) {
-        if (!word.shown.empty()) {
-            hint += std::string(word.shown) + ", ";
+    for (const UnitWords& named : table->units) {
+        if (&named != &table->units.front()) {
+            hint += ", ";
+        }
+        hint += named.symbol;
+        std::string others;
+        for (const Word& word : named.words) {
+            if (!word.shown.empty()) {
+                others += (others.empty() ? "" : ", ") + std::string(word.shown);
+            }
+        }
+        if (!others.empty()) {
+            hint += " (" + others + ")";
         }
     }
-    hint.resize(hint.size() - 2);
-    return hint + " (" + std::string(table->base) + " si rien n'est indiqué)";
+    return hint + " ; " + std::string(table->base) + " si rien n'est indiqué";
 }
 
 } // namespace formules

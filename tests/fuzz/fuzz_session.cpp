@@ -5,9 +5,9 @@
 // quantity holds only 0, and no Double is infinite or NaN.
 //
 // After the session, a user goes to one calculator, empties its data boxes, types values that
-// its instruction asks for and presses "Calcul": the result must come at the latest on the
-// second try, and on the first when no other calculator is open to share a value with it. The
-// windows, their boxes and the boxes' roles all come from the registry of windows.
+// its instruction asks for and presses "Calcul": the result must come on the first try,
+// whatever the other windows hold. The windows, their boxes and the boxes' roles all come from
+// the registry of windows.
 #include "SessionEncoding.h"
 #include "calculators/CalculatorFrame.h"
 #include "quantities/ValueRules.h"
@@ -21,6 +21,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <numeric>
 #include <string>
 
 using namespace formules;
@@ -104,8 +105,11 @@ public:
                     calculators.push_back(&row);
                 }
             }
-            const WindowRow& calculator = *calculators[next() % calculators.size()];
-            checkAResultComes(attemptOn(calculator, next()));
+            // The session's bytes are all used by now: the calculator and the box it solves for
+            // are chosen from their sum, so that every calculator is tried.
+            const std::size_t sum = std::accumulate(m_data, m_data + m_size, std::size_t(0));
+            const WindowRow& calculator = *calculators[sum % calculators.size()];
+            checkAResultComes(attemptOn(calculator, std::uint8_t(sum / calculators.size())));
         }
     }
 
@@ -246,17 +250,6 @@ void Session::checkMessages() {
 }
 
 void Session::checkAResultComes(const Attempt& attempt) {
-    bool anotherCalculatorOpen = false;
-    for (const WindowRow& row : windows()) {
-        const Form* form = m_application.find(row.id);
-        anotherCalculatorOpen =
-            anotherCalculatorOpen || (row.id != attempt.form && row.isCalculator() &&
-                                      form != nullptr && m_toolkit.isVisible(*form));
-    }
-    if (triesForAResult(attempt)) {
-        return;
-    }
-    check(anotherCalculatorOpen);
     check(triesForAResult(attempt));
 }
 
