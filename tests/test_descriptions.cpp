@@ -4,13 +4,38 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
 
+namespace formules {
+
+// A registry row as a failing test names it.
+void PrintTo(const WindowRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+} // namespace formules
+
 using namespace formules;
 
 namespace {
+
+// A control's rectangle in the window's client area, its panel's position added.
+FormRect inClientArea(const FormDescription& d, const ControlDescription& control) {
+    FormRect rect = control.rect;
+    if (const ControlDescription* panel = d.control(control.parent)) {
+        rect.left += panel->rect.left;
+        rect.top += panel->rect.top;
+    }
+    return rect;
+}
+
+bool overlap(const FormRect& a, const FormRect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
 
 // Every window of the registry, walked as data.
 class DescriptionTest : public testing::TestWithParam<WindowRow> {
@@ -52,6 +77,23 @@ TEST_P(DescriptionTest, EveryControlLiesInsideItsWindowOrPanel) {
         EXPECT_GE(control.rect.top, 0) << control.name;
         EXPECT_LE(control.rect.left + control.rect.width, container.width) << control.name;
         EXPECT_LE(control.rect.top + control.rect.height, container.height) << control.name;
+    }
+}
+
+// A button or box drawn over another one hides it, and the mouse reaches only the top one.
+TEST_P(DescriptionTest, NoTwoFocusableControlsOverlap) {
+    const FormDescription& d = description();
+    std::vector<const ControlDescription*> focusable;
+    for (const ControlDescription& control : d.controls) {
+        if (control.kind == ControlKind::Button || control.kind == ControlKind::TextBox) {
+            focusable.push_back(&control);
+        }
+    }
+    for (std::size_t i = 0; i < focusable.size(); ++i) {
+        for (std::size_t j = i + 1; j < focusable.size(); ++j) {
+            EXPECT_FALSE(overlap(inClientArea(d, *focusable[i]), inClientArea(d, *focusable[j])))
+                << focusable[i]->name << " and " << focusable[j]->name;
+        }
     }
 }
 

@@ -4,6 +4,8 @@
 #include "quantities/Units.h"
 #include "quantities/ValueRules.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 namespace formules {
@@ -108,6 +110,40 @@ double CalculatorFrame::readNumber(BoxName box) const {
 
 void CalculatorFrame::writeResult(BoxName box, const EntryValue& quantity) {
     writeBox(box, textOfNumber(operandOf(quantity), m_context.toolkit.decimalSeparator()));
+}
+
+double CalculatorFrame::readInto(Quantity quantity) {
+    const double number = readNumber(dataBoxOf(quantity).box);
+    quantities().*quantity = EntryValue::number(number);
+    return number;
+}
+
+// A table without the box a handler asks for is a fault of the program, which a test of that
+// window finds at once: the run stops, naming the window.
+namespace {
+[[noreturn]] void missingDataBox(const FormDescription& description, const char* what) {
+    std::fprintf(stderr, "calculator frame: no %s in the window \"%s\"\n", what,
+                 description.caption.c_str());
+    std::abort();
+}
+} // namespace
+
+const DataBox& CalculatorFrame::dataBoxOf(Quantity quantity) const {
+    for (const DataBox& data : m_configuration.dataBoxes) {
+        if (data.quantity == quantity) {
+            return data;
+        }
+    }
+    missingDataBox(description(), "data box for that quantity");
+}
+
+const DataBox& CalculatorFrame::resultBox() const {
+    for (const DataBox& data : m_configuration.dataBoxes) {
+        if (data.role == BoxRole::Result) {
+            return data;
+        }
+    }
+    missingDataBox(description(), "result box");
 }
 
 void CalculatorFrame::report(std::string_view message) {

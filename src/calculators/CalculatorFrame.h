@@ -23,11 +23,18 @@ struct DataBox {
     BoxRole role;
 };
 
+// The message every calculator shows for an entry it cannot use: not greater than zero, not a
+// number, or a result beyond the range of a double.
+inline constexpr char kOutOfRangeMessage[] = "Erreur - Valeurs hors limites - Recommencez";
+
 // How one calculator window's frame differs from the others': each calculator declares its own
 // beside its description.
 struct FrameConfiguration {
     std::vector<DataBox> dataBoxes;
     std::vector<BoxName> clearOrder; // the boxes "Menu" and "Effacer" clear, in order
+    // The message its "Calcul" shows when the values it needs are not all given; with
+    // kOutOfRangeMessage, the only messages the window ever shows.
+    const char* promptMessage;
 };
 
 // The buttons of every calculator window.
@@ -82,6 +89,14 @@ protected:
 
     // Writes the text of the quantity's number into the box.
     void writeResult(BoxName box, const EntryValue& quantity);
+
+    // The number in the box that feeds the quantity, stored into the quantity as a Double.
+    double readInto(Quantity quantity);
+
+    // The data box whose quantity is this one, and the result box; every calculator's table has
+    // each of those its handlers ask for.
+    const DataBox& dataBoxOf(Quantity quantity) const;
+    const DataBox& resultBox() const;
 
     // Shows the message and returns once the user has closed it.
     void report(std::string_view message);

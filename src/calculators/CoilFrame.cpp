@@ -8,8 +8,8 @@ bool CoilFrame::inputsMissing() const {
     return anyOf({isBoxEmpty(Text1), isBoxEmpty(Text2), isBoxEmpty(Text3)});
 }
 
-void CoilFrame::promptStep(const char* message) {
-    report(message);
+void CoilFrame::promptStep() {
+    report(configuration().promptMessage);
     clearBoxes({Text1, Text2, Text3, Text5});
     SharedQuantities& q = quantities();
     q.inductance = EntryValue::emptyText();
@@ -18,32 +18,26 @@ void CoilFrame::promptStep(const char* message) {
 }
 
 void CoilFrame::rangeStep() {
-    report("Erreur - Valeurs hors limites - Recommencez");
+    report(kOutOfRangeMessage);
     clearBoxes({Text1, Text2, Text3, Text5});
 }
 
-void CoilFrame::computeResult(Formula formula) {
-    SharedQuantities& q = quantities();
-    const std::vector<DataBox>& boxes = configuration().dataBoxes; // Text1, Text2, Text3, Text5
-    for (std::size_t i = 0; i < 3; ++i) {
-        q.*boxes[i].quantity = EntryValue::number(readNumber(boxes[i].box));
+void CoilFrame::showResult(std::initializer_list<double> inputs, Formula formula) {
+    for (double input : inputs) {
+        if (isZeroOrNegative(EntryValue::number(input))) {
+            rangeStep();
+            return;
+        }
     }
-    const EntryValue& first = q.*boxes[0].quantity;
-    const EntryValue& second = q.*boxes[1].quantity;
-    const EntryValue& third = q.*boxes[2].quantity;
-    if (anyOf({isZeroOrNegative(first), isZeroOrNegative(second), isZeroOrNegative(third)})) {
-        rangeStep();
-        return;
-    }
-    const std::optional<double> result =
-        formula(first.asDouble(), second.asDouble(), third.asDouble());
+    const std::optional<double> result = formula();
     if (!result) {
         rangeStep();
         return;
     }
-    EntryValue& resultQuantity = q.*boxes[3].quantity;
+    const DataBox& box = resultBox();
+    EntryValue& resultQuantity = quantities().*box.quantity;
     resultQuantity = EntryValue::number(*result);
-    writeResult(boxes[3].box, resultQuantity);
+    writeResult(box.box, resultQuantity);
 }
 
 } // namespace formules

@@ -2,6 +2,8 @@
 
 #include "CalculatorFrame.h"
 
+#include <functional>
+#include <initializer_list>
 #include <optional>
 
 namespace formules {
@@ -27,19 +29,19 @@ protected:
     // shared quantities that other windows also set.
     bool inputsMissing() const;
 
-    // A missing input: the message, then every box cleared and inductance, longueur and
+    // A missing input: the window's prompt, then every box cleared and inductance, longueur and
     // diametre blanked, in that order.
-    void promptStep(const char* message);
+    void promptStep();
 
     // An unusable input: the message, then every box cleared; no quantity is set directly.
     void rangeStep();
 
-    // The end of both calculations: the numbers read from Text1, Text2 and Text3 become their
-    // quantities, in that order; any of them not greater than zero (or a result beyond the range
-    // of a double) takes the range step; otherwise the formula of the three, in box order, is
-    // stored into the quantity of Text5 and written there.
-    using Formula = std::optional<double> (*)(double, double, double);
-    void computeResult(Formula formula);
+    // The end of both calculations, once their inputs have been read into their quantities
+    // (readInto): an input not greater than zero, or a result beyond the range of a double,
+    // takes the range step; otherwise the result is stored into the result quantity and written
+    // into its box.
+    using Formula = std::function<std::optional<double>()>;
+    void showResult(std::initializer_list<double> inputs, Formula formula);
 };
 
 } // namespace formules

@@ -1,3 +1,5 @@
+// Form2, "Réactance d'une self": the reactance of an inductor from a frequency and an
+// inductance.
 #include "Form2.h"
 
 #include "quantities/ValueRules.h"
@@ -17,7 +19,6 @@ std::optional<double> inductiveReactance(double frequence, double inductance) {
 namespace {
 
 const ReactanceConfiguration kInductor{&SharedQuantities::inductance, &SharedQuantities::XL,
-                                       "Entrez les valeurs de fréquence et d'inductance",
                                        inductiveReactance};
 
 } // namespace
@@ -29,7 +30,8 @@ const FrameConfiguration& Form2::frame() {
     static const FrameConfiguration kFrame{{{Text1, &Q::frequence, BoxRole::Input},
                                             {Text2, &Q::inductance, BoxRole::Input},
                                             {Text3, &Q::XL, BoxRole::Result}},
-                                           {Text2, Text1, Text3}};
+                                           {Text2, Text1, Text3},
+                                           "Entrez les valeurs de fréquence et d'inductance"};
     return kFrame;
 }
 
@@ -46,7 +48,7 @@ const FormDescription& Form2::description() const {
         d.font = FontDescription{"MS Sans Serif", 8.25, true, false};
         d.controls = {
             pictureBox("Picture1", {240, 240, 6615, 5655}, 8).withBackground(panel),
-            textBox("Text4", std::string(19, ' ') + "Entrez la  fréquence et l'inductance",
+            textBox(Text4, std::string(19, ' ') + "Entrez la  fréquence et l'inductance",
                     {360, 360, 5775, 495}, 6)
                 .inside("Picture1")
                 .withBackground(Colour::rgb(255, 255, 224))

@@ -1,5 +1,8 @@
 #pragma once
 
+// Form2, "Réactance d'une self": the reactance of an inductor from a frequency and an
+// inductance.
+
 #include "ReactanceFrame.h"
 
 namespace formules {

@@ -1,3 +1,5 @@
+// Form3, "Réactance d'un condensateur": the reactance of a capacitor from a frequency and a
+// capacitance.
 #include "Form3.h"
 
 #include "quantities/ValueRules.h"
@@ -22,7 +24,6 @@ std::optional<double> capacitiveReactance(double frequence, double capacite) {
 namespace {
 
 const ReactanceConfiguration kCapacitor{&SharedQuantities::capacite, &SharedQuantities::XC,
-                                        "Entrez les valeurs de fréquence et de capacité",
                                         capacitiveReactance};
 
 } // namespace
@@ -34,7 +35,8 @@ const FrameConfiguration& Form3::frame() {
     static const FrameConfiguration kFrame{{{Text1, &Q::frequence, BoxRole::Input},
                                             {Text2, &Q::capacite, BoxRole::Input},
                                             {Text3, &Q::XC, BoxRole::Result}},
-                                           {Text2, Text1, Text3}};
+                                           {Text2, Text1, Text3},
+                                           "Entrez les valeurs de fréquence et de capacité"};
     return kFrame;
 }
 
@@ -52,7 +54,7 @@ const FormDescription& Form3::description() const {
         d.font = FontDescription{"MS Sans Serif", 8.25, true, false};
         d.controls = {
             label("Label1", "", {240, 240, 6255, 5295}, 0).withBackground(panel),
-            textBox("Text4", std::string(19, ' ') + "Entrez la  fréquence et la capacité",
+            textBox(Text4, std::string(19, ' ') + "Entrez la  fréquence et la capacité",
                     {480, 360, 5775, 495}, 7)
                 .withBackground(Colour::rgb(255, 255, 224))
                 .withForeground(blue)

@@ -1,5 +1,8 @@
 #pragma once
 
+// Form3, "Réactance d'un condensateur": the reactance of a capacitor from a frequency and a
+// capacitance.
+
 #include "ReactanceFrame.h"
 
 namespace formules {

@@ -1,3 +1,5 @@
+// Form4, "Calculs": the resonance of an inductor and a capacitor; two of frequency,
+// inductance and capacitance give the third.
 #include "Form4.h"
 
 #include "quantities/ValueRules.h"
@@ -69,7 +71,8 @@ const FrameConfiguration& Form4::frame() {
     static const FrameConfiguration kFrame{{{Text1, &Q::capacite, BoxRole::InputOrResult},
                                             {Text2, &Q::frequence, BoxRole::InputOrResult},
                                             {Text3, &Q::inductance, BoxRole::InputOrResult}},
-                                           {Text2, Text1, Text3}};
+                                           {Text2, Text1, Text3},
+                                           "Erreur - Entrer deux valeurs seulement"};
     return kFrame;
 }
 
@@ -127,13 +130,13 @@ void Form4::solve(const Unknown& unknown) {
 // The three quantities are blanked as well as the boxes, so that a value given in another
 // window cannot make the user's next two values fail in the same way.
 void Form4::twoValuesOutcome() {
-    report("Erreur - Entrer deux valeurs seulement");
+    report(frame().promptMessage);
     clearBoxes({Text1, Text2, Text3});
     blankQuantities();
 }
 
 void Form4::outOfRangeOutcome() {
-    report("Erreur - Valeurs hors limites - Recommencez");
+    report(kOutOfRangeMessage);
     clearBoxes({Text1, Text2, Text3});
     blankQuantities();
 }
@@ -158,7 +161,7 @@ const FormDescription& Form4::description() const {
         d.foreground = windowText;
         d.font = FontDescription{"MS Sans Serif", 8.25, true, false};
         d.controls = {
-            textBox("Text4", "               Entrez deux valeurs pour obtenir la troisième",
+            textBox(Text4, "               Entrez deux valeurs pour obtenir la troisième",
                     {720, 240, 5775, 495}, 6)
                 .withBackground(Colour::rgb(255, 255, 224))
                 .announcedAs("Consigne"),

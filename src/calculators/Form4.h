@@ -1,5 +1,8 @@
 #pragma once
 
+// Form4, "Calculs": the resonance of an inductor and a capacitor; two of frequency,
+// inductance and capacitance give the third.
+
 #include "CalculatorFrame.h"
 
 #include <optional>
@@ -22,6 +25,7 @@ struct Form4Controls : CalculatorButtons {
     static constexpr BoxName Text1{"Text1"}; // capacitance
     static constexpr BoxName Text2{"Text2"}; // frequency
     static constexpr BoxName Text3{"Text3"}; // inductance
+    static constexpr BoxName Text4{"Text4"}; // the instruction line, which no handler reads
     static constexpr NamedControl kAll[] = {Text1, Text2, Text3, Command1, Command2, Command3};
 };
 

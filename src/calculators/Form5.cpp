@@ -1,3 +1,5 @@
+// Form5, "Calcul du nobre de spires d'une bobine": the turns of a single-layer coil from its
+// inductance, diameter and length.
 #include "Form5.h"
 
 #include "quantities/ValueRules.h"
@@ -18,15 +20,20 @@ std::optional<double> CalculSpires(double inductance, double diametre, double lo
     return roundHalfUp(t, 1);
 }
 
+namespace {
+using Q = SharedQuantities;
+} // namespace
+
 Form5::Form5(FormContext& context) : CoilFrame(frame(), context) {}
 
 const FrameConfiguration& Form5::frame() {
-    using Q = SharedQuantities;
-    static const FrameConfiguration kFrame{{{Text1, &Q::inductance, BoxRole::Input},
-                                            {Text2, &Q::diametre, BoxRole::Input},
-                                            {Text3, &Q::longueur, BoxRole::Input},
-                                            {Text5, &Q::NbreSp, BoxRole::Result}},
-                                           {Text2, Text1, Text3, Text5}};
+    static const FrameConfiguration kFrame{
+        {{Text1, &Q::inductance, BoxRole::Input},
+         {Text2, &Q::diametre, BoxRole::Input},
+         {Text3, &Q::longueur, BoxRole::Input},
+         {Text5, &Q::NbreSp, BoxRole::Result}},
+        {Text2, Text1, Text3, Text5},
+        "Entrez les 3 valeurs: inductance, diamètre, et longueur  "};
     return kFrame;
 }
 
@@ -37,12 +44,16 @@ void Form5::Command1_Click() {
     q.NbreSp = EntryValue::integer(0);
     clearBox(Text5);
     if (inputsMissing()) {
-        promptStep("Entrez les 3 valeurs: inductance, diamètre, et longueur  ");
+        promptStep();
         return;
     }
     q.NbreSp = EntryValue::emptyText();
     clearBox(Text5);
-    computeResult(CalculSpires);
+    const double inductance = readInto(&Q::inductance);
+    const double diametre = readInto(&Q::diametre);
+    const double longueur = readInto(&Q::longueur);
+    showResult({diametre, longueur, inductance},
+               [=] { return CalculSpires(inductance, diametre, longueur); });
 }
 
 const FormDescription& Form5::description() const {

@@ -1,5 +1,8 @@
 #pragma once
 
+// Form5, "Calcul du nobre de spires d'une bobine": the turns of a single-layer coil from its
+// inductance, diameter and length.
+
 #include "CoilFrame.h"
 
 #include <optional>
@@ -15,7 +18,7 @@ std::optional<double> CalculSpires(double inductance, double diametre, double lo
 class Form5 final : public CoilFrame {
 public:
     explicit Form5(FormContext& context);
-    // Text1 to Text3 feed the inputs, in the order the formula takes them; Text5 the result.
+    // Text1 to Text3 feed the inputs, Text5 the result.
     static const FrameConfiguration& frame();
     const FormDescription& description() const override;
 

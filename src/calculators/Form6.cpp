@@ -1,3 +1,5 @@
+// Form6, "Calcul de l'Inductance d'une bobine": the inductance of a single-layer coil from its
+// diameter, length and turns.
 #include "Form6.h"
 
 #include "quantities/ValueRules.h"
@@ -18,15 +20,20 @@ std::optional<double> CalculInductance(double diametre, double longueur, double 
     return roundHalfUp(x, 100);
 }
 
+namespace {
+using Q = SharedQuantities;
+} // namespace
+
 Form6::Form6(FormContext& context) : CoilFrame(frame(), context) {}
 
 const FrameConfiguration& Form6::frame() {
-    using Q = SharedQuantities;
-    static const FrameConfiguration kFrame{{{Text1, &Q::diametre, BoxRole::Input},
-                                            {Text2, &Q::longueur, BoxRole::Input},
-                                            {Text3, &Q::NbreSp, BoxRole::Input},
-                                            {Text5, &Q::inductance, BoxRole::Result}},
-                                           {Text2, Text1, Text3, Text5}};
+    static const FrameConfiguration kFrame{
+        {{Text1, &Q::diametre, BoxRole::Input},
+         {Text2, &Q::longueur, BoxRole::Input},
+         {Text3, &Q::NbreSp, BoxRole::Input},
+         {Text5, &Q::inductance, BoxRole::Result}},
+        {Text2, Text1, Text3, Text5},
+        "Entrez les 3 valeurs: diamètre, longueur et nombre spires "};
     return kFrame;
 }
 
@@ -34,12 +41,16 @@ const FrameConfiguration& Form6::frame() {
 // is open.
 void Form6::Command1_Click() {
     if (inputsMissing()) {
-        promptStep("Entrez les 3 valeurs: diamètre, longueur et nombre spires ");
+        promptStep();
         return;
     }
     quantities().inductance = EntryValue::emptyText();
     clearBox(Text5);
-    computeResult(CalculInductance);
+    const double diametre = readInto(&Q::diametre);
+    const double longueur = readInto(&Q::longueur);
+    const double NbreSp = readInto(&Q::NbreSp);
+    showResult({diametre, longueur, NbreSp},
+               [=] { return CalculInductance(diametre, longueur, NbreSp); });
 }
 
 const FormDescription& Form6::description() const {

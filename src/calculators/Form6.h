@@ -1,5 +1,8 @@
 #pragma once
 
+// Form6, "Calcul de l'Inductance d'une bobine": the inductance of a single-layer coil from its
+// diameter, length and turns.
+
 #include "CoilFrame.h"
 
 #include <optional>
@@ -15,7 +18,7 @@ std::optional<double> CalculInductance(double diametre, double longueur, double 
 class Form6 final : public CoilFrame {
 public:
     explicit Form6(FormContext& context);
-    // Text1 to Text3 feed the inputs, in the order the formula takes them; Text5 the result.
+    // Text1 to Text3 feed the inputs, Text5 the result.
     static const FrameConfiguration& frame();
     const FormDescription& description() const override;
 

@@ -15,15 +15,15 @@ struct ReactanceControls : CalculatorButtons {
     static constexpr BoxName Text1{"Text1"};
     static constexpr BoxName Text2{"Text2"};
     static constexpr BoxName Text3{"Text3"};
+    static constexpr BoxName Text4{"Text4"}; // the instruction line, which no handler reads
     static constexpr NamedControl kAll[] = {Text1, Text2, Text3, Command1, Command2, Command3};
 };
 
-// What sets the two reactance windows apart: the second input, the result, the prompt and the
-// formula.
+// What sets the two reactance windows apart beyond their frame: the second input, the result and
+// the formula.
 struct ReactanceConfiguration {
     Quantity input;
     Quantity result;
-    const char* missingValuesMessage;
     std::optional<double> (*formula)(double frequence, double input);
 };
 

@@ -73,11 +73,11 @@ ControlDescription control(std::string_view name, ControlKind kind, std::string 
 
 } // namespace
 
-ControlDescription button(std::string_view name, std::string caption, FormRect rect, int tabIndex) {
+ControlDescription button(ButtonName name, std::string caption, FormRect rect, int tabIndex) {
     return control(name, ControlKind::Button, std::move(caption), rect, tabIndex);
 }
 
-ControlDescription textBox(std::string_view name, std::string text, FormRect rect, int tabIndex) {
+ControlDescription textBox(BoxName name, std::string text, FormRect rect, int tabIndex) {
     return control(name, ControlKind::TextBox, std::move(text), rect, tabIndex);
 }
 
@@ -89,8 +89,8 @@ ControlDescription pictureBox(std::string_view name, FormRect rect, int tabIndex
     return control(name, ControlKind::PictureBox, std::string(), rect, tabIndex);
 }
 
-MenuEntryDescription menuEntry(std::string_view name, std::string caption, char accessKey) {
-    return {std::string(name), std::move(caption), accessKey};
+MenuEntryDescription menuEntry(MenuEntryName name, std::string caption, char accessKey) {
+    return {std::string(name.name), std::move(caption), accessKey};
 }
 
 bool FormDescription::hasTextBox(std::string_view name) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControlName.h"
 #include "FormId.h"
 
 #include <cstdint>
@@ -74,8 +75,10 @@ struct ControlDescription {
     ControlDescription withAccessKey(char key) const;
 };
 
-ControlDescription button(std::string_view name, std::string caption, FormRect rect, int tabIndex);
-ControlDescription textBox(std::string_view name, std::string text, FormRect rect, int tabIndex);
+// The builders take the names the handlers use, typed, so that a box cannot be described as a
+// button; labels and panels, which no handler names, take plain names.
+ControlDescription button(ButtonName name, std::string caption, FormRect rect, int tabIndex);
+ControlDescription textBox(BoxName name, std::string text, FormRect rect, int tabIndex);
 ControlDescription label(std::string_view name, std::string caption, FormRect rect,
                          int tabIndex = -1);
 ControlDescription pictureBox(std::string_view name, FormRect rect, int tabIndex);
@@ -88,7 +91,7 @@ struct MenuEntryDescription {
     char accessKey = '\0';
 };
 
-MenuEntryDescription menuEntry(std::string_view name, std::string caption, char accessKey = '\0');
+MenuEntryDescription menuEntry(MenuEntryName name, std::string caption, char accessKey = '\0');
 
 struct FormDescription {
     FormId id = FormId::Form1;

@@ -48,4 +48,9 @@ public:
     virtual std::string decimalSeparator() const = 0;
 };
 
+// A window or a control the program does not have is a fault of the program, never of the user:
+// every toolkit stops the run, naming it, so that the test that reached it fails.
+[[noreturn]] void refuseUnknown(const char* toolkit, const Form& form, const char* what,
+                                std::string_view name);
+
 } // namespace formules

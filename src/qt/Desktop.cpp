@@ -1,8 +1,11 @@
 #include "Desktop.h"
 
 #include "FocusRingStyle.h"
+#include "Fonts.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -14,14 +17,18 @@ namespace formules {
 
 void prepareDesktopApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Formules"));
+    QApplication::setApplicationVersion(QStringLiteral(FORMULES_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
+    // The window icon in every size the program embeds, each file named after its size.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    for (const QFileInfo& file : QDir(QStringLiteral(":/icons")).entryInfoList()) {
+        const int size = file.baseName().toInt();
+        icon.addFile(file.filePath(), QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
     // Fusion draws buttons and boxes in the colours the windows ask for on every desktop.
     QApplication::setStyle(new FocusRingStyle);
+    preferProportionalDefaultFont();
     installQtTranslations(application);
 }
 

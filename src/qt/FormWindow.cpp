@@ -1,5 +1,6 @@
 #include "FormWindow.h"
 
+#include "Fonts.h"
 #include "forms/Form.h"
 #include "shell/Windows.h"
 
@@ -27,28 +28,6 @@ constexpr double kFormUnitsPerInch = 1440.0;
 
 QString toQt(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// Fonts of the original design that Linux desktops lack, mapped to ones with the same metrics
-// or, failing that, the same style.
-void substituteMissingFonts() {
-    static const bool done = [] {
-        QFont::insertSubstitutions("MS Sans Serif",
-                                   {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
-        QFont::insertSubstitutions("Times New Roman",
-                                   {"Liberation Serif", "DejaVu Serif", "Serif"});
-        return true;
-    }();
-    (void)done;
-}
-
-QFont toQt(const FontDescription& description) {
-    QFont font(toQt(description.family));
-    font.setPointSizeF(description.pointSize);
-    font.setBold(description.bold);
-    font.setItalic(description.italic);
-    font.setStyleHint(description.family == "Times New Roman" ? QFont::Serif : QFont::SansSerif);
-    return font;
 }
 
 // Sets a colour role from the description; system colours come from the application palette.
@@ -143,7 +122,6 @@ void applyForeground(QWidget* widget, ControlKind kind, const Colour& colour) {
 } // namespace
 
 FormWindow::FormWindow(Form& form) : m_form(&form) {
-    substituteMissingFonts();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
     m_pixelsPerUnit = dpi / kFormUnitsPerInch;

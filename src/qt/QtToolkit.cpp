@@ -50,28 +50,23 @@ void QtToolkit::show(Form& form) {
 }
 
 void QtToolkit::hide(Form& form) {
-    if (FormWindow* w = window(form)) {
-        w->hide();
-    }
+    builtWindow(form).hide();
 }
 
 std::string QtToolkit::readBox(const Form& form, std::string_view box) const {
-    const FormWindow* w = window(form);
-    const QLineEdit* edit = w != nullptr ? w->box(box) : nullptr;
-    return edit != nullptr ? edit->text().toStdString() : std::string();
+    return boxIn(form, box).text().toStdString();
 }
 
 // QLineEdit reports the change through textChanged, connected directly, so the change handler
 // runs inside setText; an identical text is not written at all.
 void QtToolkit::writeBox(Form& form, std::string_view box, std::string_view text) {
-    FormWindow* w = window(form);
-    QLineEdit* edit = w != nullptr ? w->box(box) : nullptr;
-    if (m_ended || edit == nullptr) {
+    QLineEdit& edit = boxIn(form, box);
+    if (m_ended) {
         return;
     }
     const QString newText = QString::fromUtf8(text.data(), qsizetype(text.size()));
-    if (edit->text() != newText) {
-        edit->setText(newText);
+    if (edit.text() != newText) {
+        edit.setText(newText);
     }
 }
 
@@ -119,6 +114,24 @@ std::string QtToolkit::decimalSeparator() const {
 FormWindow* QtToolkit::window(const Form& form) const {
     const auto found = m_windows.find(&form);
     return found != m_windows.end() ? found->second.get() : nullptr;
+}
+
+// The window built for the form, and one of its boxes; anything else stops the run, as in the
+// in-memory toolkit.
+FormWindow& QtToolkit::builtWindow(const Form& form) const {
+    FormWindow* built = window(form);
+    if (built == nullptr) {
+        refuseUnknown("Qt toolkit", form, "no window built for", "this form");
+    }
+    return *built;
+}
+
+QLineEdit& QtToolkit::boxIn(const Form& form, std::string_view box) const {
+    QLineEdit* edit = builtWindow(form).box(box);
+    if (edit == nullptr) {
+        refuseUnknown("Qt toolkit", form, "no text box", box);
+    }
+    return *edit;
 }
 
 } // namespace formules

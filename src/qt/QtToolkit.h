@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+class QLineEdit;
+
 namespace formules {
 
 class FormWindow;
@@ -35,8 +37,13 @@ public:
 
     // The window built for the form, or nullptr.
     FormWindow* window(const Form& form) const;
+    // The window built for the form; a form without one stops the run.
+    FormWindow& builtWindow(const Form& form) const;
 
 private:
+    // The box of the form's window; a box the window lacks stops the run.
+    QLineEdit& boxIn(const Form& form, std::string_view box) const;
+
     // Destroys a window at once, or once it has left its own event when it is inside one.
     struct WindowDeleter {
         void operator()(FormWindow* window) const;

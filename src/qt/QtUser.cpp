@@ -44,9 +44,12 @@ QtUser::~QtUser() {
 }
 
 QLineEdit* QtUser::focusedBox(Form& form, std::string_view box) {
-    FormWindow* window = m_toolkit.window(form);
-    window->activateWindow();
-    QLineEdit* edit = window->box(box);
+    FormWindow& window = m_toolkit.builtWindow(form);
+    window.activateWindow();
+    QLineEdit* edit = window.box(box);
+    if (edit == nullptr) {
+        refuseUnknown("Qt toolkit", form, "no text box", box);
+    }
     edit->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(edit, Qt::Key_End);
     return edit;
@@ -91,23 +94,25 @@ void QtUser::paste(Form& form, std::string_view box, std::string_view text) {
 
 // A button is clicked at its centre; a menu entry where the menu bar shows it.
 void QtUser::click(Form& form, std::string_view control) {
-    FormWindow* window = m_toolkit.window(form);
+    FormWindow& window = m_toolkit.builtWindow(form);
     const QString name = toQt(control);
-    if (auto* button = window->findChild<QPushButton*>(name)) {
+    if (auto* button = window.findChild<QPushButton*>(name)) {
         QTest::mouseClick(button, Qt::LeftButton);
-    } else if (auto* action = window->findChild<QAction*>(name)) {
-        QMenuBar* bar = window->menuBar();
+    } else if (auto* action = window.findChild<QAction*>(name)) {
+        QMenuBar* bar = window.menuBar();
         if (bar->isNativeMenuBar()) {
             action->trigger();
         } else {
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
         }
+    } else {
+        refuseUnknown("Qt toolkit", form, "no button or menu entry", control);
     }
     settle();
 }
 
 void QtUser::close(Form& form) {
-    m_toolkit.window(form)->close();
+    m_toolkit.builtWindow(form).close();
     settle();
 }
 

@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "Desktop.h"
 #include "QtToolkit.h"
 #include "shell/Application.h"
@@ -7,6 +8,9 @@
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
     formules::prepareDesktopApplication(qtApplication);
+    if (const auto status = formules::readCommandLine(QApplication::arguments())) {
+        return *status;
+    }
     // The program ends through "Quitter" or by closing the main window, never on its own.
     QApplication::setQuitOnLastWindowClosed(false);
 

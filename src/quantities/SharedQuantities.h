@@ -3,7 +3,8 @@
 #include "EntryValue.h"
 #include "Units.h"
 
-#include <array>
+#include <cstddef>
+#include <iterator>
 
 namespace formules {
 
@@ -29,8 +30,8 @@ struct QuantityName {
     Unit unit; // the unit its boxes are read in, unit words included
 };
 
-// The eight quantities in the record's order, with the names the formulas sheet uses.
-inline constexpr std::array<QuantityName, 8> kQuantityNames{{
+// The quantities in the record's order, with the names the formulas sheet uses.
+inline constexpr QuantityName kQuantityNames[] = {
     {"capacite", &SharedQuantities::capacite, Unit::Picofarad},
     {"frequence", &SharedQuantities::frequence, Unit::Kilohertz},
     {"inductance", &SharedQuantities::inductance, Unit::Microhenry},
@@ -39,7 +40,21 @@ inline constexpr std::array<QuantityName, 8> kQuantityNames{{
     {"longueur", &SharedQuantities::longueur, Unit::Centimetre},
     {"diametre", &SharedQuantities::diametre, Unit::Centimetre},
     {"NbreSp", &SharedQuantities::NbreSp, Unit::None},
-}};
+};
+
+// Every field of the record has its row, once: no field twice, and as many rows as the record
+// has fields (they are all EntryValues, so the record's size counts them).
+constexpr bool eachFieldOnce() {
+    for (std::size_t i = 0; i < std::size(kQuantityNames); ++i) {
+        for (std::size_t j = i + 1; j < std::size(kQuantityNames); ++j) {
+            if (kQuantityNames[i].field == kQuantityNames[j].field) {
+                return false;
+            }
+        }
+    }
+    return sizeof(SharedQuantities) == std::size(kQuantityNames) * sizeof(EntryValue);
+}
+static_assert(eachFieldOnce(), "each field of SharedQuantities needs one row in kQuantityNames");
 
 constexpr Unit unitOf(Quantity quantity) {
     for (const QuantityName& named : kQuantityNames) {

@@ -1,6 +1,6 @@
+// Form1, "Formules de VELDRAN": the main window, with a button per calculator, "Quitter", and
+// the menu of the formulas sheet and the About window.
 #include "Form1.h"
-
-#include <array>
 
 namespace formules {
 
@@ -12,15 +12,12 @@ struct Opening {
 };
 
 // Each opening handler does one thing: show its window, as it was left.
-constexpr std::array<Opening, 7> kOpenings{{
-    {Form1Controls::Command1, FormId::Form4},
-    {Form1Controls::Command2, FormId::Form2},
-    {Form1Controls::Command3, FormId::Form3},
-    {Form1Controls::Command4, FormId::Form5},
-    {Form1Controls::Command5, FormId::Form6},
-    {Form1Controls::Formule, FormId::Form8},
+constexpr Opening kOpenings[] = {
+    {Form1Controls::Command1, FormId::Form4}, {Form1Controls::Command2, FormId::Form2},
+    {Form1Controls::Command3, FormId::Form3}, {Form1Controls::Command4, FormId::Form5},
+    {Form1Controls::Command5, FormId::Form6}, {Form1Controls::Formule, FormId::Form8},
     {Form1Controls::Infos, FormId::Form7},
-}};
+};
 
 } // namespace
 
@@ -80,9 +77,9 @@ const FormDescription& Form1::description() const {
         };
         d.menu = {
             menuEntry(Formule, "Formules", 'F'),
-            menuEntry("s1", ""),
-            menuEntry("s2", ""),
-            menuEntry("s3", ""),
+            menuEntry(s1, ""),
+            menuEntry(s2, ""),
+            menuEntry(s3, ""),
             menuEntry(Infos, "à propos de...", 'p'),
         };
         return d;

@@ -1,5 +1,8 @@
 #pragma once
 
+// Form1, "Formules de VELDRAN": the main window, with a button per calculator, "Quitter", and
+// the menu of the formulas sheet and the About window.
+
 #include "forms/ControlName.h"
 #include "forms/Form.h"
 #include "forms/FormContext.h"
@@ -16,6 +19,10 @@ struct Form1Controls {
     static constexpr ButtonName Command6{"Command6"}; // "Quitter"
     static constexpr MenuEntryName Formule{"Formule"};
     static constexpr MenuEntryName Infos{"Infos"};
+    // Blank entries between the two, which do nothing.
+    static constexpr MenuEntryName s1{"s1"};
+    static constexpr MenuEntryName s2{"s2"};
+    static constexpr MenuEntryName s3{"s3"};
     static constexpr NamedControl kAll[] = {Command1, Command2, Command3, Command4,
                                             Command5, Command6, Formule,  Infos};
 };

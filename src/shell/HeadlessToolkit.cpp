@@ -2,19 +2,10 @@
 
 #include "forms/Form.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace formules {
 
-// A window or a control the program does not have is a fault of the program, never of the user:
-// the run stops, naming it, so that the test that reached it fails.
-[[noreturn]] void HeadlessToolkit::refuse(const Form& form, const char* what,
-                                          std::string_view name) {
-    const std::string& caption = form.description().caption;
-    std::fprintf(stderr, "in-memory toolkit: %s %.*s in the window \"%s\"\n", what,
-                 int(name.size()), name.data(), caption.c_str());
-    std::abort();
+void HeadlessToolkit::refuse(const Form& form, const char* what, std::string_view name) {
+    refuseUnknown("in-memory toolkit", form, what, name);
 }
 
 // The window built for the form, and one of its boxes; anything else stops the run.

@@ -1,6 +1,7 @@
+// Form7, the About window, and Form8, the formulas sheet: fixed texts and an "OK" button.
 #include "InformationWindows.h"
 
-#include <array>
+#include <iterator>
 
 namespace formules {
 
@@ -62,7 +63,7 @@ const FormDescription& form8Description() {
             const char* formula;
             const char* units;
         };
-        static constexpr std::array<Row, 7> kRows{{
+        static constexpr Row kRows[] = {
             {"Fréquence = 159154.943 / (Sqr(inductance * capacité))", "Khz - MicroH - Pf "},
             {"Inductance= 253.3 * 10 ^ 8 / ((freq * frequence) * capacité)", "MicroH - Khz - Pf"},
             {"Capacité= 253.3 * 10 ^ 8 / ((frequence ^ 2) * Inductance)", "Pf - Khz - MicroH"},
@@ -72,14 +73,14 @@ const FormDescription& form8Description() {
              "MicroH - Centimètres"},
             {"Inductance  =  ( d ^ 2 ) * ( NbreSp ^ 2 ) / (( 100 * l ) + ( 45 * d ))",
              "MicroH - Centimètres"},
-        }};
+        };
         FormDescription d;
         d.id = FormId::Form8;
         d.caption = "Formules";
         d.clientArea = {0, 0, 10500, 5520};
         d.background = Colour::rgb(255, 224, 192);
         d.font = FontDescription{"Times New Roman", 12, true, false};
-        for (int i = 0; i < static_cast<int>(kRows.size()); ++i) {
+        for (int i = 0; i < static_cast<int>(std::size(kRows)); ++i) {
             const int top = 360 + 480 * i;
             d.controls.push_back(
                 label("Label" + std::to_string(i + 1), kRows[i].formula, {360, top, 6855, 375}, i)

@@ -1,5 +1,7 @@
 #pragma once
 
+// Form7, the About window, and Form8, the formulas sheet: fixed texts and an "OK" button.
+
 #include "forms/ControlName.h"
 #include "forms/Form.h"
 #include "forms/FormContext.h"

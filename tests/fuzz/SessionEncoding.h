@@ -8,7 +8,8 @@
 //   Erase form box count
 //   Paste form box length bytes...
 //   Close form
-// A form byte is taken modulo 8, a control or box index modulo the window's count.
+// A form byte is taken modulo the number of windows, a control or box index modulo the
+// window's count.
 
 #include "forms/FormDescription.h"
 

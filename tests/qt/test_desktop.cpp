@@ -2,6 +2,7 @@
 // Escape, Alt and a visible focus), decimal commas and Qt's own texts in a French locale, and
 // captions that fit their controls at any scale.
 #include "qt/Desktop.h"
+#include "qt/Fonts.h"
 #include "qt/FormWindow.h"
 #include "qt/QtToolkit.h"
 #include "shell/Application.h"
@@ -86,6 +87,7 @@ private slots:
     void focusIsVisibleOnEveryControl();
     void frenchLocaleWritesAndReadsDecimalCommas();
     void frenchLocaleTranslatesQtsOwnTexts();
+    void textsWithoutAFontOfTheirOwnAreProportional();
     void captionsFitTheirControls_data();
     void captionsFitTheirControls();
 
@@ -475,6 +477,19 @@ void DesktopTest::frenchLocaleTranslatesQtsOwnTexts() {
     for (const char* entry : {"Annuler", "Copier", "Coller"}) {
         QVERIFY2(entries.join(' ').contains(entry), qPrintable(entries.join(", ")));
     }
+}
+
+// A minimal system whose only default is a fixed-pitch font: the menu bar, the message boxes and
+// the tooltips are drawn in the windows' sans font instead, at the desktop's size.
+void DesktopTest::textsWithoutAFontOfTheirOwnAreProportional() {
+    const QFont desktop = QApplication::font();
+    QApplication::setFont(QFont("Liberation Mono", 11));
+    QVERIFY(QFontInfo(QApplication::font()).fixedPitch());
+    preferProportionalDefaultFont();
+    const QFont chosen = QApplication::font();
+    QApplication::setFont(desktop);
+    QVERIFY2(!QFontInfo(chosen).fixedPitch(), qPrintable(QFontInfo(chosen).family()));
+    QCOMPARE(chosen.pointSize(), 11);
 }
 
 void DesktopTest::captionsFitTheirControls_data() {

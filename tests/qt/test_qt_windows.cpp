@@ -130,22 +130,19 @@ void QtWindowsTest::rejectedEntryShowsAModalMessageThenClears() {
 void QtWindowsTest::buttonsAndMenuShowTheirWindows_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("target");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("resonance") << "Command1" << int(FormId::Form4) << "Calculs";
-    QTest::newRow("inductor") << "Command2" << int(FormId::Form2) << "Réactance d'une self";
-    QTest::newRow("capacitor") << "Command3" << int(FormId::Form3) << "Réactance d'un condensateur";
-    QTest::newRow("turns") << "Command4" << int(FormId::Form5)
-                           << "Calcul du nobre de spires d'une bobine";
-    QTest::newRow("inductance") << "Command5" << int(FormId::Form6)
-                                << "Calcul de l'Inductance d'une bobine";
-    QTest::newRow("formulas") << "Formule" << int(FormId::Form8) << "Formules";
-    QTest::newRow("about") << "Infos" << int(FormId::Form7) << "Formules de Veldran";
+    QTest::newRow("resonance") << "Command1" << int(FormId::Form4);
+    QTest::newRow("inductor") << "Command2" << int(FormId::Form2);
+    QTest::newRow("capacitor") << "Command3" << int(FormId::Form3);
+    QTest::newRow("turns") << "Command4" << int(FormId::Form5);
+    QTest::newRow("inductance") << "Command5" << int(FormId::Form6);
+    QTest::newRow("formulas") << "Formule" << int(FormId::Form8);
+    QTest::newRow("about") << "Infos" << int(FormId::Form7);
 }
 
+// Each window opens with the caption of its description.
 void QtWindowsTest::buttonsAndMenuShowTheirWindows() {
     QFETCH(QString, control);
     QFETCH(int, target);
-    QFETCH(QString, caption);
     const auto id = static_cast<FormId>(target);
     FormWindow* main = window(FormId::Form1);
     if (auto* button = main->findChild<QPushButton*>(control)) {
@@ -157,7 +154,8 @@ void QtWindowsTest::buttonsAndMenuShowTheirWindows() {
     }
     QVERIFY(window(id) != nullptr);
     QVERIFY(window(id)->isVisible());
-    QCOMPARE(window(id)->windowTitle(), caption);
+    QCOMPARE(window(id)->windowTitle().toStdString(),
+             m_application->find(id)->description().caption);
     QVERIFY(main->isVisible());
 }
 
@@ -239,29 +237,22 @@ void QtWindowsTest::quitterEndsTheEventLoop() {
 
 void QtWindowsTest::clientAreasMatchTheFormUnits_data() {
     QTest::addColumn<int>("form");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::newRow("Form1") << int(FormId::Form1) << 5625 << 5505;
-    QTest::newRow("Form2") << int(FormId::Form2) << 7095 << 6225;
-    QTest::newRow("Form3") << int(FormId::Form3) << 6735 << 5775;
-    QTest::newRow("Form4") << int(FormId::Form4) << 7260 << 6285;
-    QTest::newRow("Form5") << int(FormId::Form5) << 7230 << 6255;
-    QTest::newRow("Form6") << int(FormId::Form6) << 7245 << 6225;
-    QTest::newRow("Form7") << int(FormId::Form7) << 5625 << 4395;
-    QTest::newRow("Form8") << int(FormId::Form8) << 10500 << 5520;
+    for (const WindowRow& row : windows()) {
+        QTest::newRow(std::string(row.name).c_str()) << int(row.id);
+    }
 }
 
-// At 96 DPI a pixel is 15 form units.
+// Every window's client area has the size of its description; at 96 DPI a pixel is 15 form
+// units. Every control lies inside its parent.
 void QtWindowsTest::clientAreasMatchTheFormUnits() {
     QFETCH(int, form);
-    QFETCH(int, width);
-    QFETCH(int, height);
     QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96.0);
     const auto id = static_cast<FormId>(form);
     m_application->show(id);
+    const FormRect& described = m_application->find(id)->description().clientArea;
     QWidget* client = window(id)->centralWidget();
-    QCOMPARE(client->width(), qRound(width / 15.0));
-    QCOMPARE(client->height(), qRound(height / 15.0));
+    QCOMPARE(client->width(), qRound(described.width / 15.0));
+    QCOMPARE(client->height(), qRound(described.height / 15.0));
     for (QWidget* child : client->findChildren<QWidget*>()) {
         const QRect inParent(QPoint(0, 0), child->parentWidget()->size());
         QVERIFY2(inParent.contains(child->geometry()), qPrintable(child->objectName()));

@@ -14,6 +14,10 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <memory>
 #include <string>
 #include <vector>
@@ -71,6 +75,7 @@ private slots:
     void hiddenWindowKeepsItsTextsAndADiscardedOneStartsAnew();
     void messageBoxIsModalAndReturnsOnceClosed();
     void placementAndTabOrderFollowTheDescription();
+    void anUnknownBoxStopsTheRun();
 
 private:
     bool onQt() const;
@@ -198,6 +203,25 @@ void ToolkitTest::placementAndTabOrderFollowTheDescription() {
         order << QApplication::focusWidget()->objectName();
     }
     QCOMPARE(order, (QStringList{"Text2", "Command1", "Text1", "Text2"}));
+}
+
+// A box the window lacks is a fault of the program: the run stops (in a child process here).
+void ToolkitTest::anUnknownBoxStopsTheRun() {
+    for (bool write : {false, true}) {
+        const pid_t child = fork();
+        if (child == 0) {
+            if (write) {
+                m_toolkit->writeBox(*m_form, BoxName{"Text9"}, "1");
+            } else {
+                m_toolkit->readBox(*m_form, BoxName{"Text9"});
+            }
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QCOMPARE(WTERMSIG(status), SIGABRT);
+    }
 }
 
 QTEST_MAIN(ToolkitTest)

@@ -1,0 +1,27 @@
+# Fails when a source of a layer includes, by a relative path, a folder that its layer does not
+# see: #include "../shell/Windows.h" in src/quantities builds, since the compiler looks beside
+# the including file first, but runs up the layers.
+#   LAYERS   layer:seen,seen;... (each layer with the folders it sees, its own first)
+#   SOURCES  the src folder
+cmake_minimum_required(VERSION 3.25)
+set(refused "")
+foreach(layer IN LISTS LAYERS)
+    string(REPLACE ":" ";" layer "${layer}")
+    list(GET layer 0 name)
+    list(GET layer 1 seen)
+    string(REPLACE "," ";" seen "${seen}")
+    file(GLOB files ${SOURCES}/${name}/*.h ${SOURCES}/${name}/*.cpp)
+    foreach(file IN LISTS files)
+        file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"\\.\\./")
+        foreach(include IN LISTS includes)
+            string(REGEX REPLACE ".*\"\\.\\./([^/\"]*).*" "\\1" folder "${include}")
+            if(NOT folder IN_LIST seen)
+                list(APPEND refused "${file}: ${include}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(refused)
+    list(JOIN refused "\n" refused)
+    message(FATAL_ERROR "Relative includes that run up the layers:\n${refused}")
+endif()
