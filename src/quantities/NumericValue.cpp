@@ -26,9 +26,9 @@ bool isSeparator(char c) {
     return c == '.' || c == ',';
 }
 
-// The text without its blanks; a copy is made only when there is a blank to remove, since a
-// pasted text can be very long.
-std::string_view blankFree(std::string_view text, std::string& storage) {
+} // namespace
+
+std::string_view withoutBlanks(std::string_view text, std::string& storage) {
     if (std::none_of(text.begin(), text.end(), isIgnoredBlank)) {
         return text;
     }
@@ -37,6 +37,8 @@ std::string_view blankFree(std::string_view text, std::string& storage) {
                  [](char c) { return !isIgnoredBlank(c); });
     return storage;
 }
+
+namespace {
 
 std::string_view leadingRun(std::string_view text, bool (*accepts)(char)) {
     const auto end = std::find_if_not(text.begin(), text.end(), accepts);
@@ -186,18 +188,9 @@ bool startsWithPrefix(std::string_view text, char letter) {
 
 } // namespace
 
-bool isIgnoredBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
-
-std::string withoutBlanks(std::string_view text) {
-    std::string storage;
-    return std::string(blankFree(text, storage));
-}
-
 std::optional<double> numericValue(std::string_view text) {
     std::string storage;
-    const std::string_view rest = blankFree(text, storage);
+    const std::string_view rest = withoutBlanks(text, storage);
     if (startsWithPrefix(rest, 'H')) {
         return fromHexDigits(leadingRun(rest.substr(2), isHexDigit));
     }
@@ -209,7 +202,7 @@ std::optional<double> numericValue(std::string_view text) {
 
 std::optional<double> plainDecimalValue(std::string_view text) {
     std::string storage;
-    const std::string_view rest = blankFree(text, storage);
+    const std::string_view rest = withoutBlanks(text, storage);
     const DecimalParts parts = readDecimalParts(rest);
     if (!hasDigits(parts) || parts.length != rest.size()) {
         return std::nullopt;

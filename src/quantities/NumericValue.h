@@ -15,10 +15,13 @@ namespace formules {
 // number too small for a double reads as 0.
 
 // Blanks: ignored wherever they stand in a box's text.
-bool isIgnoredBlank(char c);
+inline bool isIgnoredBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
-// The text without its blanks.
-std::string withoutBlanks(std::string_view text);
+// The text without its blanks: the text itself when it has none, otherwise a copy kept in the
+// storage, since a pasted text can be very long.
+std::string_view withoutBlanks(std::string_view text, std::string& storage);
 
 // The numeric value of a text: the longest decimal number its start holds, so that "12abc"
 // reads 12 and "5-3" reads 5. A text starting with &H or &O is a whole number in hexadecimal or

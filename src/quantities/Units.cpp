@@ -77,23 +77,38 @@ const UnitTable* tableOf(Unit unit) {
     return nullptr;
 }
 
-// The text as the words are looked for in it: without blanks, each micro sign (UTF-8 C2 B5) and
-// Greek mu (CE BC) written u. Case is kept, for the exact words.
-std::string folded(std::string_view text) {
-    const std::string blankFree = withoutBlanks(text);
-    std::string out;
-    out.reserve(blankFree.size());
-    for (std::size_t i = 0; i < blankFree.size(); ++i) {
-        const char c = blankFree[i];
-        const char next = i + 1 < blankFree.size() ? blankFree[i + 1] : '\0';
+// The end of a blank-free text as the words are compared with it: its last few characters,
+// each micro sign (UTF-8 C2 B5) and Greek mu (CE BC) written u, case kept for the exact words.
+// Only the end is folded, since a pasted text can be very long and a word is short.
+struct Tail {
+    std::string folded;
+    std::vector<std::size_t> starts; // where each folded byte's character starts in the text
+
+    // The text before the last `length` folded bytes.
+    std::string_view before(std::string_view text, std::size_t length) const {
+        return text.substr(0, length == 0 ? text.size() : starts[folded.size() - length]);
+    }
+};
+
+Tail tailOf(std::string_view text) {
+    constexpr std::size_t kTailBytes = 16; // more than any word takes
+    std::size_t i = text.size() > kTailBytes ? text.size() - kTailBytes : 0;
+    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0u) == 0x80u) {
+        ++i; // a character's continuation bytes: start on the next character
+    }
+    Tail tail;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        tail.starts.push_back(i);
         if ((c == '\xC2' && next == '\xB5') || (c == '\xCE' && next == '\xBC')) {
-            out += 'u';
+            tail.folded += 'u';
             ++i;
         } else {
-            out += c;
+            tail.folded += c;
         }
     }
-    return out;
+    return tail;
 }
 
 char lowerCase(char c) {
@@ -161,17 +176,18 @@ std::optional<double> valueInUnit(std::string_view text, Unit unit) {
     if (table == nullptr) {
         return numericValue(text);
     }
-    const std::string plain = folded(text);
-    const Ending own = endingIn(plain, *table);
-    const std::size_t foreign = foreignEndingLength(plain, *table);
+    std::string storage;
+    const std::string_view plain = withoutBlanks(text, storage);
+    const Tail tail = tailOf(plain);
+    const Ending own = endingIn(tail.folded, *table);
+    const std::size_t foreign = foreignEndingLength(tail.folded, *table);
     if (foreign > own.length) {
         return std::nullopt;
     }
     if (own.unit == nullptr) {
-        return numericValue(text);
+        return numericValue(plain);
     }
-    const std::optional<double> value =
-        plainDecimalValue(std::string_view(plain).substr(0, plain.size() - own.length));
+    const std::optional<double> value = plainDecimalValue(tail.before(plain, own.length));
     if (!value) {
         return std::nullopt;
     }
