@@ -11,6 +11,17 @@ execute_process(
     OUTPUT_VARIABLE transcript
     RESULT_VARIABLE status)
 file(READ ${expected_file} expected)
+# A shared quantity that the expected transcript never names (one added with a new calculator
+# after the scenario was written) is left out of the comparison while it stays Empty.
+string(REGEX MATCHALL "  [A-Za-z]+ Empty\n" empty_quantities "${transcript}")
+list(REMOVE_DUPLICATES empty_quantities)
+foreach(line IN LISTS empty_quantities)
+    string(REGEX REPLACE "^  ([A-Za-z]+) Empty\n$" "\\1" quantity "${line}")
+    string(FIND "${expected}" "\n  ${quantity} " named)
+    if(named EQUAL -1)
+        string(REPLACE "\n  ${quantity} Empty\n" "\n" transcript "${transcript}")
+    endif()
+endforeach()
 if(NOT transcript STREQUAL expected)
     get_filename_component(name ${SCRIPT} NAME_WE)
     file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${name}.${TOOLKIT}.actual "${transcript}")
