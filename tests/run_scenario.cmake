@@ -1,12 +1,16 @@
 # Runs one scenario script through the replay driver, on the in-memory windows (TOOLKIT memory)
 # or the Qt ones (TOOLKIT qt), and compares its transcript with the expected one beside it. A
-# transcript with "error" lines must come with exit status 1.
+# transcript with "error" lines must come with exit status 1. A line "# replay options: ..." in
+# the script gives the replay driver further options, such as --language de.
 string(REGEX REPLACE "\\.script$" ".expected" expected_file "${SCRIPT}")
 if(TOOLKIT STREQUAL "qt")
     set(toolkit_option --qt)
 endif()
+file(STRINGS ${SCRIPT} options REGEX "^# replay options: " LIMIT_COUNT 1)
+string(REPLACE "# replay options: " "" options "${options}")
+separate_arguments(options UNIX_COMMAND "${options}")
 execute_process(
-    COMMAND ${REPLAY} ${toolkit_option}
+    COMMAND ${REPLAY} ${toolkit_option} ${options}
     INPUT_FILE ${SCRIPT}
     OUTPUT_VARIABLE transcript
     RESULT_VARIABLE status)

@@ -91,6 +91,10 @@ struct MenuEntryDescription {
     char accessKey = '\0';
 };
 
+// A caption as it shows: each ampersand that marks an access key (a translation may mark its own)
+// removed, "&&" showing one ampersand.
+std::string withoutAccessKeys(std::string_view caption);
+
 MenuEntryDescription menuEntry(MenuEntryName name, std::string caption, char accessKey = '\0');
 
 struct FormDescription {

@@ -27,8 +27,8 @@ public:
     // is delivered before this returns; an identical text delivers nothing.
     virtual void writeBox(Form& form, std::string_view box, std::string_view text) = 0;
 
-    // A modal message with an OK button only; returns once the user has closed it. No other
-    // handler of the program runs while it is open.
+    // A modal message with an OK button only, titled with the program's name; returns once the
+    // user has closed it. No other handler of the program runs while it is open.
     virtual void messageBox(std::string_view text) = 0;
 
     // Closes every window at once; no further handler of the program runs.
@@ -47,6 +47,11 @@ public:
     // The decimal separator of the user's locale, used to write numbers into boxes.
     virtual std::string decimalSeparator() const = 0;
 };
+
+// Where the messages and the message boxes' title are found among the translations; a window's
+// own texts are found under the window's name.
+inline constexpr char kMessagesContext[] = "Messages";
+inline constexpr char kMessageTitle[] = "Formules";
 
 // A window or a control the program does not have is a fault of the program, never of the user:
 // every toolkit stops the run, naming it, so that the test that reached it fails.

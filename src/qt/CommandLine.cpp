@@ -12,6 +12,11 @@ namespace {
 // The status of a command line that cannot be used, as command-line tools give for misuse.
 constexpr int kUsageError = 2;
 
+void print(const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+}
+
 void printError(const QString& text) {
     std::fputs(QStringLiteral("formules: %1\n").arg(text).toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
@@ -34,9 +39,17 @@ std::optional<int> readCommandLine(const QStringList& arguments) {
                        .arg(parser.positionalArguments().first()));
         return kUsageError;
     }
-    // Qt prints the help (with --help-all, its own options too) and the version as in every
-    // Qt program, then ends the process with status 0.
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(version)) {
+    if (parser.isSet(help)) {
+        print(parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(QCoreApplication::applicationName() + QLatin1Char(' ') +
+              QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+        return 0;
+    }
+    // Only Qt knows its own options: it prints them with the program's and ends the process.
+    if (parser.isSet(QStringLiteral("help-all"))) {
         parser.process(arguments);
     }
     return std::nullopt;

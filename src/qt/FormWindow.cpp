@@ -5,6 +5,7 @@
 #include "shell/Windows.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -71,10 +72,12 @@ void applyBackground(QWidget* widget, ControlKind kind, const Colour& colour) {
 }
 
 // The caption with an ampersand before its access key, which underlines the key as the style
-// draws mnemonics and makes Alt+key choose the control; ampersands of the caption itself are
-// doubled so that they show.
+// draws mnemonics and makes Alt+key choose the control. A translation that marks its own key
+// with an ampersand keeps it; one that lacks the described key letter has no access key.
 QString withAccessKey(QString caption, char key) {
-    caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+    if (caption.contains(QLatin1Char('&'))) {
+        return caption;
+    }
     const auto at = key != '\0' ? caption.indexOf(QLatin1Char(key), 0, Qt::CaseInsensitive) : -1;
     if (at >= 0) {
         caption.insert(at, QLatin1Char('&'));
@@ -121,12 +124,21 @@ void applyForeground(QWidget* widget, ControlKind kind, const Colour& colour) {
 
 } // namespace
 
-FormWindow::FormWindow(Form& form) : m_form(&form) {
+FormWindow::FormWindow(Form& form) : m_form(&form), m_textContext(nameOf(form.description().id)) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
     m_pixelsPerUnit = dpi / kFormUnitsPerInch;
-    setObjectName(toQt(std::string(nameOf(form.description().id))));
+    setObjectName(toQt(m_textContext));
     build(form.description());
+}
+
+// The texts of a window are translated in the context of its name, as the catalogue lists them;
+// a text without translation shows as it is written, in French.
+QString FormWindow::shown(const std::string& text) const {
+    if (text.empty()) {
+        return QString();
+    }
+    return QCoreApplication::translate(m_textContext.c_str(), text.c_str());
 }
 
 QLineEdit* FormWindow::box(std::string_view name) const {
@@ -148,7 +160,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 void FormWindow::build(const FormDescription& description) {
     auto pixels = [this](int units) { return int(units * m_pixelsPerUnit + 0.5); };
-    setWindowTitle(toQt(description.caption));
+    setWindowTitle(shown(description.caption));
     auto* client = new QWidget(this);
     client->setFixedSize(pixels(description.clientArea.width),
                          pixels(description.clientArea.height));
@@ -177,7 +189,7 @@ void FormWindow::build(const FormDescription& description) {
 
 QWidget* FormWindow::createControl(const ControlDescription& control, QWidget* parent) {
     QWidget* widget = nullptr;
-    const QString caption = toQt(control.caption);
+    const QString caption = shown(control.caption);
     const std::string name = control.name;
     switch (control.kind) {
     case ControlKind::Button: {
@@ -222,11 +234,11 @@ QWidget* FormWindow::createControl(const ControlDescription& control, QWidget* p
     }
     widget->setObjectName(toQt(control.name));
     if (!control.accessibleName.empty()) {
-        widget->setAccessibleName(toQt(control.accessibleName));
+        widget->setAccessibleName(shown(control.accessibleName));
     }
     if (!control.hint.empty()) {
-        widget->setToolTip(toQt(control.hint));
-        widget->setAccessibleDescription(toQt(control.hint));
+        widget->setToolTip(shown(control.hint));
+        widget->setAccessibleDescription(shown(control.hint));
     }
     if (control.font) {
         widget->setFont(toQt(*control.font));
@@ -250,7 +262,8 @@ void FormWindow::buildMenu(const FormDescription& description) {
         return;
     }
     for (const MenuEntryDescription& entry : description.menu) {
-        const QString caption = entry.caption.empty() ? QStringLiteral("   ") : toQt(entry.caption);
+        const QString caption =
+            entry.caption.empty() ? QStringLiteral("   ") : shown(entry.caption);
         QAction* action = menuBar()->addAction(withAccessKey(caption, entry.accessKey));
         action->setObjectName(toQt(entry.name));
         const std::string name = entry.name;

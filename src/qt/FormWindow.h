@@ -35,6 +35,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QString shown(const std::string& text) const;
     void build(const FormDescription& description);
     QWidget* createControl(const ControlDescription& control, QWidget* parent);
     void buildMenu(const FormDescription& description);
@@ -46,6 +47,7 @@ private:
     template <typename Handler> void deliver(Handler handler);
 
     Form* m_form;
+    std::string m_textContext; // the window's name, in which its texts are translated
     int m_delivering = 0;
     bool m_closingQuietly = false;
     double m_pixelsPerUnit = 1.0 / 15.0;

@@ -70,13 +70,16 @@ void QtToolkit::writeBox(Form& form, std::string_view box, std::string_view text
     }
 }
 
-// The program passes no title: the box carries the application's name.
+// The program passes no title: the box carries the program's name. Both are shown in the
+// user's language.
 void QtToolkit::messageBox(std::string_view text) {
     if (m_ended) {
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Formules"),
-                    QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::Ok,
+    const std::string message(text);
+    QMessageBox box(QMessageBox::NoIcon,
+                    QCoreApplication::translate(kMessagesContext, kMessageTitle),
+                    QCoreApplication::translate(kMessagesContext, message.c_str()), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

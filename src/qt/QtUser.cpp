@@ -2,9 +2,11 @@
 
 #include "FormWindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -114,6 +116,24 @@ void QtUser::click(Form& form, std::string_view control) {
 void QtUser::close(Form& form) {
     m_toolkit.builtWindow(form).close();
     settle();
+}
+
+// The widget's own text, as it shows; Qt's rule for captions removes the access keys' marks.
+std::string QtUser::read(Form& form, std::string_view control) {
+    FormWindow& window = m_toolkit.builtWindow(form);
+    QString text;
+    if (control.empty()) {
+        text = window.windowTitle();
+    } else if (auto* edit = window.findChild<QLineEdit*>(toQt(control))) {
+        text = edit->text();
+    } else if (auto* label = window.findChild<QLabel*>(toQt(control))) {
+        text = label->text();
+    } else if (auto* button = window.findChild<QAbstractButton*>(toQt(control))) {
+        text = QString::fromStdString(withoutAccessKeys(button->text().toStdString()));
+    } else {
+        refuseUnknown("Qt toolkit", form, "no control with a text", control);
+    }
+    return text.toStdString();
 }
 
 void QtUser::setDecimalSeparator(const std::string& separator) {

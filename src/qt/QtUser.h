@@ -26,6 +26,7 @@ public:
     void paste(Form& form, std::string_view box, std::string_view text) override;
     void click(Form& form, std::string_view control) override;
     void close(Form& form) override;
+    std::string read(Form& form, std::string_view control) override;
 
     void setDecimalSeparator(const std::string& separator) override;
     void setMessageListener(MessageListener listener) override;

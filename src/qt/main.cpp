@@ -7,10 +7,11 @@
 
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
-    formules::prepareDesktopApplication(qtApplication);
+    formules::nameApplication(qtApplication);
     if (const auto status = formules::readCommandLine(QApplication::arguments())) {
         return *status;
     }
+    formules::dressApplication();
     // The program ends through "Quitter" or by closing the main window, never on its own.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -26,12 +26,18 @@ public:
             form.closedFromTitleBar();
         }
     }
+    std::string read(Form& form, std::string_view control) override {
+        return m_toolkit.readText(form, control);
+    }
 
     void setDecimalSeparator(const std::string& separator) override {
         m_toolkit.setDecimalSeparator(separator);
     }
     void setMessageListener(MessageListener listener) override {
         m_toolkit.setMessageListener(std::move(listener));
+    }
+    void setTranslator(HeadlessToolkit::Translator translator) {
+        m_toolkit.setTranslator(std::move(translator));
     }
 
 private:

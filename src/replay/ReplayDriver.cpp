@@ -136,6 +136,7 @@ private:
     std::string findWindow(std::string_view name, Form*& form, bool mustBeVisible);
     std::string findControl(std::string_view target, Form*& form, std::string& control,
                             bool textBox);
+    std::string read(const std::string& target);
     void dump();
     void number(std::string_view text);
 
@@ -171,6 +172,9 @@ std::string Replay::runCommand(const std::string& command, const Words& words) {
     if (command == "decimal" && arguments == 1 && isText(1)) {
         m_user.setDecimalSeparator(words.words[1]);
         return std::string();
+    }
+    if (command == "read" && arguments == 1 && !isText(1)) {
+        return read(words.words[1]);
     }
     const bool userEvent = command == "show" || command == "click" || command == "close" ||
                            command == "type" || command == "erase" || command == "paste";
@@ -271,6 +275,21 @@ std::string Replay::findControl(std::string_view target, Form*& form, std::strin
     }
     return description.hasClickable(control) ? std::string()
                                              : "no button or menu entry " + std::string(target);
+}
+
+std::string Replay::read(const std::string& target) {
+    const auto dot = target.find('.');
+    Form* form = nullptr;
+    std::string error = findWindow(target.substr(0, dot), form, true);
+    if (!error.empty()) {
+        return error;
+    }
+    const std::string control = dot == std::string::npos ? std::string() : target.substr(dot + 1);
+    if (!control.empty() && form->description().control(control) == nullptr) {
+        return "no control " + target;
+    }
+    m_out << "text " << quoted(m_user.read(*form, control)) << '\n';
+    return std::string();
 }
 
 // The boxes are read from the windows, in the order of their names.

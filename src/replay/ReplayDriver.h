@@ -18,6 +18,8 @@ namespace formules {
 //   type FormN.TextK "abc"         typing at the end of the box, one character after the other
 //   erase FormN.TextK N            N backspaces at the end of the box
 //   paste FormN.TextK "text"       select all and paste the text
+//   read FormN.Name                what the user reads in a control: "text" and its text
+//   read FormN                     what the user reads in the window's title bar
 //   number "text"                  the numeric value of the text and the text of that number
 //   dump                           the quantities and every existing window's boxes
 // Texts are in double quotes with the escapes \\ \" \t \n. A message box that opens is written

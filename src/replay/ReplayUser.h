@@ -30,6 +30,10 @@ public:
     virtual void click(Form& form, std::string_view control) = 0;
     // The window's close button in its title bar.
     virtual void close(Form& form) = 0;
+    // What the user reads in a control (a box's text, a label's or a button's caption) or, for
+    // an empty name, in the window's title bar: in the program's language, without the marks of
+    // access keys.
+    virtual std::string read(Form& form, std::string_view control) = 0;
 
     // The decimal separator the program writes numbers with from now on.
     virtual void setDecimalSeparator(const std::string& separator) = 0;

@@ -1,5 +1,6 @@
 #include "HeadlessToolkit.h"
 
+#include "Windows.h"
 #include "forms/Form.h"
 
 namespace formules {
@@ -31,9 +32,10 @@ void HeadlessToolkit::show(Form& form) {
     }
     auto [it, created] = m_windows.try_emplace(&form);
     if (created) {
+        const std::string_view context = nameOf(form.description().id);
         for (const ControlDescription& control : form.description().controls) {
             if (control.kind == ControlKind::TextBox) {
-                it->second.boxes.emplace(control.name, control.caption);
+                it->second.boxes.emplace(control.name, shown(context, control.caption));
             }
         }
     }
@@ -62,10 +64,32 @@ void HeadlessToolkit::writeBox(Form& form, std::string_view box, std::string_vie
 }
 
 void HeadlessToolkit::messageBox(std::string_view text) {
-    m_messages.emplace_back(text);
+    const std::string message = shown(kMessagesContext, text);
+    m_messages.push_back(message);
     if (m_messageListener) {
-        m_messageListener(text);
+        m_messageListener(message);
     }
+}
+
+std::string HeadlessToolkit::readText(const Form& form, std::string_view control) const {
+    const FormDescription& description = form.description();
+    if (description.hasTextBox(control)) {
+        return readBox(form, control);
+    }
+    const ControlDescription* described = description.control(control);
+    if (!control.empty() && described == nullptr) {
+        refuse(form, "no control", control);
+    }
+    const std::string text = shown(nameOf(description.id),
+                                   described != nullptr ? described->caption : description.caption);
+    return withoutAccessKeys(text);
+}
+
+std::string HeadlessToolkit::shown(std::string_view context, std::string_view text) const {
+    if (!m_translator || text.empty()) {
+        return std::string(text);
+    }
+    return m_translator(context, text);
 }
 
 bool HeadlessToolkit::isVisible(const Form& form) const {

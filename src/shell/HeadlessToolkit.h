@@ -16,11 +16,16 @@ namespace formules {
 class HeadlessToolkit final : public Toolkit {
 public:
     using MessageListener = std::function<void(std::string_view)>;
+    // The text as the user sees it in the given context (a window's name, or the messages'); by
+    // default the text as it is written, in French.
+    using Translator = std::function<std::string(std::string_view context, std::string_view text)>;
 
     explicit HeadlessToolkit(std::string decimalSeparator = ".");
 
     void setDecimalSeparator(std::string separator) { m_decimalSeparator = std::move(separator); }
     void setMessageListener(MessageListener listener) { m_messageListener = std::move(listener); }
+    // Shows the boxes' initial texts and the messages translated from now on.
+    void setTranslator(Translator translator) { m_translator = std::move(translator); }
 
     void show(Form& form) override;
     void hide(Form& form) override;
@@ -38,6 +43,9 @@ public:
     // The text boxes of the window, in the order of their names.
     std::vector<std::pair<std::string, std::string>> boxes(const Form& form) const;
     const std::vector<std::string>& messages() const { return m_messages; }
+    // The text a user reads in a control, or in the title bar for an empty name: a box's text,
+    // or the described caption translated, without the marks of access keys.
+    std::string readText(const Form& form, std::string_view control) const;
 
     // What a user does: a click on a button or menu entry, typing into a box. Nothing happens
     // once the program has ended.
@@ -52,6 +60,7 @@ private:
         std::map<std::string, std::string, std::less<>> boxes;
     };
 
+    std::string shown(std::string_view context, std::string_view text) const;
     [[noreturn]] static void refuse(const Form& form, const char* what, std::string_view name);
     template <typename Windows>
     static auto& boxIn(Windows& windows, const Form& form, std::string_view box);
@@ -59,6 +68,7 @@ private:
     std::map<const Form*, Window> m_windows;
     std::vector<std::string> m_messages;
     MessageListener m_messageListener;
+    Translator m_translator;
     std::string m_decimalSeparator;
     bool m_ended = false;
 };

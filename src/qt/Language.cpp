@@ -1,0 +1,109 @@
+#include "Language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTranslator>
+
+#include <memory>
+
+namespace formules {
+
+namespace {
+
+// Where the build embeds the compiled translations, one formules_LANGUAGE.qm each.
+constexpr char kTranslations[] = ":/i18n";
+
+// The name of the translators speak() installs, so that a later call replaces them.
+constexpr char kInstalled[] = "formules-language";
+
+// Installs a translator owned by the application; nothing when the file cannot be loaded.
+void install(QCoreApplication& application, const QString& file, const QString& folder) {
+    auto translator = std::make_unique<QTranslator>(&application);
+    translator->setObjectName(QString::fromLatin1(kInstalled));
+    if (translator->load(file, folder)) {
+        QCoreApplication::installTranslator(translator.release());
+    }
+}
+
+void uninstallAll(QCoreApplication& application) {
+    const auto installed = application.findChildren<QTranslator*>(QString::fromLatin1(kInstalled),
+                                                                  Qt::FindDirectChildrenOnly);
+    for (QTranslator* translator : installed) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator; // owned by the application until now, and no longer in use
+    }
+}
+
+} // namespace
+
+QStringList spokenLanguages() {
+    QStringList languages{QString::fromLatin1(kSourceLanguage)};
+    const QStringList files =
+        QDir(QString::fromLatin1(kTranslations)).entryList({QStringLiteral("formules_*.qm")});
+    for (const QString& file : files) {
+        languages.append(file.mid(9, file.size() - 12)); // between "formules_" and ".qm"
+    }
+    return languages;
+}
+
+QString chooseLanguage(const QStringList& uiLanguages) {
+    const QStringList spoken = spokenLanguages();
+    for (const QString& uiLanguage : uiLanguages) {
+        const QString language = uiLanguage.section(QLatin1Char('-'), 0, 0).toLower();
+        if (spoken.contains(language)) {
+            return language;
+        }
+    }
+    return QString::fromLatin1(kSourceLanguage);
+}
+
+bool isReadableLocaleName(const QString& name) {
+    for (QString item : name.split(QLatin1Char(':'))) {
+        item = item.section(QLatin1Char('@'), 0, 0).section(QLatin1Char('.'), 0, 0);
+        if (item == QLatin1String("C") || item == QLatin1String("POSIX")) {
+            continue;
+        }
+        const qsizetype cut = item.indexOf(QRegularExpression(QStringLiteral("[_-]")));
+        const QString language = item.left(cut);
+        const QString region = cut < 0 ? QString() : item.mid(cut + 1);
+        const bool regionOk = cut < 0 || (region.size() >= 2 && region.size() <= 3) ||
+                              (region.startsWith(QLatin1Char('z')) && region.size() < 5);
+        if (language.size() < 2 || language.size() > 3 || !regionOk) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void quietenUnreadableLocale(const QString& language) {
+    if (!qEnvironmentVariableIsEmpty("FC_LANG")) {
+        return;
+    }
+    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        if (!qEnvironmentVariableIsEmpty(variable)) {
+            if (!isReadableLocaleName(qEnvironmentVariable(variable))) {
+                qputenv("FC_LANG", language.toLatin1());
+            }
+            return;
+        }
+    }
+}
+
+bool speak(QCoreApplication& application, const QString& language) {
+    if (!spokenLanguages().contains(language)) {
+        return false;
+    }
+    uninstallAll(application);
+    if (language != QLatin1String(kSourceLanguage)) {
+        install(application, QStringLiteral("formules_") + language,
+                QString::fromLatin1(kTranslations));
+    }
+    install(application, QStringLiteral("qtbase_") + language,
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return true;
+}
+
+} // namespace formules
