@@ -13,6 +13,7 @@ foreach(path
         usr/share/icons/hicolor/256x256/apps/org.formules.Formules.png
         usr/share/metainfo/org.formules.formules.metainfo.xml
         usr/share/man/man1/formules.1.gz
+        usr/share/man/fr/man1/formules.1.gz
         usr/share/doc/formules/copyright
         usr/share/doc/formules/changelog.gz)
     if(NOT EXISTS ${DESTDIR}/${path})
