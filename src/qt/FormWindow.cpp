@@ -179,11 +179,16 @@ void FormWindow::build(const FormDescription& description) {
     buildMenu(description);
     setTabOrder(description);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // The position is that of the client area, so the frame is left to the window manager.
+    // The described position is that of the client area, below the menu bar: the window starts
+    // higher by the menu bar's height in the current style, font and scale, and the frame is
+    // left to the window manager.
     if (description.placed) {
+        layout()->activate();
+        const int menuBarHeight = client->geometry().top();
         const QSize size = sizeHint();
-        setGeometry(pixels(description.clientArea.left), pixels(description.clientArea.top),
-                    size.width(), size.height());
+        setGeometry(pixels(description.clientArea.left),
+                    pixels(description.clientArea.top) - menuBarHeight, size.width(),
+                    size.height());
     }
 }
 

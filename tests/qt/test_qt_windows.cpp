@@ -242,8 +242,9 @@ void QtWindowsTest::clientAreasMatchTheFormUnits_data() {
     }
 }
 
-// Every window's client area has the size of its description; at 96 DPI a pixel is 15 form
-// units. Every control lies inside its parent.
+// Every window's client area has the size of its description and, where it is placed, its
+// position, below the menu bar of the main window; at 96 DPI a pixel is 15 form units. Every
+// control lies inside its parent.
 void QtWindowsTest::clientAreasMatchTheFormUnits() {
     QFETCH(int, form);
     QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96.0);
@@ -253,6 +254,10 @@ void QtWindowsTest::clientAreasMatchTheFormUnits() {
     QWidget* client = window(id)->centralWidget();
     QCOMPARE(client->width(), qRound(described.width / 15.0));
     QCOMPARE(client->height(), qRound(described.height / 15.0));
+    if (m_application->find(id)->description().placed) {
+        QCOMPARE(client->mapToGlobal(QPoint(0, 0)),
+                 QPoint(qRound(described.left / 15.0), qRound(described.top / 15.0)));
+    }
     for (QWidget* child : client->findChildren<QWidget*>()) {
         const QRect inParent(QPoint(0, 0), child->parentWidget()->size());
         QVERIFY2(inParent.contains(child->geometry()), qPrintable(child->objectName()));
