@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QTranslator>
 
 #include <memory>
@@ -40,11 +39,15 @@ void uninstallAll(QCoreApplication& application) {
 } // namespace
 
 QStringList spokenLanguages() {
+    // The names are matched by hand: a name filter would compile a regular expression, whose
+    // library costs half a megabyte at start.
     QStringList languages{QString::fromLatin1(kSourceLanguage)};
-    const QStringList files =
-        QDir(QString::fromLatin1(kTranslations)).entryList({QStringLiteral("formules_*.qm")});
-    for (const QString& file : files) {
-        languages.append(file.mid(9, file.size() - 12)); // between "formules_" and ".qm"
+    const QString prefix = QStringLiteral("formules_");
+    const QString suffix = QStringLiteral(".qm");
+    for (const QString& file : QDir(QString::fromLatin1(kTranslations)).entryList(QDir::Files)) {
+        if (file.startsWith(prefix) && file.endsWith(suffix)) {
+            languages.append(file.mid(prefix.size(), file.size() - prefix.size() - suffix.size()));
+        }
     }
     return languages;
 }
@@ -66,7 +69,10 @@ bool isReadableLocaleName(const QString& name) {
         if (item == QLatin1String("C") || item == QLatin1String("POSIX")) {
             continue;
         }
-        const qsizetype cut = item.indexOf(QRegularExpression(QStringLiteral("[_-]")));
+        qsizetype cut = item.indexOf(QLatin1Char('_'));
+        if (cut < 0) {
+            cut = item.indexOf(QLatin1Char('-'));
+        }
         const QString language = item.left(cut);
         const QString region = cut < 0 ? QString() : item.mid(cut + 1);
         const bool regionOk = cut < 0 || (region.size() >= 2 && region.size() <= 3) ||
