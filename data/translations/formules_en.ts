@@ -13,509 +13,10 @@
     </message>
 </context>
 <context>
-    <name>Form1</name>
-    <message>
-        <source>Formules de VELDRAN</source>
-        <extracomment>the window&apos;s caption</extracomment>
-        <translation>Formulas by VELDRAN</translation>
-    </message>
-    <message>
-        <source>Formules - Radio</source>
-        <extracomment>Label1 (label, 4575 x 495 twips)</extracomment>
-        <translation>Formulas - Radio</translation>
-    </message>
-    <message>
-        <source>Fréquence - Inductance - Capacité</source>
-        <extracomment>Command1 (button, 3135 x 495 twips)</extracomment>
-        <translation>Frequency - Inductance - Capacitance</translation>
-    </message>
-    <message>
-        <source>Réactance de Self</source>
-        <extracomment>Command2 (button, 3135 x 495 twips)</extracomment>
-        <translation>Inductive Reactance</translation>
-    </message>
-    <message>
-        <source>Réactance de Capacité</source>
-        <extracomment>Command3 (button, 3135 x 495 twips)</extracomment>
-        <translation>Capacitive Reactance</translation>
-    </message>
-    <message>
-        <source>Calcul nombre de spires</source>
-        <extracomment>Command4 (button, 3135 x 495 twips)</extracomment>
-        <translation>Number of Coil Turns</translation>
-    </message>
-    <message>
-        <source>Calcul Inductance d&apos;aprés nbre sp</source>
-        <extracomment>Command5 (button, 3135 x 495 twips)</extracomment>
-        <translation>Inductance from Turns</translation>
-    </message>
-    <message>
-        <source>Quitter</source>
-        <extracomment>Command6 (button, 1215 x 495 twips)</extracomment>
-        <translation>Quit</translation>
-    </message>
+    <name>Formules</name>
     <message>
         <source>Formules</source>
-        <extracomment>menu entry Formule, access key F in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>&amp;Formulas</translation>
-    </message>
-    <message>
-        <source>à propos de...</source>
-        <extracomment>menu entry Infos, access key p in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>&amp;About...</translation>
-    </message>
-</context>
-<context>
-    <name>Form2</name>
-    <message>
-        <source>Réactance d&apos;une self</source>
-        <extracomment>the window&apos;s caption</extracomment>
-        <translation>Reactance of an Inductor</translation>
-    </message>
-    <message>
-        <source>                   Entrez la  fréquence et l&apos;inductance</source>
-        <extracomment>Text4 (text box, 5775 x 495 twips)</extracomment>
-        <translation>                             Enter the frequency and the inductance</translation>
-    </message>
-    <message>
-        <source>Consigne</source>
-        <extracomment>what a screen reader says for Text4 (text box, 5775 x 495 twips)</extracomment>
-        <translation>Instruction</translation>
-    </message>
-    <message>
-        <source>Frequence en Khz</source>
-        <extracomment>Label1 (label, 2340 x 210 twips), what a screen reader says for Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Frequency in kHz</translation>
-    </message>
-    <message>
-        <source>Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Units: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz if none is given</translation>
-    </message>
-    <message>
-        <source>Inductance en micro henry</source>
-        <extracomment>Label2 (label, 2340 x 210 twips), what a screen reader says for Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Inductance in microhenries</translation>
-    </message>
-    <message>
-        <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Units: nH (n), µH (uH, µ, u), mH (m), H; µH if none is given</translation>
-    </message>
-    <message>
-        <source>Réactance en ohms</source>
-        <extracomment>Label3 (label, 2340 x 210 twips)</extracomment>
-        <translation>Reactance in ohms</translation>
-    </message>
-    <message>
-        <source>Résultat : Réactance en ohms</source>
-        <extracomment>what a screen reader says for Text3 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Result: reactance in ohms</translation>
-    </message>
-    <message>
-        <source>Calcul</source>
-        <extracomment>Command1 (button, 1335 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>&amp;Calculate</translation>
-    </message>
-    <message>
-        <source>Effacer</source>
-        <extracomment>Command3 (button, 1335 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <extracomment>Command2 (button, 1335 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>&amp;Menu</translation>
-    </message>
-</context>
-<context>
-    <name>Form3</name>
-    <message>
-        <source>Réactance d&apos;un condensateur</source>
-        <extracomment>the window&apos;s caption</extracomment>
-        <translation>Reactance of a Capacitor</translation>
-    </message>
-    <message>
-        <source>                   Entrez la  fréquence et la capacité</source>
-        <extracomment>Text4 (text box, 5775 x 495 twips)</extracomment>
-        <translation>                            Enter the frequency and the capacitance</translation>
-    </message>
-    <message>
-        <source>Consigne</source>
-        <extracomment>what a screen reader says for Text4 (text box, 5775 x 495 twips)</extracomment>
-        <translation>Instruction</translation>
-    </message>
-    <message>
-        <source>Frequence en Khz</source>
-        <extracomment>Label4 (label, 2340 x 210 twips), what a screen reader says for Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Frequency in kHz</translation>
-    </message>
-    <message>
-        <source>Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Units: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz if none is given</translation>
-    </message>
-    <message>
-        <source>Capacité en picofarad</source>
-        <extracomment>Label2 (label, 2340 x 210 twips), what a screen reader says for Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Capacitance in picofarads</translation>
-    </message>
-    <message>
-        <source>Unités : pF (p), nF (n), µF (uF, µ, u), F ; pF si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Units: pF (p), nF (n), µF (uF, µ, u), F; pF if none is given</translation>
-    </message>
-    <message>
-        <source>Réactance en ohms</source>
-        <extracomment>Label3 (label, 2340 x 210 twips)</extracomment>
-        <translation>Reactance in ohms</translation>
-    </message>
-    <message>
-        <source>Résultat : Réactance en ohms</source>
-        <extracomment>what a screen reader says for Text3 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Result: reactance in ohms</translation>
-    </message>
-    <message>
-        <source>Calcul</source>
-        <extracomment>Command1 (button, 1335 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>&amp;Calculate</translation>
-    </message>
-    <message>
-        <source>Effacer</source>
-        <extracomment>Command3 (button, 1335 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <extracomment>Command2 (button, 1335 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>&amp;Menu</translation>
-    </message>
-</context>
-<context>
-    <name>Form4</name>
-    <message>
-        <source>Calculs</source>
-        <extracomment>the window&apos;s caption</extracomment>
-        <translation>Calculations</translation>
-    </message>
-    <message>
-        <source>               Entrez deux valeurs pour obtenir la troisième</source>
-        <extracomment>Text4 (text box, 5775 x 495 twips)</extracomment>
-        <translation>                                   Enter two values to get the third</translation>
-    </message>
-    <message>
-        <source>Consigne</source>
-        <extracomment>what a screen reader says for Text4 (text box, 5775 x 495 twips)</extracomment>
-        <translation>Instruction</translation>
-    </message>
-    <message>
-        <source>Capacite en pf</source>
-        <extracomment>Label10 (label, 2340 x 210 twips), what a screen reader says for Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Capacitance in pF</translation>
-    </message>
-    <message>
-        <source>Unités : pF (p), nF (n), µF (uF, µ, u), F ; pF si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Units: pF (p), nF (n), µF (uF, µ, u), F; pF if none is given</translation>
-    </message>
-    <message>
-        <source>Frequence en Khz</source>
-        <extracomment>Label1 (label, 2340 x 210 twips), what a screen reader says for Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Frequency in kHz</translation>
-    </message>
-    <message>
-        <source>Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Units: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz if none is given</translation>
-    </message>
-    <message>
-        <source>Inductance en microH</source>
-        <extracomment>Label2 (label, 2340 x 210 twips), what a screen reader says for Text3 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Inductance in µH</translation>
-    </message>
-    <message>
-        <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Text3 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Units: nH (n), µH (uH, µ, u), mH (m), H; µH if none is given</translation>
-    </message>
-    <message>
-        <source>Calcul</source>
-        <extracomment>Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>&amp;Calculate</translation>
-    </message>
-    <message>
-        <source>Effacer</source>
-        <extracomment>Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <extracomment>Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>&amp;Menu</translation>
-    </message>
-</context>
-<context>
-    <name>Form5</name>
-    <message>
-        <source>Calcul du nobre de spires d&apos;une bobine</source>
-        <extracomment>the window&apos;s caption</extracomment>
-        <translation>Number of Turns of a Coil</translation>
-    </message>
-    <message>
-        <source> Entrez l&apos;inductance, le diamètre et la longueur de la bobine</source>
-        <extracomment>Label5 (label, 5775 x 255 twips)</extracomment>
-        <translation>Enter the inductance, diameter and length of the coil</translation>
-    </message>
-    <message>
-        <source>Inductance en microH</source>
-        <extracomment>Label2 (label, 2340 x 210 twips), what a screen reader says for Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Inductance in µH</translation>
-    </message>
-    <message>
-        <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Units: nH (n), µH (uH, µ, u), mH (m), H; µH if none is given</translation>
-    </message>
-    <message>
-        <source>Diamétre en centimètres</source>
-        <extracomment>Label1 (label, 2340 x 210 twips), what a screen reader says for Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Diameter in cm</translation>
-    </message>
-    <message>
-        <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Text2 (text box, 4035 x 390 twips), the tooltip of Text3 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Units: mm, cm, m, in (&quot;), ft; cm if none is given</translation>
-    </message>
-    <message>
-        <source>Longueur bobine en cm</source>
-        <extracomment>Label10 (label, 2340 x 210 twips), what a screen reader says for Text3 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Coil length in cm</translation>
-    </message>
-    <message>
-        <source>Nombre de spires:</source>
-        <extracomment>Label3 (label, 2295 x 255 twips)</extracomment>
-        <translation>Number of turns:</translation>
-    </message>
-    <message>
-        <source>Résultat:</source>
-        <extracomment>Label4 (label, 1215 x 255 twips)</extracomment>
-        <translation>Result:</translation>
-    </message>
-    <message>
-        <source>Résultat : Nombre de spires</source>
-        <extracomment>what a screen reader says for Text5 (text box, 3975 x 375 twips)</extracomment>
-        <translation>Result: number of turns</translation>
-    </message>
-    <message>
-        <source>Calcul</source>
-        <extracomment>Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>&amp;Calculate</translation>
-    </message>
-    <message>
-        <source>Effacer</source>
-        <extracomment>Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <extracomment>Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>&amp;Menu</translation>
-    </message>
-</context>
-<context>
-    <name>Form6</name>
-    <message>
-        <source>Calcul de l&apos;Inductance d&apos;une bobine</source>
-        <extracomment>the window&apos;s caption</extracomment>
-        <translation>Inductance of a Coil</translation>
-    </message>
-    <message>
-        <source>Entrez le diamètre, la longueur et le nombre de spires de la bobine</source>
-        <extracomment>Label5 (label, 5775 x 255 twips)</extracomment>
-        <translation>Enter the diameter, length and number of turns of the coil</translation>
-    </message>
-    <message>
-        <source>   pour obtenir l&apos;inductance en microhenrys</source>
-        <extracomment>Label6 (label, 5775 x 255 twips)</extracomment>
-        <translation>to get its inductance in microhenries</translation>
-    </message>
-    <message>
-        <source>Diamétre en centimètres</source>
-        <extracomment>Label1 (label, 2340 x 210 twips), what a screen reader says for Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Diameter in cm</translation>
-    </message>
-    <message>
-        <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Text1 (text box, 4035 x 390 twips), the tooltip of Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Units: mm, cm, m, in (&quot;), ft; cm if none is given</translation>
-    </message>
-    <message>
-        <source>Longueur bobine en cm</source>
-        <extracomment>Label10 (label, 2340 x 210 twips), what a screen reader says for Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Coil length in cm</translation>
-    </message>
-    <message>
-        <source>Nombre de spires:</source>
-        <extracomment>Label3 (label, 2295 x 255 twips)</extracomment>
-        <translation>Number of turns:</translation>
-    </message>
-    <message>
-        <source>Nombre de spires</source>
-        <extracomment>what a screen reader says for Text3 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Number of turns</translation>
-    </message>
-    <message>
-        <source>Inductance en microH</source>
-        <extracomment>Label2 (label, 2340 x 210 twips)</extracomment>
-        <translation>Inductance in µH</translation>
-    </message>
-    <message>
-        <source> Résultat:</source>
-        <extracomment>Label4 (label, 1215 x 255 twips)</extracomment>
-        <translation>Result:</translation>
-    </message>
-    <message>
-        <source>Résultat : Inductance en microH</source>
-        <extracomment>what a screen reader says for Text5 (text box, 3975 x 375 twips)</extracomment>
-        <translation>Result: inductance in µH</translation>
-    </message>
-    <message>
-        <source>Calcul</source>
-        <extracomment>Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>&amp;Calculate</translation>
-    </message>
-    <message>
-        <source>Effacer</source>
-        <extracomment>Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <extracomment>Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;</extracomment>
-        <translation>&amp;Menu</translation>
-    </message>
-</context>
-<context>
-    <name>Form7</name>
-    <message>
-        <source>Formules de Veldran</source>
-        <extracomment>the window&apos;s caption</extracomment>
-        <translation>Formulas by Veldran</translation>
-    </message>
-    <message>
-        <source>INFORMATION</source>
-        <extracomment>Label1 (label, 4335 x 375 twips)</extracomment>
-        <translation>ABOUT</translation>
-    </message>
-    <message>
-        <source>Programme écrit en C++ avec Qt 6</source>
-        <extracomment>Label4 (label, 4335 x 495 twips)</extracomment>
-        <translation>Program written in C++ with Qt 6</translation>
-    </message>
-    <message>
-        <source>par l&apos;équipe de Formules</source>
-        <extracomment>Label5 (label, 4335 x 495 twips)</extracomment>
-        <translation>by the Formulas team</translation>
-    </message>
-    <message>
-        <source>Formules</source>
-        <extracomment>Label7 (label, 4335 x 615 twips)</extracomment>
-        <translation>Formulas</translation>
-    </message>
-    <message>
-        <source>Calculs pour radioamateurs</source>
-        <extracomment>Label9 (label, 4335 x 375 twips)</extracomment>
-        <translation>Calculations for radio amateurs</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <extracomment>Command1 (button, 1215 x 495 twips)</extracomment>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>Form8</name>
-    <message>
-        <source>Formules</source>
-        <extracomment>the window&apos;s caption</extracomment>
-        <translation>Formulas</translation>
-    </message>
-    <message>
-        <source>Fréquence = 159154.943 / (Sqr(inductance * capacité))</source>
-        <extracomment>Label1 (label, 6855 x 375 twips)</extracomment>
-        <translation>Frequency = 159154.943 / (Sqr(inductance * capacitance))</translation>
-    </message>
-    <message>
-        <source>Khz - MicroH - Pf </source>
-        <extracomment>Label8 (label, 2655 x 375 twips)</extracomment>
-        <translation>kHz - µH - pF</translation>
-    </message>
-    <message>
-        <source>Inductance= 253.3 * 10 ^ 8 / ((freq * frequence) * capacité)</source>
-        <extracomment>Label2 (label, 6855 x 375 twips)</extracomment>
-        <translation>Inductance= 253.3 * 10 ^ 8 / ((freq * frequency) * capacitance)</translation>
-    </message>
-    <message>
-        <source>MicroH - Khz - Pf</source>
-        <extracomment>Label9 (label, 2655 x 375 twips)</extracomment>
-        <translation>µH - kHz - pF</translation>
-    </message>
-    <message>
-        <source>Capacité= 253.3 * 10 ^ 8 / ((frequence ^ 2) * Inductance)</source>
-        <extracomment>Label3 (label, 6855 x 375 twips)</extracomment>
-        <translation>Capacitance= 253.3 * 10 ^ 8 / ((frequency ^ 2) * Inductance)</translation>
-    </message>
-    <message>
-        <source>Pf - Khz - MicroH</source>
-        <extracomment>Label10 (label, 2655 x 375 twips)</extracomment>
-        <translation>pF - kHz - µH</translation>
-    </message>
-    <message>
-        <source>XL=  (2 * 3.1416 * frequence * inductance) / 1000</source>
-        <extracomment>Label4 (label, 6855 x 375 twips)</extracomment>
-        <translation>XL=  (2 * 3.1416 * frequency * inductance) / 1000</translation>
-    </message>
-    <message>
-        <source>Ohms -  Khz - MicroH</source>
-        <extracomment>Label11 (label, 2655 x 375 twips)</extracomment>
-        <translation>Ohms - kHz - µH</translation>
-    </message>
-    <message>
-        <source>XC= 1000000000 / (2 * 3.1416 * frequence * capacité)</source>
-        <extracomment>Label5 (label, 6855 x 375 twips)</extracomment>
-        <translation>XC= 1000000000 / (2 * 3.1416 * frequency * capacitance)</translation>
-    </message>
-    <message>
-        <source>Ohms - Khz - Pf</source>
-        <extracomment>Label12 (label, 2655 x 375 twips)</extracomment>
-        <translation>Ohms - kHz - pF</translation>
-    </message>
-    <message>
-        <source>NbreSp = Sqr (( inductance * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</source>
-        <extracomment>Label6 (label, 6855 x 375 twips)</extracomment>
-        <translation>Turns = Sqr (( inductance * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</translation>
-    </message>
-    <message>
-        <source>MicroH - Centimètres</source>
-        <extracomment>Label13 (label, 2655 x 375 twips), Label14 (label, 2655 x 375 twips)</extracomment>
-        <translation>µH - cm</translation>
-    </message>
-    <message>
-        <source>Inductance  =  ( d ^ 2 ) * ( NbreSp ^ 2 ) / (( 100 * l ) + ( 45 * d ))</source>
-        <extracomment>Label7 (label, 6855 x 375 twips)</extracomment>
-        <translation>Inductance  =  ( d ^ 2 ) * ( Turns ^ 2 ) / (( 100 * l ) + ( 45 * d ))</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <extracomment>Command1 (button, 1215 x 495 twips)</extracomment>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>Messages</name>
-    <message>
-        <source>Formules</source>
-        <extracomment>the title of every message box</extracomment>
+        <extracomment>the title of every message box, Form1 menu entry Formule, access key F in French: mark the translation&apos;s key with &amp;, Form7 Label7 (label, 4335 x 615 twips), Form8&apos;s caption</extracomment>
         <translation>Formulas</translation>
     </message>
     <message>
@@ -524,9 +25,134 @@
         <translation>Error - Values out of range - Try again</translation>
     </message>
     <message>
+        <source>Formules de VELDRAN</source>
+        <extracomment>Form1&apos;s caption</extracomment>
+        <translation>Formulas by VELDRAN</translation>
+    </message>
+    <message>
+        <source>Formules - Radio</source>
+        <extracomment>Form1 Label1 (label, 4575 x 495 twips)</extracomment>
+        <translation>Formulas - Radio</translation>
+    </message>
+    <message>
+        <source>Fréquence - Inductance - Capacité</source>
+        <extracomment>Form1 Command1 (button, 3135 x 495 twips)</extracomment>
+        <translation>Frequency - Inductance - Capacitance</translation>
+    </message>
+    <message>
+        <source>Réactance de Self</source>
+        <extracomment>Form1 Command2 (button, 3135 x 495 twips)</extracomment>
+        <translation>Inductive Reactance</translation>
+    </message>
+    <message>
+        <source>Réactance de Capacité</source>
+        <extracomment>Form1 Command3 (button, 3135 x 495 twips)</extracomment>
+        <translation>Capacitive Reactance</translation>
+    </message>
+    <message>
+        <source>Calcul nombre de spires</source>
+        <extracomment>Form1 Command4 (button, 3135 x 495 twips)</extracomment>
+        <translation>Number of Coil Turns</translation>
+    </message>
+    <message>
+        <source>Calcul Inductance d&apos;aprés nbre sp</source>
+        <extracomment>Form1 Command5 (button, 3135 x 495 twips)</extracomment>
+        <translation>Inductance from Turns</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <extracomment>Form1 Command6 (button, 1215 x 495 twips)</extracomment>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>à propos de...</source>
+        <extracomment>Form1 menu entry Infos, access key p in French: mark the translation&apos;s key with &amp;</extracomment>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Réactance d&apos;une self</source>
+        <extracomment>Form2&apos;s caption</extracomment>
+        <translation>Reactance of an Inductor</translation>
+    </message>
+    <message>
+        <source>                   Entrez la  fréquence et l&apos;inductance</source>
+        <extracomment>Form2 Text4 (text box, 5775 x 495 twips)</extracomment>
+        <translation>                             Enter the frequency and the inductance</translation>
+    </message>
+    <message>
+        <source>Consigne</source>
+        <extracomment>what a screen reader says for Form2 Text4 (text box, 5775 x 495 twips), what a screen reader says for Form3 Text4 (text box, 5775 x 495 twips), what a screen reader says for Form4 Text4 (text box, 5775 x 495 twips)</extracomment>
+        <translation>Instruction</translation>
+    </message>
+    <message>
+        <source>Frequence en Khz</source>
+        <extracomment>Form2 Label1 (label, 2340 x 210 twips), what a screen reader says for Form2 Text1 (text box, 4035 x 390 twips), Form3 Label4 (label, 2340 x 210 twips), what a screen reader says for Form3 Text1 (text box, 4035 x 390 twips), Form4 Label1 (label, 2340 x 210 twips), what a screen reader says for Form4 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Frequency in kHz</translation>
+    </message>
+    <message>
+        <source>Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué</source>
+        <extracomment>the tooltip of Form2 Text1 (text box, 4035 x 390 twips), the tooltip of Form3 Text1 (text box, 4035 x 390 twips), the tooltip of Form4 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Units: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz if none is given</translation>
+    </message>
+    <message>
+        <source>Inductance en micro henry</source>
+        <extracomment>Form2 Label2 (label, 2340 x 210 twips), what a screen reader says for Form2 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Inductance in microhenries</translation>
+    </message>
+    <message>
+        <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué</source>
+        <extracomment>the tooltip of Form2 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text3 (text box, 4035 x 390 twips), the tooltip of Form5 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Units: nH (n), µH (uH, µ, u), mH (m), H; µH if none is given</translation>
+    </message>
+    <message>
+        <source>Réactance en ohms</source>
+        <extracomment>Form2 Label3 (label, 2340 x 210 twips), Form3 Label3 (label, 2340 x 210 twips)</extracomment>
+        <translation>Reactance in ohms</translation>
+    </message>
+    <message>
+        <source>Résultat : Réactance en ohms</source>
+        <extracomment>what a screen reader says for Form2 Text3 (text box, 4035 x 390 twips), what a screen reader says for Form3 Text3 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Result: reactance in ohms</translation>
+    </message>
+    <message>
+        <source>Calcul</source>
+        <extracomment>Form2 Command1 (button, 1335 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form3 Command1 (button, 1335 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form4 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form5 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form6 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;</extracomment>
+        <translation>&amp;Calculate</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <extracomment>Form2 Command3 (button, 1335 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form3 Command3 (button, 1335 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form4 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form5 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form6 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;</extracomment>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <extracomment>Form2 Command2 (button, 1335 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form3 Command2 (button, 1335 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form4 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form5 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form6 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;</extracomment>
+        <translation>&amp;Menu</translation>
+    </message>
+    <message>
         <source>Entrez les valeurs de fréquence et d&apos;inductance</source>
         <extracomment>a message box of Form2</extracomment>
         <translation>Enter the frequency and the inductance</translation>
+    </message>
+    <message>
+        <source>Réactance d&apos;un condensateur</source>
+        <extracomment>Form3&apos;s caption</extracomment>
+        <translation>Reactance of a Capacitor</translation>
+    </message>
+    <message>
+        <source>                   Entrez la  fréquence et la capacité</source>
+        <extracomment>Form3 Text4 (text box, 5775 x 495 twips)</extracomment>
+        <translation>                            Enter the frequency and the capacitance</translation>
+    </message>
+    <message>
+        <source>Capacité en picofarad</source>
+        <extracomment>Form3 Label2 (label, 2340 x 210 twips), what a screen reader says for Form3 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Capacitance in picofarads</translation>
+    </message>
+    <message>
+        <source>Unités : pF (p), nF (n), µF (uF, µ, u), F ; pF si rien n&apos;est indiqué</source>
+        <extracomment>the tooltip of Form3 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Units: pF (p), nF (n), µF (uF, µ, u), F; pF if none is given</translation>
     </message>
     <message>
         <source>Entrez les valeurs de fréquence et de capacité</source>
@@ -534,9 +160,69 @@
         <translation>Enter the frequency and the capacitance</translation>
     </message>
     <message>
+        <source>Calculs</source>
+        <extracomment>Form4&apos;s caption</extracomment>
+        <translation>Calculations</translation>
+    </message>
+    <message>
+        <source>               Entrez deux valeurs pour obtenir la troisième</source>
+        <extracomment>Form4 Text4 (text box, 5775 x 495 twips)</extracomment>
+        <translation>                                   Enter two values to get the third</translation>
+    </message>
+    <message>
+        <source>Capacite en pf</source>
+        <extracomment>Form4 Label10 (label, 2340 x 210 twips), what a screen reader says for Form4 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Capacitance in pF</translation>
+    </message>
+    <message>
+        <source>Inductance en microH</source>
+        <extracomment>Form4 Label2 (label, 2340 x 210 twips), what a screen reader says for Form4 Text3 (text box, 4035 x 390 twips), Form5 Label2 (label, 2340 x 210 twips), what a screen reader says for Form5 Text1 (text box, 4035 x 390 twips), Form6 Label2 (label, 2340 x 210 twips)</extracomment>
+        <translation>Inductance in µH</translation>
+    </message>
+    <message>
         <source>Erreur - Entrer deux valeurs seulement</source>
         <extracomment>a message box of Form4</extracomment>
         <translation>Error - Enter two values only</translation>
+    </message>
+    <message>
+        <source>Calcul du nobre de spires d&apos;une bobine</source>
+        <extracomment>Form5&apos;s caption</extracomment>
+        <translation>Number of Turns of a Coil</translation>
+    </message>
+    <message>
+        <source> Entrez l&apos;inductance, le diamètre et la longueur de la bobine</source>
+        <extracomment>Form5 Label5 (label, 5775 x 255 twips)</extracomment>
+        <translation>Enter the inductance, diameter and length of the coil</translation>
+    </message>
+    <message>
+        <source>Diamétre en centimètres</source>
+        <extracomment>Form5 Label1 (label, 2340 x 210 twips), what a screen reader says for Form5 Text2 (text box, 4035 x 390 twips), Form6 Label1 (label, 2340 x 210 twips), what a screen reader says for Form6 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Diameter in cm</translation>
+    </message>
+    <message>
+        <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué</source>
+        <extracomment>the tooltip of Form5 Text2 (text box, 4035 x 390 twips), the tooltip of Form5 Text3 (text box, 4035 x 390 twips), the tooltip of Form6 Text1 (text box, 4035 x 390 twips), the tooltip of Form6 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Units: mm, cm, m, in (&quot;), ft; cm if none is given</translation>
+    </message>
+    <message>
+        <source>Longueur bobine en cm</source>
+        <extracomment>Form5 Label10 (label, 2340 x 210 twips), what a screen reader says for Form5 Text3 (text box, 4035 x 390 twips), Form6 Label10 (label, 2340 x 210 twips), what a screen reader says for Form6 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Coil length in cm</translation>
+    </message>
+    <message>
+        <source>Nombre de spires:</source>
+        <extracomment>Form5 Label3 (label, 2295 x 255 twips), Form6 Label3 (label, 2295 x 255 twips)</extracomment>
+        <translation>Number of turns:</translation>
+    </message>
+    <message>
+        <source>Résultat:</source>
+        <extracomment>Form5 Label4 (label, 1215 x 255 twips)</extracomment>
+        <translation>Result:</translation>
+    </message>
+    <message>
+        <source>Résultat : Nombre de spires</source>
+        <extracomment>what a screen reader says for Form5 Text5 (text box, 3975 x 375 twips)</extracomment>
+        <translation>Result: number of turns</translation>
     </message>
     <message>
         <source>Entrez les 3 valeurs: inductance, diamètre, et longueur  </source>
@@ -544,9 +230,134 @@
         <translation>Enter the 3 values: inductance, diameter and length</translation>
     </message>
     <message>
+        <source>Calcul de l&apos;Inductance d&apos;une bobine</source>
+        <extracomment>Form6&apos;s caption</extracomment>
+        <translation>Inductance of a Coil</translation>
+    </message>
+    <message>
+        <source>Entrez le diamètre, la longueur et le nombre de spires de la bobine</source>
+        <extracomment>Form6 Label5 (label, 5775 x 255 twips)</extracomment>
+        <translation>Enter the diameter, length and number of turns of the coil</translation>
+    </message>
+    <message>
+        <source>   pour obtenir l&apos;inductance en microhenrys</source>
+        <extracomment>Form6 Label6 (label, 5775 x 255 twips)</extracomment>
+        <translation>to get its inductance in microhenries</translation>
+    </message>
+    <message>
+        <source>Nombre de spires</source>
+        <extracomment>what a screen reader says for Form6 Text3 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Number of turns</translation>
+    </message>
+    <message>
+        <source> Résultat:</source>
+        <extracomment>Form6 Label4 (label, 1215 x 255 twips)</extracomment>
+        <translation>Result:</translation>
+    </message>
+    <message>
+        <source>Résultat : Inductance en microH</source>
+        <extracomment>what a screen reader says for Form6 Text5 (text box, 3975 x 375 twips)</extracomment>
+        <translation>Result: inductance in µH</translation>
+    </message>
+    <message>
         <source>Entrez les 3 valeurs: diamètre, longueur et nombre spires </source>
         <extracomment>a message box of Form6</extracomment>
         <translation>Enter the 3 values: diameter, length and number of turns</translation>
+    </message>
+    <message>
+        <source>Formules de Veldran</source>
+        <extracomment>Form7&apos;s caption</extracomment>
+        <translation>Formulas by Veldran</translation>
+    </message>
+    <message>
+        <source>INFORMATION</source>
+        <extracomment>Form7 Label1 (label, 4335 x 375 twips)</extracomment>
+        <translation>ABOUT</translation>
+    </message>
+    <message>
+        <source>Programme écrit en C++ avec Qt 6</source>
+        <extracomment>Form7 Label4 (label, 4335 x 495 twips)</extracomment>
+        <translation>Program written in C++ with Qt 6</translation>
+    </message>
+    <message>
+        <source>par l&apos;équipe de Formules</source>
+        <extracomment>Form7 Label5 (label, 4335 x 495 twips)</extracomment>
+        <translation>by the Formulas team</translation>
+    </message>
+    <message>
+        <source>Calculs pour radioamateurs</source>
+        <extracomment>Form7 Label9 (label, 4335 x 375 twips)</extracomment>
+        <translation>Calculations for radio amateurs</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>Form7 Command1 (button, 1215 x 495 twips), Form8 Command1 (button, 1215 x 495 twips)</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fréquence = 159154.943 / (Sqr(inductance * capacité))</source>
+        <extracomment>Form8 Label1 (label, 6855 x 375 twips)</extracomment>
+        <translation>Frequency = 159154.943 / (Sqr(inductance * capacitance))</translation>
+    </message>
+    <message>
+        <source>Khz - MicroH - Pf </source>
+        <extracomment>Form8 Label8 (label, 2655 x 375 twips)</extracomment>
+        <translation>kHz - µH - pF</translation>
+    </message>
+    <message>
+        <source>Inductance= 253.3 * 10 ^ 8 / ((freq * frequence) * capacité)</source>
+        <extracomment>Form8 Label2 (label, 6855 x 375 twips)</extracomment>
+        <translation>Inductance= 253.3 * 10 ^ 8 / ((freq * frequency) * capacitance)</translation>
+    </message>
+    <message>
+        <source>MicroH - Khz - Pf</source>
+        <extracomment>Form8 Label9 (label, 2655 x 375 twips)</extracomment>
+        <translation>µH - kHz - pF</translation>
+    </message>
+    <message>
+        <source>Capacité= 253.3 * 10 ^ 8 / ((frequence ^ 2) * Inductance)</source>
+        <extracomment>Form8 Label3 (label, 6855 x 375 twips)</extracomment>
+        <translation>Capacitance= 253.3 * 10 ^ 8 / ((frequency ^ 2) * Inductance)</translation>
+    </message>
+    <message>
+        <source>Pf - Khz - MicroH</source>
+        <extracomment>Form8 Label10 (label, 2655 x 375 twips)</extracomment>
+        <translation>pF - kHz - µH</translation>
+    </message>
+    <message>
+        <source>XL=  (2 * 3.1416 * frequence * inductance) / 1000</source>
+        <extracomment>Form8 Label4 (label, 6855 x 375 twips)</extracomment>
+        <translation>XL=  (2 * 3.1416 * frequency * inductance) / 1000</translation>
+    </message>
+    <message>
+        <source>Ohms -  Khz - MicroH</source>
+        <extracomment>Form8 Label11 (label, 2655 x 375 twips)</extracomment>
+        <translation>Ohms - kHz - µH</translation>
+    </message>
+    <message>
+        <source>XC= 1000000000 / (2 * 3.1416 * frequence * capacité)</source>
+        <extracomment>Form8 Label5 (label, 6855 x 375 twips)</extracomment>
+        <translation>XC= 1000000000 / (2 * 3.1416 * frequency * capacitance)</translation>
+    </message>
+    <message>
+        <source>Ohms - Khz - Pf</source>
+        <extracomment>Form8 Label12 (label, 2655 x 375 twips)</extracomment>
+        <translation>Ohms - kHz - pF</translation>
+    </message>
+    <message>
+        <source>NbreSp = Sqr (( inductance * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</source>
+        <extracomment>Form8 Label6 (label, 6855 x 375 twips)</extracomment>
+        <translation>Turns = Sqr (( inductance * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</translation>
+    </message>
+    <message>
+        <source>MicroH - Centimètres</source>
+        <extracomment>Form8 Label13 (label, 2655 x 375 twips), Form8 Label14 (label, 2655 x 375 twips)</extracomment>
+        <translation>µH - cm</translation>
+    </message>
+    <message>
+        <source>Inductance  =  ( d ^ 2 ) * ( NbreSp ^ 2 ) / (( 100 * l ) + ( 45 * d ))</source>
+        <extracomment>Form8 Label7 (label, 6855 x 375 twips)</extracomment>
+        <translation>Inductance  =  ( d ^ 2 ) * ( Turns ^ 2 ) / (( 100 * l ) + ( 45 * d ))</translation>
     </message>
 </context>
 </TS>

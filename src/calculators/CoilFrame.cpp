@@ -22,14 +22,15 @@ void CoilFrame::rangeStep() {
     clearBoxes({Text1, Text2, Text3, Text5});
 }
 
-void CoilFrame::showResult(std::initializer_list<double> inputs, Formula formula) {
+bool CoilFrame::anyNotPositive(std::initializer_list<double> inputs) {
+    bool found = false;
     for (double input : inputs) {
-        if (isZeroOrNegative(EntryValue::number(input))) {
-            rangeStep();
-            return;
-        }
+        found = isZeroOrNegative(EntryValue::number(input)) || found;
     }
-    const std::optional<double> result = formula();
+    return found;
+}
+
+void CoilFrame::showResult(std::optional<double> result) {
     if (!result) {
         rangeStep();
         return;

@@ -2,7 +2,6 @@
 
 #include "CalculatorFrame.h"
 
-#include <functional>
 #include <initializer_list>
 #include <optional>
 
@@ -36,12 +35,13 @@ protected:
     // An unusable input: the message, then every box cleared; no quantity is set directly.
     void rangeStep();
 
-    // The end of both calculations, once their inputs have been read into their quantities
-    // (readInto): an input not greater than zero, or a result beyond the range of a double,
-    // takes the range step; otherwise the result is stored into the result quantity and written
-    // into its box.
-    using Formula = std::function<std::optional<double>()>;
-    void showResult(std::initializer_list<double> inputs, Formula formula);
+    // True when an input read into its quantity (readInto) is not greater than zero, each tested
+    // as equal to 0 or less than 0: the calculation then takes the range step.
+    static bool anyNotPositive(std::initializer_list<double> inputs);
+
+    // The end of both calculations: a result beyond the range of a double takes the range step;
+    // otherwise it is stored into the result quantity and written into its box.
+    void showResult(std::optional<double> result);
 };
 
 } // namespace formules

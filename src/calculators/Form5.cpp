@@ -52,8 +52,11 @@ void Form5::Command1_Click() {
     const double inductance = readInto(&Q::inductance);
     const double diametre = readInto(&Q::diametre);
     const double longueur = readInto(&Q::longueur);
-    showResult({diametre, longueur, inductance},
-               [=] { return CalculSpires(inductance, diametre, longueur); });
+    if (anyNotPositive({diametre, longueur, inductance})) {
+        rangeStep();
+        return;
+    }
+    showResult(CalculSpires(inductance, diametre, longueur));
 }
 
 const FormDescription& Form5::description() const {

@@ -49,8 +49,11 @@ void Form6::Command1_Click() {
     const double diametre = readInto(&Q::diametre);
     const double longueur = readInto(&Q::longueur);
     const double NbreSp = readInto(&Q::NbreSp);
-    showResult({diametre, longueur, NbreSp},
-               [=] { return CalculInductance(diametre, longueur, NbreSp); });
+    if (anyNotPositive({diametre, longueur, NbreSp})) {
+        rangeStep();
+        return;
+    }
+    showResult(CalculInductance(diametre, longueur, NbreSp));
 }
 
 const FormDescription& Form6::description() const {

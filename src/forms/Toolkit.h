@@ -48,9 +48,10 @@ public:
     virtual std::string decimalSeparator() const = 0;
 };
 
-// Where the messages and the message boxes' title are found among the translations; a window's
-// own texts are found under the window's name.
-inline constexpr char kMessagesContext[] = "Messages";
+// Where every text the program shows is found among the translations: one context, so that a
+// text that stands in several windows ("Calcul", a unit hint) is translated once.
+inline constexpr char kTextContext[] = "Formules";
+// The title of every message box: the program's name.
 inline constexpr char kMessageTitle[] = "Formules";
 
 // A window or a control the program does not have is a fault of the program, never of the user:

@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 #include "forms/Form.h"
+#include "forms/Toolkit.h"
 #include "shell/Windows.h"
 
 #include <QCloseEvent>
@@ -124,21 +125,20 @@ void applyForeground(QWidget* widget, ControlKind kind, const Colour& colour) {
 
 } // namespace
 
-FormWindow::FormWindow(Form& form) : m_form(&form), m_textContext(nameOf(form.description().id)) {
+FormWindow::FormWindow(Form& form) : m_form(&form) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
     m_pixelsPerUnit = dpi / kFormUnitsPerInch;
-    setObjectName(toQt(m_textContext));
+    setObjectName(toQt(std::string(nameOf(form.description().id))));
     build(form.description());
 }
 
-// The texts of a window are translated in the context of its name, as the catalogue lists them;
-// a text without translation shows as it is written, in French.
+// A text without translation shows as it is written, in French.
 QString FormWindow::shown(const std::string& text) const {
     if (text.empty()) {
         return QString();
     }
-    return QCoreApplication::translate(m_textContext.c_str(), text.c_str());
+    return QCoreApplication::translate(kTextContext, text.c_str());
 }
 
 QLineEdit* FormWindow::box(std::string_view name) const {

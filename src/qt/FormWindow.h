@@ -47,7 +47,6 @@ private:
     template <typename Handler> void deliver(Handler handler);
 
     Form* m_form;
-    std::string m_textContext; // the window's name, in which its texts are translated
     int m_delivering = 0;
     bool m_closingQuietly = false;
     double m_pixelsPerUnit = 1.0 / 15.0;

@@ -77,9 +77,8 @@ void QtToolkit::messageBox(std::string_view text) {
         return;
     }
     const std::string message(text);
-    QMessageBox box(QMessageBox::NoIcon,
-                    QCoreApplication::translate(kMessagesContext, kMessageTitle),
-                    QCoreApplication::translate(kMessagesContext, message.c_str()), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate(kTextContext, kMessageTitle),
+                    QCoreApplication::translate(kTextContext, message.c_str()), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

@@ -37,13 +37,12 @@ public:
 
     // The window built for the form, or nullptr.
     FormWindow* window(const Form& form) const;
-    // The window built for the form; a form without one stops the run.
+    // The window built for the form, and one of its boxes; a form without a window, or a box its
+    // window lacks, stops the run.
     FormWindow& builtWindow(const Form& form) const;
-
-private:
-    // The box of the form's window; a box the window lacks stops the run.
     QLineEdit& boxIn(const Form& form, std::string_view box) const;
 
+private:
     // Destroys a window at once, or once it has left its own event when it is inside one.
     struct WindowDeleter {
         void operator()(FormWindow* window) const;

@@ -46,15 +46,11 @@ QtUser::~QtUser() {
 }
 
 QLineEdit* QtUser::focusedBox(Form& form, std::string_view box) {
-    FormWindow& window = m_toolkit.builtWindow(form);
-    window.activateWindow();
-    QLineEdit* edit = window.box(box);
-    if (edit == nullptr) {
-        refuseUnknown("Qt toolkit", form, "no text box", box);
-    }
-    edit->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(edit, Qt::Key_End);
-    return edit;
+    m_toolkit.builtWindow(form).activateWindow();
+    QLineEdit& edit = m_toolkit.boxIn(form, box);
+    edit.setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(&edit, Qt::Key_End);
+    return &edit;
 }
 
 void QtUser::type(Form& form, std::string_view box, std::string_view text) {

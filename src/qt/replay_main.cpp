@@ -23,8 +23,8 @@ int usage() {
 }
 
 // The same translations on both toolkits: the in-memory one asks Qt's.
-std::string translated(std::string_view context, std::string_view text) {
-    return QCoreApplication::translate(std::string(context).c_str(), std::string(text).c_str())
+std::string translated(std::string_view text) {
+    return QCoreApplication::translate(formules::kTextContext, std::string(text).c_str())
         .toStdString();
 }
 

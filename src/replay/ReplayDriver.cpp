@@ -280,7 +280,7 @@ std::string Replay::findControl(std::string_view target, Form*& form, std::strin
 std::string Replay::read(const std::string& target) {
     const auto dot = target.find('.');
     Form* form = nullptr;
-    std::string error = findWindow(target.substr(0, dot), form, true);
+    const std::string error = findWindow(target.substr(0, dot), form, true);
     if (!error.empty()) {
         return error;
     }

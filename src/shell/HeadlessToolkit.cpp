@@ -1,6 +1,5 @@
 #include "HeadlessToolkit.h"
 
-#include "Windows.h"
 #include "forms/Form.h"
 
 namespace formules {
@@ -32,10 +31,9 @@ void HeadlessToolkit::show(Form& form) {
     }
     auto [it, created] = m_windows.try_emplace(&form);
     if (created) {
-        const std::string_view context = nameOf(form.description().id);
         for (const ControlDescription& control : form.description().controls) {
             if (control.kind == ControlKind::TextBox) {
-                it->second.boxes.emplace(control.name, shown(context, control.caption));
+                it->second.boxes.emplace(control.name, shown(control.caption));
             }
         }
     }
@@ -64,7 +62,7 @@ void HeadlessToolkit::writeBox(Form& form, std::string_view box, std::string_vie
 }
 
 void HeadlessToolkit::messageBox(std::string_view text) {
-    const std::string message = shown(kMessagesContext, text);
+    const std::string message = shown(text);
     m_messages.push_back(message);
     if (m_messageListener) {
         m_messageListener(message);
@@ -80,16 +78,15 @@ std::string HeadlessToolkit::readText(const Form& form, std::string_view control
     if (!control.empty() && described == nullptr) {
         refuse(form, "no control", control);
     }
-    const std::string text = shown(nameOf(description.id),
-                                   described != nullptr ? described->caption : description.caption);
-    return withoutAccessKeys(text);
+    return withoutAccessKeys(
+        shown(described != nullptr ? described->caption : description.caption));
 }
 
-std::string HeadlessToolkit::shown(std::string_view context, std::string_view text) const {
+std::string HeadlessToolkit::shown(std::string_view text) const {
     if (!m_translator || text.empty()) {
         return std::string(text);
     }
-    return m_translator(context, text);
+    return m_translator(text);
 }
 
 bool HeadlessToolkit::isVisible(const Form& form) const {

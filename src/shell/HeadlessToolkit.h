@@ -16,9 +16,8 @@ namespace formules {
 class HeadlessToolkit final : public Toolkit {
 public:
     using MessageListener = std::function<void(std::string_view)>;
-    // The text as the user sees it in the given context (a window's name, or the messages'); by
-    // default the text as it is written, in French.
-    using Translator = std::function<std::string(std::string_view context, std::string_view text)>;
+    // The text as the user sees it; by default as it is written, in French.
+    using Translator = std::function<std::string(std::string_view text)>;
 
     explicit HeadlessToolkit(std::string decimalSeparator = ".");
 
@@ -60,7 +59,7 @@ private:
         std::map<std::string, std::string, std::less<>> boxes;
     };
 
-    std::string shown(std::string_view context, std::string_view text) const;
+    std::string shown(std::string_view text) const;
     [[noreturn]] static void refuse(const Form& form, const char* what, std::string_view name);
     template <typename Windows>
     static auto& boxIn(Windows& windows, const Form& form, std::string_view box);

@@ -185,10 +185,9 @@ void addWindowAndLanguageRows() {
 // The French texts of a window's description that its translation changes: none of them may
 // show once another language is spoken. (A name, which stays, is translated by itself.)
 QStringList translatedFrenchTexts(const FormDescription& d) {
-    const std::string context(nameOf(d.id));
     QStringList texts;
     auto add = [&](const std::string& text) {
-        const QString translation = QCoreApplication::translate(context.c_str(), text.c_str());
+        const QString translation = QCoreApplication::translate(kTextContext, text.c_str());
         if (!text.empty() && withoutAccessKeys(translation.toStdString()) != text) {
             texts.append(QString::fromStdString(text));
         }
@@ -569,8 +568,6 @@ void DesktopTest::languageFollowsTheDesktop_data() {
     QTest::addColumn<QString>("spoken");
     QTest::newRow("en_US") << QStringList{"en-US", "en-Latn-US", "en"} << "en";
     QTest::newRow("de_AT") << QStringList{"de-AT", "de-Latn-AT", "de"} << "de";
-    QTest::newRow("es_MX") << QStringList{"es-MX", "es"} << "es";
-    QTest::newRow("it_CH") << QStringList{"it-CH", "it"} << "it";
     QTest::newRow("fr_CA") << QStringList{"fr-CA", "fr"} << "fr";
     QTest::newRow("LANGUAGE=de:en") << QStringList{"de", "de-DE", "en", "en-US"} << "de";
     QTest::newRow("LANGUAGE=fr:de") << QStringList{"fr", "fr-FR", "de"} << "fr";
@@ -578,7 +575,6 @@ void DesktopTest::languageFollowsTheDesktop_data() {
     QTest::newRow("LANGUAGE=pt:it") << QStringList{"pt-BR", "pt", "it"} << "it";
     QTest::newRow("C") << QStringList{"C"} << "fr";
     QTest::newRow("unknown xx_YY") << QStringList{"xx-YY", "C"} << "fr";
-    QTest::newRow("nothing") << QStringList{} << "fr";
 }
 
 // The first of the desktop's languages that the program speaks, French otherwise.
@@ -593,7 +589,6 @@ void DesktopTest::unreadableLocaleNamesAreRecognised_data() {
     QTest::addColumn<bool>("readable");
     QTest::newRow("de_DE.UTF-8") << "de_DE.UTF-8" << true;
     QTest::newRow("C.UTF-8") << "C.UTF-8" << true;
-    QTest::newRow("POSIX") << "POSIX" << true;
     QTest::newRow("sr_RS@latin") << "sr_RS@latin" << true;
     QTest::newRow("unknown xx_YY") << "xx_YY.UTF-8" << true;
     QTest::newRow("list fr:de") << "fr:de" << true;
