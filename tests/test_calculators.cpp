@@ -2,10 +2,14 @@
 #include "calculators/Form3.h"
 #include "calculators/Form5.h"
 #include "calculators/Form6.h"
+#include "calculators/Nagaoka.h"
+#include "calculators/StandardValues.h"
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
+#include <optional>
 #include <string>
 
 using namespace formules;
@@ -148,6 +152,104 @@ TEST(Calculations, IntermediatesBeyondRangeGiveNoResult) {
     EXPECT_FALSE(CalculInductance(1, 1, 1e200).has_value());
     EXPECT_FALSE(CalculInductance(1e160, 1e-300, 1e160).has_value());
     EXPECT_TRUE(CalculInductance(1e-200, 1, 1).has_value()) << "a tiny result is 0, not an error";
+}
+
+// The E12 series as IEC 60063 lists it, in every decade: each value is the double nearest its
+// decimal text, as a compiler reads the literal.
+TEST(StandardValues, E12SeriesIsThePublishedOneInEveryDecade) {
+    const double kDecade[] = {1.0, 1.2, 1.5, 1.8, 2.2, 2.7, 3.3, 3.9, 4.7, 5.6, 6.8, 8.2};
+    const double kHundreds[] = {100, 120, 150, 180, 220, 270, 330, 390, 470, 560, 680, 820};
+    const double kPicofarads[] = {10e-12, 12e-12, 15e-12, 18e-12, 22e-12, 27e-12,
+                                  33e-12, 39e-12, 47e-12, 56e-12, 68e-12, 82e-12};
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(e12Value(i, 0), kDecade[i]) << i;
+        EXPECT_EQ(e12Value(i, 2), kHundreds[i]) << i;
+        EXPECT_EQ(e12Value(i, -11), kPicofarads[i]) << i;
+    }
+    EXPECT_NE(*e12Value(10, 0), 68 * 0.1) << "6,8 is read from its text, not scaled";
+    EXPECT_FALSE(e12Value(0, 309).has_value()) << "1,0 x 10^309 is beyond the doubles";
+    EXPECT_TRUE(e12Value(9, -308).has_value()) << "5,6 x 10^-308 is a normal double";
+    EXPECT_FALSE(e12Value(9, -309).has_value()) << "5,6 x 10^-309 is not";
+}
+
+struct NeighboursRow {
+    const char* name;
+    double x;
+    std::optional<double> below;
+    std::optional<double> above;
+};
+
+const NeighboursRow kNeighbours[] = {
+    {"c_for_7100_kHz_and_4_7_uH", 106.91, 100, 120},
+    {"standard_value_is_its_own_neighbour", 4.7, 4.7, 4.7},
+    {"within_a_billionth_counts_as_standard", 100.00000001, 100, 100},
+    {"just_beyond_a_billionth_is_not", 100.0000002, 100, 120},
+    {"top_of_a_decade", 9.1, 8.2, 10},
+    {"just_under_a_decade", 0.99, 0.82, 1},
+    {"tiny_inductance", 0.0123, 0.012, 0.015},
+    {"huge_capacitance", 3.5e15, 3.3e15, 3.9e15},
+    {"no_standard_value_above_the_largest_double", DBL_MAX, std::nullopt, std::nullopt},
+    {"below_the_normal_doubles", 2.3e-308, std::nullopt, std::nullopt},
+    {"zero", 0, std::nullopt, std::nullopt},
+};
+
+class NeighboursTest : public testing::TestWithParam<NeighboursRow> {};
+
+TEST_P(NeighboursTest, AreTheStandardValuesEitherSide) {
+    const NeighboursRow& row = GetParam();
+    const std::optional<StandardNeighbours> found = e12Neighbours(row.x);
+    ASSERT_EQ(found.has_value(), row.below.has_value());
+    if (found) {
+        EXPECT_EQ(found->below, *row.below);
+        EXPECT_EQ(found->above, *row.above);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(StandardValues, NeighboursTest, testing::ValuesIn(kNeighbours), rowName);
+
+// The part that makes up a rest, nearest on a logarithmic scale: 6,91 pF is 6,8 pF, so that
+// 100 pF + 6,8 pF tune 4,7 uH to 7104 kHz, inside the 40 m band.
+TEST(StandardValues, NearestOnALogarithmicScale) {
+    EXPECT_EQ(nearestE12(6.91), 6.8);
+    EXPECT_EQ(nearestE12(1.1), 1.2) << "ln(1,2 / 1,1) < ln(1,1 / 1,0)";
+    EXPECT_EQ(nearestE12(1.09), 1.0);
+    EXPECT_EQ(nearestE12(9.5), 10.0);
+    EXPECT_EQ(nearestE12(std::sqrt(1.0 * 1.2)), 1.0) << "a tie goes to the smaller";
+    EXPECT_FALSE(nearestE12(DBL_MAX).has_value());
+    EXPECT_FALSE(nearestE12(0).has_value());
+}
+
+struct CoefficientRow {
+    const char* name;
+    double diameterOverLength;
+    double published;
+};
+
+// Nagaoka's coefficient as the published tables give it, to four decimals.
+const CoefficientRow kNagaoka[] = {
+    {"d_l_0_1", 0.1, 0.9588}, {"d_l_0_5", 0.5, 0.8181}, {"d_l_1", 1, 0.6884},
+    {"d_l_2", 2, 0.5255},     {"d_l_5", 5, 0.3198},     {"d_l_10", 10, 0.2033},
+};
+
+class NagaokaTest : public testing::TestWithParam<CoefficientRow> {};
+
+TEST_P(NagaokaTest, MatchesThePublishedTable) {
+    const CoefficientRow& row = GetParam();
+    EXPECT_NEAR(*nagaokaCoefficient(row.diameterOverLength * 3, 3), row.published, 5e-5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Nagaoka, NagaokaTest, testing::ValuesIn(kNagaoka), rowName);
+
+// The published coil of 1,8 cm by 2 cm with 10 turns reads 1,153 uH by the windows' formula and
+// 1,14 uH as a current sheet; the turns for that inductance come back. Proportions whose
+// modulus would be 0 or 1 in doubles give nothing, and never a domain error.
+TEST(Nagaoka, CurrentSheetOfAPublishedCoil) {
+    EXPECT_EQ(currentSheetInductance(1.8, 2, 10), 1.14);
+    EXPECT_EQ(currentSheetTurns(1.14, 1.8, 2), 10);
+    EXPECT_FALSE(nagaokaCoefficient(1, 1e-200).has_value());
+    EXPECT_FALSE(nagaokaCoefficient(1e-200, 1).has_value());
+    EXPECT_FALSE(nagaokaCoefficient(1e200, 1).has_value());
+    EXPECT_FALSE(currentSheetInductance(1e150, 1, 1e150).has_value());
 }
 
 } // namespace

@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Form5 Text2 (text box, 4035 x 390 twips), the tooltip of Form5 Text3 (text box, 4035 x 390 twips), the tooltip of Form6 Text1 (text box, 4035 x 390 twips), the tooltip of Form6 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>the tooltip of Form5 Text3 (text box, 4035 x 390 twips), the tooltip of Form6 Text2 (text box, 4035 x 390 twips)</extracomment>
         <translation>Einheiten: mm, cm, m, in (&quot;), ft; cm, wenn keine angegeben ist</translation>
     </message>
     <message>
@@ -358,6 +358,83 @@
         <source>Inductance  =  ( d ^ 2 ) * ( NbreSp ^ 2 ) / (( 100 * l ) + ( 45 * d ))</source>
         <extracomment>Form8 Label7 (label, 6855 x 375 twips)</extracomment>
         <translation>Induktivität  =  ( d ^ 2 ) * ( N ^ 2 ) / (( 100 * l ) + ( 45 * d ))</translation>
+    </message>
+    <message>
+        <source>Aide : les valeurs E12 voisines de la capacité ou de l&apos;inductance trouvée et la fréquence que donne chacune, puis une paire qui la compose (en parallèle ou en série) ; la longueur d&apos;onde d&apos;une fréquence trouvée</source>
+        <extracomment>the tooltip of Form4 Label11 (label, 5775 x 1095 twips)</extracomment>
+        <translation>Hilfe: die benachbarten E12-Werte der berechneten Kapazität oder Induktivität und die Frequenz, die jeder ergibt, dann ein Paar, das sie bildet (parallel oder in Reihe); die Wellenlänge einer berechneten Frequenz</translation>
+    </message>
+    <message>
+        <source>E12 : %1 pF → %2 kHz ; %3 pF → %4 kHz</source>
+        <extracomment>a line of Form4 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>E12: %1 pF → %2 kHz; %3 pF → %4 kHz</translation>
+    </message>
+    <message>
+        <source>%1 pF + %2 pF → %3 kHz</source>
+        <extracomment>a line of Form4 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1 pF + %2 pF → %3 kHz</translation>
+    </message>
+    <message>
+        <source>E12 : %1 pF → %2 kHz</source>
+        <extracomment>a line of Form4 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>E12: %1 pF → %2 kHz</translation>
+    </message>
+    <message>
+        <source>E12 : %1 µH → %2 kHz ; %3 µH → %4 kHz</source>
+        <extracomment>a line of Form4 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>E12: %1 µH → %2 kHz; %3 µH → %4 kHz</translation>
+    </message>
+    <message>
+        <source>%1 µH + %2 µH → %3 kHz</source>
+        <extracomment>a line of Form4 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1 µH + %2 µH → %3 kHz</translation>
+    </message>
+    <message>
+        <source>E12 : %1 µH → %2 kHz</source>
+        <extracomment>a line of Form4 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>E12: %1 µH → %2 kHz</translation>
+    </message>
+    <message>
+        <source>λ = %1 m</source>
+        <extracomment>a line of Form4 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>λ = %1 m</translation>
+    </message>
+    <message>
+        <source>Aide : l&apos;inductance que donnent les spires entières, le pas du bobinage, l/D et les spires selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
+        <extracomment>the tooltip of Form5 Label11 (label, 5775 x 720 twips)</extracomment>
+        <translation>Hilfe: die Induktivität der ganzen Windungen, die Steigung der Wicklung, l/D und die Windungszahl nach der exakten Stromschicht-Formel (Nagaoka-Koeffizient)</translation>
+    </message>
+    <message>
+        <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué
+Diamètre de la bobine, mesuré au centre du fil (le mandrin plus un fil)</source>
+        <extracomment>the tooltip of Form5 Text2 (text box, 4035 x 390 twips), the tooltip of Form6 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Einheiten: mm, cm, m, in (&quot;), ft; cm, wenn keine angegeben ist
+Durchmesser der Spule, bis zur Drahtmitte gemessen (Spulenkörper plus eine Drahtstärke)</translation>
+    </message>
+    <message>
+        <source>%1 spires → %2 µH ; pas %3 mm</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1 Windungen → %2 µH; Steigung %3 mm</translation>
+    </message>
+    <message>
+        <source>l/D = %1 ; Nagaoka : %2 spires</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>l/D = %1; Nagaoka: %2 Windungen</translation>
+    </message>
+    <message>
+        <source>Bobine courte : préférer la valeur de Nagaoka</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Kurze Spule: den Nagaoka-Wert vorziehen</translation>
+    </message>
+    <message>
+        <source>Aide : le pas du bobinage, l/D et l&apos;inductance selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
+        <extracomment>the tooltip of Form6 Label11 (label, 5775 x 500 twips)</extracomment>
+        <translation>Hilfe: die Steigung der Wicklung, l/D und die Induktivität nach der exakten Stromschicht-Formel (Nagaoka-Koeffizient)</translation>
+    </message>
+    <message>
+        <source>pas %1 mm ; l/D = %2 ; Nagaoka : %3 µH</source>
+        <extracomment>a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Steigung %1 mm; l/D = %2; Nagaoka: %3 µH</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "quantities/Units.h"
 #include "quantities/ValueRules.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -16,6 +17,22 @@ ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::strin
         .withEnterClicking(CalculatorButtons::Command1);
 }
 
+ControlDescription designHelpLabel(LabelName name, FormRect rect, Colour background,
+                                   std::string hint) {
+    ControlDescription help = label(name, std::string(), rect)
+                                  .centred()
+                                  .withBackground(background)
+                                  .withForeground(Colour::systemWindowText());
+    help.hint = std::move(hint);
+    return help;
+}
+
+namespace {
+// What a coil's diameter is measured to, which the formulas assume.
+constexpr char kDiameterNote[] =
+    "\nDiamètre de la bobine, mesuré au centre du fil (le mandrin plus un fil)";
+} // namespace
+
 FormDescription asCalculator(FormDescription description, const FrameConfiguration& frame) {
     static constexpr std::pair<ButtonName, char> kAccessKeys[] = {
         {CalculatorButtons::Command1, 'C'},
@@ -26,6 +43,9 @@ FormDescription asCalculator(FormDescription description, const FrameConfigurati
         for (const DataBox& data : frame.dataBoxes) {
             if (control.name == data.box.name && data.role != BoxRole::Result) {
                 control.hint = unitsHint(unitOf(data.quantity));
+                if (data.quantity == &SharedQuantities::diametre) {
+                    control.hint += kDiameterNote;
+                }
             }
         }
         for (const auto& [button, key] : kAccessKeys) {
@@ -50,8 +70,10 @@ void CalculatorFrame::click(std::string_view control) {
     }
 }
 
-// The change rule: the box's whole text, exactly as it stands, becomes its quantity's Text.
+// The change rule: the box's whole text, exactly as it stands, becomes its quantity's Text. Any
+// change empties the design help, which spoke of the values before it.
 void CalculatorFrame::change(std::string_view box) {
+    clearHelp();
     for (const DataBox& data : m_configuration.dataBoxes) {
         if (box == data.box) {
             quantities().*data.quantity = EntryValue::text(readBox(data.box));
@@ -76,6 +98,7 @@ void CalculatorFrame::Command3_Click() {
 // already empty (a value typed in another window) cannot make the next "Calcul" refuse the
 // values the user types here.
 void CalculatorFrame::clearWindow() {
+    clearHelp();
     for (BoxName box : m_configuration.clearOrder) {
         clearBox(box);
     }
@@ -118,10 +141,10 @@ double CalculatorFrame::readInto(Quantity quantity) {
     return number;
 }
 
-// A table without the box a handler asks for is a fault of the program, which a test of that
-// window finds at once: the run stops, naming the window.
+// A table without the box or phrase a handler asks for is a fault of the program, which a test of
+// that window finds at once: the run stops, naming the window.
 namespace {
-[[noreturn]] void missingDataBox(const FormDescription& description, const char* what) {
+[[noreturn]] void notInTable(const FormDescription& description, const char* what) {
     std::fprintf(stderr, "calculator frame: no %s in the window \"%s\"\n", what,
                  description.caption.c_str());
     std::abort();
@@ -134,7 +157,7 @@ const DataBox& CalculatorFrame::dataBoxOf(Quantity quantity) const {
             return data;
         }
     }
-    missingDataBox(description(), "data box for that quantity");
+    notInTable(description(), "data box for that quantity");
 }
 
 const DataBox& CalculatorFrame::resultBox() const {
@@ -143,11 +166,64 @@ const DataBox& CalculatorFrame::resultBox() const {
             return data;
         }
     }
-    missingDataBox(description(), "result box");
+    notInTable(description(), "result box");
 }
 
 void CalculatorFrame::report(std::string_view message) {
+    clearHelp();
     m_context.toolkit.messageBox(message);
+}
+
+// The phrase's marks %1 to %9 stand for the figures in order; any other % stays as it is.
+std::optional<std::string>
+CalculatorFrame::helpLine(const char* phrase,
+                          std::initializer_list<std::optional<double>> figures) const {
+    bool known = false;
+    for (const char* helpPhrase : m_configuration.helpPhrases) {
+        known = known || std::string_view(helpPhrase) == phrase;
+    }
+    if (!known) {
+        notInTable(description(), "help phrase like that");
+    }
+    std::vector<std::string> texts;
+    for (const std::optional<double>& figure : figures) {
+        if (!figure || !std::isfinite(*figure)) {
+            return std::nullopt;
+        }
+        texts.push_back(textOfNumber(*figure, m_context.toolkit.decimalSeparator()));
+    }
+    const std::string pattern = m_context.toolkit.translated(phrase);
+    std::string line;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const std::size_t mark = i + 1 < pattern.size() ? std::size_t(pattern[i + 1] - '1') : 9;
+        if (pattern[i] == '%' && mark < texts.size()) {
+            line += texts[mark];
+            ++i;
+        } else {
+            line += pattern[i];
+        }
+    }
+    return line;
+}
+
+void CalculatorFrame::showHelp(const std::vector<std::optional<std::string>>& lines) {
+    std::string text;
+    for (const std::optional<std::string>& line : lines) {
+        if (!line) {
+            clearHelp();
+            return;
+        }
+        text += (text.empty() ? "" : "\n") + *line;
+    }
+    if (m_configuration.helpLabel) {
+        m_context.toolkit.writeLabel(*this, *m_configuration.helpLabel, text);
+    }
+}
+
+void CalculatorFrame::clearHelp() {
+    if (m_configuration.helpLabel) {
+        m_context.toolkit.writeLabel(*this, *m_configuration.helpLabel, std::string_view());
+    }
 }
 
 } // namespace formules

@@ -6,6 +6,7 @@
 #include "quantities/SharedQuantities.h"
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,10 @@ struct FrameConfiguration {
     // The message its "Calcul" shows when the values it needs are not all given; with
     // kOutOfRangeMessage, the only messages the window ever shows.
     const char* promptMessage;
+    // The label that helps with the design after a successful "Calcul", and every phrase its
+    // lines are made of; none in a window without one.
+    std::optional<LabelName> helpLabel = std::nullopt;
+    std::vector<const char*> helpPhrases = {};
 };
 
 // The buttons of every calculator window.
@@ -48,9 +53,15 @@ struct CalculatorButtons {
 // Return in it presses "Calcul".
 ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::string announced);
 
+// The label of design help, empty until a "Calcul" succeeds, in the colours of the window's
+// labels (the given background, the window's text colour); its hint says what its lines are.
+ControlDescription designHelpLabel(LabelName name, FormRect rect, Colour background,
+                                   std::string hint);
+
 // The description with what every calculator window adds to its own table: a hint on each data
-// box read in a unit, naming every unit word it understands, and the access keys of its
-// buttons (Alt+C "Calcul", Alt+E "Effacer", Alt+M "Menu").
+// box read in a unit, naming every unit word it understands (and for a coil's diameter, where
+// it is measured), and the access keys of its buttons (Alt+C "Calcul", Alt+E "Effacer", Alt+M
+// "Menu").
 FormDescription asCalculator(FormDescription description, const FrameConfiguration& frame);
 
 // What the five calculator windows share: the change rule of their data boxes, "Menu",
@@ -98,8 +109,18 @@ protected:
     const DataBox& dataBoxOf(Quantity quantity) const;
     const DataBox& resultBox() const;
 
-    // Shows the message and returns once the user has closed it.
+    // Shows the message and returns once the user has closed it; the design help goes first.
     void report(std::string_view message);
+
+    // One line of design help: the phrase, one of the window's help phrases, in the user's
+    // language, with %1, %2... replaced by the texts of the figures as results are written.
+    // Nothing when a figure is missing (it would not be finite).
+    std::optional<std::string> helpLine(const char* phrase,
+                                        std::initializer_list<std::optional<double>> figures) const;
+    // Shows the lines in the help label, one under the other; a missing line leaves the whole
+    // label empty, so that no figure stands without the others.
+    void showHelp(const std::vector<std::optional<std::string>>& lines);
+    void clearHelp();
 
 private:
     void Command2_Click();

@@ -1,5 +1,6 @@
 #include "CoilFrame.h"
 
+#include "CoilShape.h"
 #include "quantities/ValueRules.h"
 
 namespace formules {
@@ -28,6 +29,14 @@ bool CoilFrame::anyNotPositive(std::initializer_list<double> inputs) {
         found = isZeroOrNegative(EntryValue::number(input)) || found;
     }
     return found;
+}
+
+void CoilFrame::showCoilHelp(std::vector<std::optional<std::string>> lines, double longueur,
+                             double diametre) {
+    if (isShortCoil(longueur, diametre)) {
+        lines.push_back(helpLine(kShortCoilPhrase, {}));
+    }
+    showHelp(lines);
 }
 
 void CoilFrame::showResult(std::optional<double> result) {

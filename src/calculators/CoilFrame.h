@@ -7,16 +7,20 @@
 
 namespace formules {
 
-// The controls the twin coil windows' handlers name: the input boxes Text1, Text2, Text3 and
-// the result box Text5.
+// The controls the twin coil windows' handlers name: the input boxes Text1, Text2, Text3, the
+// result box Text5 and the design help Label11.
 struct CoilControls : CalculatorButtons {
     static constexpr BoxName Text1{"Text1"};
     static constexpr BoxName Text2{"Text2"};
     static constexpr BoxName Text3{"Text3"};
     static constexpr BoxName Text5{"Text5"};
-    static constexpr NamedControl kAll[] = {Text1,    Text2,    Text3,   Text5,
-                                            Command1, Command2, Command3};
+    static constexpr LabelName Label11{"Label11"};
+    static constexpr NamedControl kAll[] = {Text1,   Text2,    Text3,    Text5,
+                                            Label11, Command1, Command2, Command3};
 };
+
+// The help phrases both coil windows use.
+inline constexpr char kShortCoilPhrase[] = "Bobine courte : préférer la valeur de Nagaoka";
 
 // What the twin coil windows Form5 (turns) and Form6 (inductance) share around their "Calcul":
 // the two ways it ends early, and its common end.
@@ -42,6 +46,11 @@ protected:
     // The end of both calculations: a result beyond the range of a double takes the range step;
     // otherwise it is stored into the result quantity and written into its box.
     void showResult(std::optional<double> result);
+
+    // The help lines, with a last one that says to prefer the current-sheet value when the coil
+    // is short.
+    void showCoilHelp(std::vector<std::optional<std::string>> lines, double longueur,
+                      double diametre);
 };
 
 } // namespace formules

@@ -2,6 +2,7 @@
 // inductance and capacitance give the third.
 #include "Form4.h"
 
+#include "StandardValues.h"
 #include "quantities/ValueRules.h"
 
 namespace formules {
@@ -10,6 +11,9 @@ namespace {
 
 // 10^6 / (2 pi) as the window has always written it, not the exact 159154.9430919...
 constexpr double kFrequencyNumerator = 159154.943;
+
+// The speed of light in km/s, so that kilohertz give metres.
+constexpr double kSpeedOfLight = 299792.458;
 
 // 253.3 x 10^8 (exactly 25330000000 in doubles), in place of 10^12 / (4 pi^2).
 double inductanceCapacitanceNumerator() {
@@ -48,6 +52,31 @@ std::optional<double> resonanceCapacitance(double inductance, double frequence) 
     return roundHalfUp(capacite, 100);
 }
 
+std::optional<double> wavelength(double frequence) {
+    const double metres = kSpeedOfLight / frequence;
+    if (!std::isfinite(metres)) {
+        return std::nullopt;
+    }
+    return roundHalfUp(metres, 100);
+}
+
+// The lines of help for a part in its unit: its two standard neighbours, the pair that makes
+// it up (in parallel for capacitors, in series for inductors: either way the values add), and
+// the part that is itself standard.
+struct PartPhrases {
+    const char* neighbours;
+    const char* pair;
+    const char* standard;
+};
+
+namespace {
+const PartPhrases kPicofarads{"E12 : %1 pF → %2 kHz ; %3 pF → %4 kHz", "%1 pF + %2 pF → %3 kHz",
+                              "E12 : %1 pF → %2 kHz"};
+const PartPhrases kMicrohenrys{"E12 : %1 µH → %2 kHz ; %3 µH → %4 kHz", "%1 µH + %2 µH → %3 kHz",
+                               "E12 : %1 µH → %2 kHz"};
+constexpr char kWavelength[] = "λ = %1 m";
+} // namespace
+
 // The quantity being solved for, its box, and the two known ones in the order they are read.
 struct Form4::Unknown {
     struct Known {
@@ -59,6 +88,8 @@ struct Form4::Unknown {
     Known firstKnown;
     Known secondKnown;
     std::optional<double> (*formula)(double firstKnown, double secondKnown);
+    // The help for a part, of which the first known is the other part; nothing for a frequency.
+    const PartPhrases* part;
 };
 
 namespace {
@@ -72,17 +103,24 @@ const FrameConfiguration& Form4::frame() {
                                             {Text2, &Q::frequence, BoxRole::InputOrResult},
                                             {Text3, &Q::inductance, BoxRole::InputOrResult}},
                                            {Text2, Text1, Text3},
-                                           "Erreur - Entrer deux valeurs seulement"};
+                                           "Erreur - Entrer deux valeurs seulement",
+                                           Label11,
+                                           {kPicofarads.neighbours, kPicofarads.pair,
+                                            kPicofarads.standard, kMicrohenrys.neighbours,
+                                            kMicrohenrys.pair, kMicrohenrys.standard, kWavelength}};
     return kFrame;
 }
 
 void Form4::Command1_Click() {
-    static const Unknown kFrequency{
-        &Q::frequence, Text2, {Text1, &Q::capacite}, {Text3, &Q::inductance}, resonanceFrequency};
-    static const Unknown kInductance{
-        &Q::inductance, Text3, {Text1, &Q::capacite}, {Text2, &Q::frequence}, resonanceInductance};
+    static const Unknown kFrequency{&Q::frequence,         Text2,
+                                    {Text1, &Q::capacite}, {Text3, &Q::inductance},
+                                    resonanceFrequency,    nullptr};
+    static const Unknown kInductance{&Q::inductance,        Text3,
+                                     {Text1, &Q::capacite}, {Text2, &Q::frequence},
+                                     resonanceInductance,   &kMicrohenrys};
     static const Unknown kCapacitance{
-        &Q::capacite, Text1, {Text3, &Q::inductance}, {Text2, &Q::frequence}, resonanceCapacitance};
+        &Q::capacite,         Text1,       {Text3, &Q::inductance}, {Text2, &Q::frequence},
+        resonanceCapacitance, &kPicofarads};
 
     // Exactly two of the three boxes must hold text; the empty one picks the unknown. The boxes
     // decide, not the shared quantities: another window may have given a quantity that the
@@ -125,6 +163,38 @@ void Form4::solve(const Unknown& unknown) {
         return;
     }
     writeResult(unknown.box, q.*unknown.quantity);
+    helpWith(unknown, first.asDouble(), *result);
+}
+
+void Form4::helpWith(const Unknown& unknown, double otherPart, double result) {
+    if (unknown.part == nullptr) {
+        showHelp({helpLine(kWavelength, {wavelength(result)})});
+    } else {
+        showStandardParts(*unknown.part, result, otherPart);
+    }
+}
+
+// The frequency each part gives is the one this window computes for it, to three decimals.
+void Form4::showStandardParts(const PartPhrases& phrases, double part, double otherPart) {
+    auto frequencyWith = [otherPart](std::optional<double> standard) -> std::optional<double> {
+        return standard ? resonanceFrequency(*standard, otherPart) : std::nullopt;
+    };
+    const std::optional<StandardNeighbours> neighbours = e12Neighbours(part);
+    if (!neighbours) {
+        clearHelp();
+        return;
+    }
+    if (neighbours->isStandard()) {
+        showHelp({helpLine(phrases.standard, {part, frequencyWith(part)})});
+        return;
+    }
+    const double below = neighbours->below;
+    const double above = neighbours->above;
+    const std::optional<double> rest = nearestE12(part - below);
+    const std::optional<double> pair = rest ? std::optional<double>(below + *rest) : std::nullopt;
+    showHelp(
+        {helpLine(phrases.neighbours, {below, frequencyWith(below), above, frequencyWith(above)}),
+         helpLine(phrases.pair, {below, rest, frequencyWith(pair)})});
 }
 
 // The three quantities are blanked as well as the boxes, so that a value given in another
@@ -165,6 +235,11 @@ const FormDescription& Form4::description() const {
                     {720, 240, 5775, 495}, 6)
                 .withBackground(Colour::rgb(255, 255, 224))
                 .announcedAs("Consigne"),
+            designHelpLabel(Label11, {720, 840, 5775, 1095}, background,
+                            "Aide : les valeurs E12 voisines de la capacité ou de l'inductance "
+                            "trouvée et la fréquence que donne chacune, puis une paire qui la "
+                            "compose (en parallèle ou en série) ; la longueur d'onde d'une "
+                            "fréquence trouvée"),
             label("Label10", "Capacite en pf", {2520, 2040, 2340, 210}, 7)
                 .centred()
                 .withBackground(background)

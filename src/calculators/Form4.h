@@ -19,15 +19,22 @@ std::optional<double> resonanceFrequency(double capacite, double inductance);
 std::optional<double> resonanceInductance(double capacite, double frequence);
 // C = 253.3e8 / (f^2 * L), to two decimals.
 std::optional<double> resonanceCapacitance(double inductance, double frequence);
+// The wavelength in metres of a frequency in kilohertz: 299792.458 / f, to two decimals.
+std::optional<double> wavelength(double frequence);
 
 // The controls Form4's handlers name.
 struct Form4Controls : CalculatorButtons {
-    static constexpr BoxName Text1{"Text1"}; // capacitance
-    static constexpr BoxName Text2{"Text2"}; // frequency
-    static constexpr BoxName Text3{"Text3"}; // inductance
-    static constexpr BoxName Text4{"Text4"}; // the instruction line, which no handler reads
-    static constexpr NamedControl kAll[] = {Text1, Text2, Text3, Command1, Command2, Command3};
+    static constexpr BoxName Text1{"Text1"};       // capacitance
+    static constexpr BoxName Text2{"Text2"};       // frequency
+    static constexpr BoxName Text3{"Text3"};       // inductance
+    static constexpr BoxName Text4{"Text4"};       // the instruction line, which no handler reads
+    static constexpr LabelName Label11{"Label11"}; // the design help after a "Calcul"
+    static constexpr NamedControl kAll[] = {Text1,    Text2,    Text3,   Label11,
+                                            Command1, Command2, Command3};
 };
+
+// The phrases of the design help about a capacitor or an inductor.
+struct PartPhrases;
 
 // The resonance window, "Calculs": two of capacitance, frequency and inductance give the third.
 class Form4 final : public CalculatorFrame, private Form4Controls {
@@ -42,6 +49,10 @@ private:
 
     void Command1_Click() override;
     void solve(const Unknown& unknown);
+    // The help after a result: for a part, its standard neighbours and the frequency each gives
+    // with the other part read; for a frequency, its wavelength.
+    void helpWith(const Unknown& unknown, double otherPart, double result);
+    void showStandardParts(const PartPhrases& phrases, double part, double otherPart);
     void twoValuesOutcome();
     void outOfRangeOutcome();
     // capacite, frequence and inductance set to the empty Text, in that order.

@@ -2,6 +2,9 @@
 // inductance, diameter and length.
 #include "Form5.h"
 
+#include "CoilShape.h"
+#include "Form6.h"
+#include "Nagaoka.h"
 #include "quantities/ValueRules.h"
 
 namespace formules {
@@ -22,6 +25,9 @@ std::optional<double> CalculSpires(double inductance, double diametre, double lo
 
 namespace {
 using Q = SharedQuantities;
+
+constexpr char kTurnsPhrase[] = "%1 spires → %2 µH ; pas %3 mm";
+constexpr char kCurrentSheetTurnsPhrase[] = "l/D = %1 ; Nagaoka : %2 spires";
 } // namespace
 
 Form5::Form5(FormContext& context) : CoilFrame(frame(), context) {}
@@ -33,7 +39,9 @@ const FrameConfiguration& Form5::frame() {
          {Text3, &Q::longueur, BoxRole::Input},
          {Text5, &Q::NbreSp, BoxRole::Result}},
         {Text2, Text1, Text3, Text5},
-        "Entrez les 3 valeurs: inductance, diamètre, et longueur  "};
+        "Entrez les 3 valeurs: inductance, diamètre, et longueur  ",
+        Label11,
+        {kTurnsPhrase, kCurrentSheetTurnsPhrase, kShortCoilPhrase}};
     return kFrame;
 }
 
@@ -56,7 +64,22 @@ void Form5::Command1_Click() {
         rangeStep();
         return;
     }
-    showResult(CalculSpires(inductance, diametre, longueur));
+    const std::optional<double> turns = CalculSpires(inductance, diametre, longueur);
+    showResult(turns);
+    if (turns) {
+        showHelpFor(*turns, inductance, diametre, longueur);
+    }
+}
+
+// What the whole turns give in the inductance window, the pitch they are wound at, and the
+// turns the current-sheet formula asks for.
+void Form5::showHelpFor(double turns, double inductance, double diametre, double longueur) {
+    showCoilHelp(
+        {helpLine(kTurnsPhrase, {turns, CalculInductance(diametre, longueur, turns),
+                                 windingPitch(longueur, turns)}),
+         helpLine(kCurrentSheetTurnsPhrase, {lengthToDiameter(longueur, diametre),
+                                             currentSheetTurns(inductance, diametre, longueur)})},
+        longueur, diametre);
 }
 
 const FormDescription& Form5::description() const {
@@ -76,6 +99,10 @@ const FormDescription& Form5::description() const {
                 .centred()
                 .withBackground(Colour::rgb(255, 255, 192))
                 .withForeground(Colour::rgb(255, 0, 0)),
+            designHelpLabel(Label11, {600, 555, 5775, 720}, d.background,
+                            "Aide : l'inductance que donnent les spires entières, le pas du "
+                            "bobinage, l/D et les spires selon la formule exacte de la nappe de "
+                            "courant (coefficient de Nagaoka)"),
             label("Label2", "Inductance en microH", {2400, 1320, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),

@@ -24,6 +24,7 @@ public:
 
 private:
     void Command1_Click() override;
+    void showHelpFor(double turns, double inductance, double diametre, double longueur);
 };
 
 } // namespace formules

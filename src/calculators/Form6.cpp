@@ -2,6 +2,8 @@
 // diameter, length and turns.
 #include "Form6.h"
 
+#include "CoilShape.h"
+#include "Nagaoka.h"
 #include "quantities/ValueRules.h"
 
 namespace formules {
@@ -22,6 +24,8 @@ std::optional<double> CalculInductance(double diametre, double longueur, double 
 
 namespace {
 using Q = SharedQuantities;
+
+constexpr char kCurrentSheetInductancePhrase[] = "pas %1 mm ; l/D = %2 ; Nagaoka : %3 µH";
 } // namespace
 
 Form6::Form6(FormContext& context) : CoilFrame(frame(), context) {}
@@ -33,7 +37,9 @@ const FrameConfiguration& Form6::frame() {
          {Text3, &Q::NbreSp, BoxRole::Input},
          {Text5, &Q::inductance, BoxRole::Result}},
         {Text2, Text1, Text3, Text5},
-        "Entrez les 3 valeurs: diamètre, longueur et nombre spires "};
+        "Entrez les 3 valeurs: diamètre, longueur et nombre spires ",
+        Label11,
+        {kCurrentSheetInductancePhrase, kShortCoilPhrase}};
     return kFrame;
 }
 
@@ -53,7 +59,16 @@ void Form6::Command1_Click() {
         rangeStep();
         return;
     }
-    showResult(CalculInductance(diametre, longueur, NbreSp));
+    const std::optional<double> inductance = CalculInductance(diametre, longueur, NbreSp);
+    showResult(inductance);
+    if (inductance) {
+        // The pitch of the turns, and the inductance the current-sheet formula gives.
+        showCoilHelp(
+            {helpLine(kCurrentSheetInductancePhrase,
+                      {windingPitch(longueur, NbreSp), lengthToDiameter(longueur, diametre),
+                       currentSheetInductance(diametre, longueur, NbreSp)})},
+            longueur, diametre);
+    }
 }
 
 const FormDescription& Form6::description() const {
@@ -78,6 +93,9 @@ const FormDescription& Form6::description() const {
                 .centred()
                 .withBackground(instruction)
                 .withForeground(Colour::rgb(255, 0, 0)),
+            designHelpLabel(Label11, {600, 645, 5775, 500}, d.background,
+                            "Aide : le pas du bobinage, l/D et l'inductance selon la formule "
+                            "exacte de la nappe de courant (coefficient de Nagaoka)"),
             label("Label1", "Diamétre en centimètres", {2400, 1200, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),

@@ -9,7 +9,7 @@ namespace formules {
 // beside its description, so that the compiler reads every name a handler uses, and a text box
 // cannot be passed where a button is meant; a test checks each constant against the window's
 // description.
-enum class NameKind { Box, Button, MenuEntry };
+enum class NameKind { Box, Button, MenuEntry, Label };
 
 template <NameKind Kind> struct ControlName {
     std::string_view name;
@@ -20,6 +20,7 @@ template <NameKind Kind> struct ControlName {
 using BoxName = ControlName<NameKind::Box>;
 using ButtonName = ControlName<NameKind::Button>;
 using MenuEntryName = ControlName<NameKind::MenuEntry>;
+using LabelName = ControlName<NameKind::Label>;
 
 // Any control name with its kind, for the lists that tests walk.
 struct NamedControl {

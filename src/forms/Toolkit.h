@@ -27,6 +27,13 @@ public:
     // is delivered before this returns; an identical text delivers nothing.
     virtual void writeBox(Form& form, std::string_view box, std::string_view text) = 0;
 
+    // Shows the text, already in the user's language, in a label of the window; a label has no
+    // change event.
+    virtual void writeLabel(Form& form, std::string_view label, std::string_view text) = 0;
+
+    // The text in the user's language; as it is written, in French, when it has no translation.
+    virtual std::string translated(std::string_view text) const = 0;
+
     // A modal message with an OK button only, titled with the program's name; returns once the
     // user has closed it. No other handler of the program runs while it is open.
     virtual void messageBox(std::string_view text) = 0;

@@ -146,6 +146,11 @@ QLineEdit* FormWindow::box(std::string_view name) const {
     return found != m_controls.end() ? qobject_cast<QLineEdit*>(found->second) : nullptr;
 }
 
+QLabel* FormWindow::label(std::string_view name) const {
+    const auto found = m_controls.find(name);
+    return found != m_controls.end() ? qobject_cast<QLabel*>(found->second) : nullptr;
+}
+
 void FormWindow::closeQuietly() {
     m_closingQuietly = true;
     close();
@@ -227,6 +232,7 @@ QWidget* FormWindow::createControl(const ControlDescription& control, QWidget* p
     }
     case ControlKind::Label: {
         auto* text = new QLabel(caption, parent);
+        text->setTextFormat(Qt::PlainText);
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignTop | (control.alignment == Alignment::Centre ? Qt::AlignHCenter
                                                                                   : Qt::AlignLeft));

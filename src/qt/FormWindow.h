@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+class QLabel;
 class QLineEdit;
 
 namespace formules {
@@ -21,6 +22,7 @@ public:
     explicit FormWindow(Form& form);
 
     QLineEdit* box(std::string_view name) const;
+    QLabel* label(std::string_view name) const;
 
     // Stops every event from reaching the form, which is about to be destroyed.
     void detach() { m_form = nullptr; }

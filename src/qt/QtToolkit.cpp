@@ -4,6 +4,7 @@
 #include "forms/Form.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -68,6 +69,23 @@ void QtToolkit::writeBox(Form& form, std::string_view box, std::string_view text
     if (edit.text() != newText) {
         edit.setText(newText);
     }
+}
+
+// QLabel repaints only when the text differs, so emptying an empty label costs nothing; the
+// text is plain, never read as markup.
+void QtToolkit::writeLabel(Form& form, std::string_view label, std::string_view text) {
+    QLabel* shown = builtWindow(form).label(label);
+    if (shown == nullptr) {
+        refuseUnknown("Qt toolkit", form, "no label", label);
+    }
+    if (!m_ended) {
+        shown->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    }
+}
+
+std::string QtToolkit::translated(std::string_view text) const {
+    const std::string source(text);
+    return QCoreApplication::translate(kTextContext, source.c_str()).toStdString();
 }
 
 // The program passes no title: the box carries the program's name. Both are shown in the

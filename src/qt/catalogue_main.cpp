@@ -52,6 +52,10 @@ private:
     static std::string escaped(const std::string& text) {
         std::string out;
         for (char c : text) {
+            if (c == '\n') {
+                out += "\\n";
+                continue;
+            }
             if (c == '"' || c == '\\') {
                 out += '\\';
             }
@@ -114,7 +118,12 @@ int main() {
         application.show(row.id);
         addWindow(catalogue, application.find(row.id)->description());
         if (row.isCalculator()) {
-            catalogue.add(row.frame().promptMessage, "a message box of " + std::string(row.name));
+            const FrameConfiguration& frame = row.frame();
+            catalogue.add(frame.promptMessage, "a message box of " + std::string(row.name));
+            for (const char* phrase : frame.helpPhrases) {
+                catalogue.add(phrase, "a line of " + std::string(row.name) +
+                                          " Label11, the design help (%1, %2... are figures)");
+            }
         }
     }
     catalogue.print();

@@ -1,5 +1,6 @@
 // Opens every window of the program and saves a PNG of each into the folder given as the only
-// argument: how the README's pictures are made and how the windows are checked by eye.
+// argument: how the README's pictures are made and how the windows are checked by eye. Each
+// calculator shows a result and its design help: a 40 m tank circuit and its coil.
 #include "Desktop.h"
 #include "FormWindow.h"
 #include "QtToolkit.h"
@@ -11,6 +12,29 @@
 #include <QPixmap>
 
 #include <cstdio>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using formules::FormId;
+
+// The values typed into each calculator before its "Calcul" is pressed; a point is a decimal
+// separator in every language.
+struct Example {
+    FormId id;
+    std::vector<std::pair<const char*, const char*>> entries;
+};
+
+const Example kExamples[] = {
+    {FormId::Form4, {{"Text2", "7100"}, {"Text3", "4.7"}}},
+    {FormId::Form2, {{"Text1", "7100"}, {"Text2", "4.7"}}},
+    {FormId::Form3, {{"Text1", "7100"}, {"Text2", "106.8"}}},
+    {FormId::Form5, {{"Text1", "4.7"}, {"Text2", "2.54"}, {"Text3", "2"}}},
+    {FormId::Form6, {{"Text1", "2.54"}, {"Text2", "2"}, {"Text3", "17"}}},
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     using namespace formules;
@@ -29,6 +53,13 @@ int main(int argc, char* argv[]) {
     application.start();
     for (const WindowRow& row : windows()) {
         application.show(row.id);
+    }
+    for (const Example& example : kExamples) {
+        Form& form = *application.find(example.id);
+        for (const auto& [box, text] : example.entries) {
+            toolkit.writeBox(form, box, text);
+        }
+        form.click(CalculatorButtons::Command1);
     }
     QApplication::processEvents();
     int failures = 0;

@@ -61,6 +61,20 @@ void HeadlessToolkit::writeBox(Form& form, std::string_view box, std::string_vie
     form.change(box);
 }
 
+void HeadlessToolkit::writeLabel(Form& form, std::string_view label, std::string_view text) {
+    const auto window = m_windows.find(&form);
+    if (window == m_windows.end()) {
+        refuse(form, "no window built for", "this form");
+    }
+    const ControlDescription* described = form.description().control(label);
+    if (described == nullptr || described->kind != ControlKind::Label) {
+        refuse(form, "no label", label);
+    }
+    if (!m_ended) {
+        window->second.writtenLabels[std::string(label)] = std::string(text);
+    }
+}
+
 void HeadlessToolkit::messageBox(std::string_view text) {
     const std::string message = shown(text);
     m_messages.push_back(message);
@@ -77,6 +91,13 @@ std::string HeadlessToolkit::readText(const Form& form, std::string_view control
     const ControlDescription* described = description.control(control);
     if (!control.empty() && described == nullptr) {
         refuse(form, "no control", control);
+    }
+    const auto window = m_windows.find(&form);
+    if (window != m_windows.end()) {
+        const auto written = window->second.writtenLabels.find(control);
+        if (written != window->second.writtenLabels.end()) {
+            return written->second;
+        }
     }
     return withoutAccessKeys(
         shown(described != nullptr ? described->caption : description.caption));

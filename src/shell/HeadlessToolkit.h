@@ -30,6 +30,8 @@ public:
     void hide(Form& form) override;
     std::string readBox(const Form& form, std::string_view box) const override;
     void writeBox(Form& form, std::string_view box, std::string_view text) override;
+    void writeLabel(Form& form, std::string_view label, std::string_view text) override;
+    std::string translated(std::string_view text) const override { return shown(text); }
     void messageBox(std::string_view text) override;
     void endProgram() override { m_ended = true; }
     void discard(Form& form) override { m_windows.erase(&form); }
@@ -42,8 +44,9 @@ public:
     // The text boxes of the window, in the order of their names.
     std::vector<std::pair<std::string, std::string>> boxes(const Form& form) const;
     const std::vector<std::string>& messages() const { return m_messages; }
-    // The text a user reads in a control, or in the title bar for an empty name: a box's text,
-    // or the described caption translated, without the marks of access keys.
+    // The text a user reads in a control, or in the title bar for an empty name: a box's text, a
+    // label's written text, or the described caption translated, without the marks of access
+    // keys.
     std::string readText(const Form& form, std::string_view control) const;
 
     // What a user does: a click on a button or menu entry, typing into a box. Nothing happens
@@ -57,6 +60,7 @@ private:
     struct Window {
         bool visible = false;
         std::map<std::string, std::string, std::less<>> boxes;
+        std::map<std::string, std::string, std::less<>> writtenLabels;
     };
 
     std::string shown(std::string_view text) const;

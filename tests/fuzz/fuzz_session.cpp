@@ -4,9 +4,13 @@
 // program's own, the quantity of a box the user just edited holds that box's text, an Integer
 // quantity holds only 0, and no Double is infinite or NaN.
 //
+// The design help of a window shows no inf or nan; it is empty after an edit of one of its
+// boxes and after a click that showed a message.
+//
 // After the session, a user goes to one calculator, empties its data boxes, types values that
 // its instruction asks for and presses "Calcul": the result must come on the first try,
-// whatever the other windows hold. The windows, their boxes and the boxes' roles all come from
+// whatever the other windows hold, with the design help of a window that has one, which a
+// keystroke then takes away. The windows, their boxes and the boxes' roles all come from
 // the registry of windows.
 #include "SessionEncoding.h"
 #include "calculators/CalculatorFrame.h"
@@ -138,6 +142,15 @@ private:
         return boxes;
     }
 
+    // The text of the window's design help; empty for a window without one.
+    std::string helpOf(FormId id, const Form& form) const {
+        const WindowRow& row = windowRow(id);
+        if (!row.isCalculator() || !row.frame().helpLabel) {
+            return std::string();
+        }
+        return m_toolkit.readText(form, *row.frame().helpLabel);
+    }
+
     void step();
     void edit(SessionOp op, FormId id, Form& form);
     void checkWrittenBoxes(const Boxes& before);
@@ -177,8 +190,12 @@ void Session::step() {
         }
         const auto clickables = clickablesOf(form->description());
         const Boxes before = snapshot();
+        const std::size_t messages = m_toolkit.messages().size();
         m_toolkit.click(*form, clickables[choice % clickables.size()]);
         checkWrittenBoxes(before);
+        const std::string help = helpOf(id, *form);
+        check(!showsInfinityOrNan(help));
+        check(m_toolkit.messages().size() == messages || help.empty());
         return;
     }
     if (!visible) {
@@ -204,6 +221,7 @@ void Session::edit(SessionOp op, FormId id, Form& form) {
     }
     if (m_toolkit.readBox(form, box) != before) {
         checkEditedBox(id, form, box);
+        check(helpOf(id, form).empty());
     }
 }
 
@@ -251,8 +269,12 @@ void Session::checkMessages() {
     }
 }
 
+// Typing into a box after the result takes the design help away.
 void Session::checkAResultComes(const Attempt& attempt) {
     check(triesForAResult(attempt));
+    Form& form = *m_application.find(attempt.form);
+    m_toolkit.type(form, attempt.typed.front(), "0");
+    check(helpOf(attempt.form, form).empty());
 }
 
 // The user opens the calculator from the main window, empties its data boxes with Backspace,
@@ -269,8 +291,10 @@ bool Session::triesForAResult(const Attempt& attempt) {
     const std::size_t messages = m_toolkit.messages().size();
     m_toolkit.click(form, CalculatorButtons::Command1);
     checkMessages();
+    const bool helps =
+        !windowRow(attempt.form).frame().helpLabel || !helpOf(attempt.form, form).empty();
     return m_toolkit.messages().size() == messages &&
-           !m_toolkit.readBox(form, attempt.result).empty();
+           !m_toolkit.readBox(form, attempt.result).empty() && helps;
 }
 
 } // namespace

@@ -1,0 +1,68 @@
+#include "Nagaoka.h"
+
+#include "quantities/ValueRules.h"
+
+#include <cmath>
+
+namespace formules {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// mu0 pi / 4 in uH per cm, as pi^2 10^-3 with the diameter in place of the radius.
+double sheetConstant() {
+    return kPi * kPi * 1e-3;
+}
+
+} // namespace
+
+// The elliptic integrals are only asked for a modulus strictly between 0 and 1, where they are
+// finite and the standard library reports no domain error.
+std::optional<double> nagaokaCoefficient(double diametre, double longueur) {
+    const double d2 = diametre * diametre;
+    const double l2 = longueur * longueur;
+    const double sum = d2 + l2;
+    const double k2 = d2 / sum;
+    const double k = std::sqrt(k2);
+    const double kPrime = longueur / std::sqrt(sum);
+    if (!allFinite({d2, l2, sum, k2, k, kPrime}) || !(k > 0 && k < 1) || !(kPrime > 0)) {
+        return std::nullopt;
+    }
+    const double first = std::comp_ellint_1(k);
+    const double second = std::comp_ellint_2(k);
+    const double coefficient =
+        4 / (3 * kPi * kPrime) * ((kPrime * kPrime / k2) * (first - second) + second - k);
+    if (!std::isfinite(coefficient)) {
+        return std::nullopt;
+    }
+    return coefficient;
+}
+
+std::optional<double> currentSheetInductance(double diametre, double longueur, double NbreSp) {
+    const std::optional<double> k = nagaokaCoefficient(diametre, longueur);
+    if (!k) {
+        return std::nullopt;
+    }
+    const double inductance =
+        sheetConstant() * diametre * diametre * NbreSp * NbreSp * *k / longueur;
+    if (!std::isfinite(inductance)) {
+        return std::nullopt;
+    }
+    return roundHalfUp(inductance, 100);
+}
+
+std::optional<double> currentSheetTurns(double inductance, double diametre, double longueur) {
+    const std::optional<double> k = nagaokaCoefficient(diametre, longueur);
+    if (!k) {
+        return std::nullopt;
+    }
+    const double turns =
+        std::sqrt(inductance * longueur / (sheetConstant() * diametre * diametre * *k));
+    if (!std::isfinite(turns)) {
+        return std::nullopt;
+    }
+    return roundHalfUp(turns, 1);
+}
+
+} // namespace formules
