@@ -6,8 +6,8 @@ namespace formules {
 
 namespace {
 
-// Below this l / D the short-coil approximation errs by more than 2 %, against 1 to 1,7 %
-// above it.
+// Above this l / D the formula with the constants 100 and 45 reads 1 to 1,7 % above the
+// current sheet; below it the error swings to -2,5 % at l / D = 0,2 and -9 % at 0,1.
 constexpr double kShortCoilProportion = 0.4;
 
 } // namespace
