@@ -37,9 +37,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QString shown(const std::string& text) const;
     void build(const FormDescription& description);
-    QWidget* createControl(const ControlDescription& control, QWidget* parent);
+    void connectControl(const ControlDescription& control, QWidget* widget);
+    int pixels(int units) const;
     void buildMenu(const FormDescription& description);
     void setTabOrder(const FormDescription& description);
     void deliverClick(const std::string& control);

@@ -37,6 +37,8 @@ private slots:
     void quitterEndsTheEventLoop();
     void clientAreasMatchTheFormUnits_data();
     void clientAreasMatchTheFormUnits();
+    void coloursAreTheDescribedOnesOnAnyDesktop_data();
+    void coloursAreTheDescribedOnesOnAnyDesktop();
 
 private:
     FormWindow* window(FormId id);
@@ -64,6 +66,7 @@ void QtWindowsTest::init() {
 void QtWindowsTest::cleanup() {
     m_application.reset();
     m_toolkit.reset();
+    QApplication::setPalette(QPalette());
 }
 
 FormWindow* QtWindowsTest::window(FormId id) {
@@ -261,6 +264,115 @@ void QtWindowsTest::clientAreasMatchTheFormUnits() {
     for (QWidget* child : client->findChildren<QWidget*>()) {
         const QRect inParent(QPoint(0, 0), child->parentWidget()->size());
         QVERIFY2(inParent.contains(child->geometry()), qPrintable(child->objectName()));
+    }
+}
+
+void QtWindowsTest::coloursAreTheDescribedOnesOnAnyDesktop_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<bool>("dark");
+    for (const WindowRow& row : windows()) {
+        QTest::addRow("%s light", row.name.data()) << int(row.id) << false;
+        QTest::addRow("%s dark", row.name.data()) << int(row.id) << true;
+    }
+}
+
+namespace {
+
+// A desktop's dark scheme as a platform theme hands it to Qt: light text on dark grounds.
+QPalette darkDesktopPalette() {
+    QPalette dark(QColor(53, 53, 53));
+    dark.setColor(QPalette::Window, QColor(36, 36, 36));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(45, 45, 45));
+    dark.setColor(QPalette::Text, QColor(238, 238, 236));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    return dark;
+}
+
+// The colour a described colour shows as in the classic light scheme: the window's background
+// is white and its text black; a default one is the given colour.
+QColor classicColour(const Colour& colour, const QColor& byDefault) {
+    switch (colour.source) {
+    case Colour::Source::Rgb:
+        return QColor(colour.red, colour.green, colour.blue);
+    case Colour::Source::SystemWindow:
+        return Qt::white;
+    case Colour::Source::SystemWindowText:
+        return Qt::black;
+    case Colour::Source::Default:
+        break;
+    }
+    return byDefault;
+}
+
+// What the user sees behind a widget: its own background when it fills it, else its parent's.
+QColor shownBackground(const QWidget* widget, QPalette::ColorRole role) {
+    while (!widget->autoFillBackground() && role == QPalette::Window && widget->parentWidget()) {
+        widget = widget->parentWidget();
+    }
+    return widget->palette().color(role);
+}
+
+bool isLightGrey(const QColor& colour) {
+    return colour.red() == colour.green() && colour.green() == colour.blue() &&
+           colour.red() >= 192 && colour.red() < 255;
+}
+
+} // namespace
+
+// Every control shows the colours of its description, the system ones in the classic light
+// scheme (white boxes, light grey button faces, black text), whatever the desktop's palette: a
+// dark desktop changes no colour of the client area.
+void QtWindowsTest::coloursAreTheDescribedOnesOnAnyDesktop() {
+    QFETCH(int, form);
+    QFETCH(bool, dark);
+    if (dark) {
+        cleanup();
+        QApplication::setPalette(darkDesktopPalette());
+        init();
+    }
+    const auto id = static_cast<FormId>(form);
+    m_application->show(id);
+    const FormDescription& d = m_application->find(id)->description();
+    QWidget* client = window(id)->centralWidget();
+    const QColor windowBackground = classicColour(d.background, QColor());
+    const QColor windowText = classicColour(d.foreground, Qt::black);
+    QCOMPARE(client->palette().color(QPalette::Window),
+             windowBackground.isValid() ? windowBackground
+                                        : client->palette().color(QPalette::Window));
+    QVERIFY(windowBackground.isValid() || isLightGrey(shownBackground(client, QPalette::Window)));
+    QCOMPARE(client->palette().color(QPalette::WindowText), windowText);
+    for (const ControlDescription& control : d.controls) {
+        auto* widget = client->findChild<QWidget*>(QString::fromStdString(control.name));
+        QVERIFY2(widget != nullptr, control.name.c_str());
+        const char* name = control.name.c_str();
+        switch (control.kind) {
+        case ControlKind::TextBox:
+            QCOMPARE(widget->palette().color(QPalette::Base),
+                     classicColour(control.background, Qt::white));
+            QCOMPARE(widget->palette().color(QPalette::Text),
+                     classicColour(control.foreground, Qt::black));
+            break;
+        case ControlKind::Button:
+            if (control.background.isDefault()) {
+                QVERIFY2(isLightGrey(widget->palette().color(QPalette::Button)), name);
+            } else {
+                QCOMPARE(widget->palette().color(QPalette::Button),
+                         classicColour(control.background, QColor()));
+            }
+            QCOMPARE(widget->palette().color(QPalette::ButtonText),
+                     classicColour(control.foreground, Qt::black));
+            break;
+        case ControlKind::Label:
+        case ControlKind::PictureBox: {
+            const QColor behind = shownBackground(widget->parentWidget(), QPalette::Window);
+            QCOMPARE(shownBackground(widget, QPalette::Window),
+                     classicColour(control.background, behind));
+            QCOMPARE(widget->palette().color(QPalette::WindowText),
+                     classicColour(control.foreground, windowText));
+            break;
+        }
+        }
     }
 }
 
