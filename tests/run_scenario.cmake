@@ -9,9 +9,19 @@ endif()
 file(STRINGS ${SCRIPT} options REGEX "^# replay options: " LIMIT_COUNT 1)
 string(REPLACE "# replay options: " "" options "${options}")
 separate_arguments(options UNIX_COMMAND "${options}")
+# With LINE_ENDS crlf the script is fed with CR LF line ends, as an editor on Windows saves it,
+# and must give the same transcript.
+set(input ${SCRIPT})
+if(LINE_ENDS STREQUAL "crlf")
+    file(READ ${SCRIPT} content)
+    string(REPLACE "\n" "\r\n" content "${content}")
+    get_filename_component(name ${SCRIPT} NAME)
+    set(input ${CMAKE_CURRENT_BINARY_DIR}/${name}.crlf)
+    file(WRITE ${input} "${content}")
+endif()
 execute_process(
     COMMAND ${REPLAY} ${toolkit_option} ${options}
-    INPUT_FILE ${SCRIPT}
+    INPUT_FILE ${input}
     OUTPUT_VARIABLE transcript
     RESULT_VARIABLE status)
 file(READ ${expected_file} expected)
