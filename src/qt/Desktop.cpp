@@ -16,7 +16,7 @@ void nameApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Formules"));
     QApplication::setApplicationVersion(QStringLiteral(FORMULES_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
-    const QString language = chooseLanguage(QLocale().uiLanguages());
+    const QString language = chooseLanguage(userInterfaceLanguages());
     quietenUnreadableLocale(language);
     speak(application, language);
 }

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <clocale>
 #include <memory>
 
 namespace formules {
@@ -36,7 +37,37 @@ void uninstallAll(QCoreApplication& application) {
     }
 }
 
+// The user's languages kept by the fallback; empty when the C library had the locale.
+QStringList& keptInterfaceLanguages() {
+    static QStringList languages;
+    return languages;
+}
+
+// Asks the C library for the environment's locale in every category without changing its own.
+bool cLibraryHasTheLocale() {
+    const locale_t locale = newlocale(LC_ALL_MASK, "", locale_t(0));
+    if (locale == locale_t(0)) {
+        return false;
+    }
+    freelocale(locale);
+    return true;
+}
+
 } // namespace
+
+void fallBackFromMissingLocale(const QLocale& user) {
+    keptInterfaceLanguages().clear();
+    if (cLibraryHasTheLocale()) {
+        return;
+    }
+    keptInterfaceLanguages() = user.uiLanguages();
+    QLocale::setDefault(QLocale(user.name()));
+    qputenv("LC_ALL", "C.UTF-8");
+}
+
+QStringList userInterfaceLanguages() {
+    return keptInterfaceLanguages().isEmpty() ? QLocale().uiLanguages() : keptInterfaceLanguages();
+}
 
 QStringList spokenLanguages() {
     // The names are matched by hand: a name filter would compile a regular expression, whose

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QCoreApplication;
+class QLocale;
 class QTranslator;
 
 namespace formules {
@@ -19,6 +20,18 @@ QStringList spokenLanguages();
 // German) that the program speaks; French when it speaks none of them, "C" and malformed names
 // included.
 QString chooseLanguage(const QStringList& uiLanguages);
+
+// Run first in main, before Qt and the window system start, with the user's locale as Qt reads
+// it from the environment. When the C library lacks that locale (one not generated), it runs
+// in "C", whose ASCII character type garbles the accented window titles that Xlib converts, and
+// GTK warns on the terminal: the C library is pointed at C.UTF-8 instead (LC_ALL), and the
+// program keeps the user's locale, the default QLocale that numbers are written in, and the
+// user's languages, for chooseLanguage. A locale the C library has changes nothing.
+void fallBackFromMissingLocale(const QLocale& user);
+
+// The user's interface languages in order of preference (LANGUAGE=de:en gives German first),
+// as they were before any fallback.
+QStringList userInterfaceLanguages();
 
 // Makes the application speak the language: the program's translation (none for French) and
 // Qt's own texts (buttons of the message boxes, context menus), when Qt has them. A missing or

@@ -1,11 +1,14 @@
 #include "CommandLine.h"
 #include "Desktop.h"
+#include "Language.h"
 #include "QtToolkit.h"
 #include "shell/Application.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[]) {
+    formules::fallBackFromMissingLocale(QLocale::system());
     QApplication qtApplication(argc, argv);
     formules::nameApplication(qtApplication);
     if (const auto status = formules::readCommandLine(QApplication::arguments())) {

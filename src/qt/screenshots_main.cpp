@@ -3,12 +3,14 @@
 // calculator shows a result and its design help: a 40 m tank circuit and its coil.
 #include "Desktop.h"
 #include "FormWindow.h"
+#include "Language.h"
 #include "QtToolkit.h"
 #include "shell/Application.h"
 #include "shell/Windows.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QPixmap>
 
 #include <cstdio>
@@ -38,6 +40,7 @@ const Example kExamples[] = {
 
 int main(int argc, char* argv[]) {
     using namespace formules;
+    fallBackFromMissingLocale(QLocale::system());
     QApplication qtApplication(argc, argv);
     prepareDesktopApplication(qtApplication);
     const QStringList arguments = QApplication::arguments();

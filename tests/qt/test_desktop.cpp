@@ -23,6 +23,9 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <langinfo.h>
+
+#include <clocale>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -94,6 +97,8 @@ private slots:
     void languageFollowsTheDesktop();
     void unreadableLocaleNamesAreRecognised_data();
     void unreadableLocaleNamesAreRecognised();
+    void missingLocaleFallsBackToUtf8_data();
+    void missingLocaleFallsBackToUtf8();
     void textsWithoutAFontOfTheirOwnAreProportional();
     void captionsFitTheirControls_data();
     void captionsFitTheirControls();
@@ -603,6 +608,52 @@ void DesktopTest::unreadableLocaleNamesAreRecognised() {
     QFETCH(QString, name);
     QFETCH(bool, readable);
     QCOMPARE(isReadableLocaleName(name), readable);
+}
+
+void DesktopTest::missingLocaleFallsBackToUtf8_data() {
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("fr_BE, not generated") << "fr_BE.UTF-8"
+                                          << "fr"
+                                          << ",";
+    QTest::newRow("C.UTF-8, always there") << "C.UTF-8"
+                                           << "fr"
+                                           << ".";
+}
+
+// A locale the C library lacks gives it C.UTF-8, whose character type Xlib encodes accented
+// titles with, and in which GTK finds nothing to warn about; the user still gets the language
+// and the decimal separator of the locale. One the library has is left alone.
+void DesktopTest::missingLocaleFallsBackToUtf8() {
+    QFETCH(QString, lang);
+    QFETCH(QString, language);
+    QFETCH(QString, separator);
+    const QByteArray name = lang.toLatin1();
+    if (lang.startsWith("fr_BE") && newlocale(LC_ALL_MASK, name.constData(), locale_t(0))) {
+        QSKIP("this machine has generated fr_BE");
+    }
+    const QByteArray savedLang = qgetenv("LANG");
+    const QByteArray savedLanguage = qgetenv("LANGUAGE");
+    qunsetenv("LC_ALL");
+    qunsetenv("LANGUAGE");
+    qputenv("LANG", name);
+    const bool missing = newlocale(LC_ALL_MASK, "", locale_t(0)) == locale_t(0);
+    fallBackFromMissingLocale(QLocale(lang));
+    const QByteArray lcAll = qgetenv("LC_ALL");
+    const bool cLibraryStarts = std::setlocale(LC_ALL, "") != nullptr;
+    const QString codeset = QString::fromLatin1(nl_langinfo(CODESET));
+    const QString chosen = chooseLanguage(userInterfaceLanguages());
+    const QString decimalPoint = QLocale().decimalPoint();
+    qunsetenv("LC_ALL");
+    qputenv("LANG", savedLang);
+    qputenv("LANGUAGE", savedLanguage);
+    std::setlocale(LC_ALL, "C");
+    QCOMPARE(lcAll, missing ? QByteArray("C.UTF-8") : QByteArray());
+    QVERIFY(cLibraryStarts);
+    QCOMPARE(codeset, QString("UTF-8"));
+    QCOMPARE(chosen, language);
+    QCOMPARE(decimalPoint, separator);
 }
 
 // A minimal system whose only default is a fixed-pitch font: the menu bar, the message boxes and
