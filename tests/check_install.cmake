@@ -7,13 +7,16 @@ if(NOT status EQUAL 0)
 endif()
 foreach(path
         usr/bin/formules
-        usr/share/applications/org.formules.Formules.desktop
-        usr/share/icons/hicolor/scalable/apps/org.formules.Formules.svg
-        usr/share/icons/hicolor/16x16/apps/org.formules.Formules.png
-        usr/share/icons/hicolor/256x256/apps/org.formules.Formules.png
+        usr/share/applications/org.formules.formules.desktop
+        usr/share/icons/hicolor/scalable/apps/org.formules.formules.svg
+        usr/share/icons/hicolor/16x16/apps/org.formules.formules.png
+        usr/share/icons/hicolor/256x256/apps/org.formules.formules.png
         usr/share/metainfo/org.formules.formules.metainfo.xml
         usr/share/man/man1/formules.1.gz
         usr/share/man/fr/man1/formules.1.gz
+        usr/share/man/de/man1/formules.1.gz
+        usr/share/man/es/man1/formules.1.gz
+        usr/share/man/it/man1/formules.1.gz
         usr/share/doc/formules/copyright
         usr/share/doc/formules/changelog.gz)
     if(NOT EXISTS ${DESTDIR}/${path})

@@ -37,7 +37,7 @@
     <message>
         <source>Fréquence - Inductance - Capacité</source>
         <extracomment>Form1 Command1 (button, 3135 x 495 twips)</extracomment>
-        <translation>Schwingkreis f - L - C</translation>
+        <translation>LC-Schwingkreis</translation>
     </message>
     <message>
         <source>Réactance de Self</source>
@@ -57,7 +57,7 @@
     <message>
         <source>Calcul Inductance d&apos;aprés nbre sp</source>
         <extracomment>Form1 Command5 (button, 3135 x 495 twips)</extracomment>
-        <translation>Induktivität aus Windungen</translation>
+        <translation>Induktivität aus Windungszahl</translation>
     </message>
     <message>
         <source>Quitter</source>
@@ -297,7 +297,7 @@
     <message>
         <source>Fréquence = 159154.943 / (Sqr(inductance * capacité))</source>
         <extracomment>Form8 Label1 (label, 6855 x 375 twips)</extracomment>
-        <translation>Frequenz = 159154.943 / (Sqr(Induktivität * Kapazität))</translation>
+        <translation>Frequenz = 159154,943 / (sqrt(Induktivität * Kapazität))</translation>
     </message>
     <message>
         <source>Khz - MicroH - Pf </source>
@@ -307,7 +307,7 @@
     <message>
         <source>Inductance= 253.3 * 10 ^ 8 / ((freq * frequence) * capacité)</source>
         <extracomment>Form8 Label2 (label, 6855 x 375 twips)</extracomment>
-        <translation>Induktivität= 253.3 * 10 ^ 8 / ((Freq * Frequenz) * Kapazität)</translation>
+        <translation>Induktivität= 253,3 * 10 ^ 8 / ((Freq * Frequenz) * Kapazität)</translation>
     </message>
     <message>
         <source>MicroH - Khz - Pf</source>
@@ -317,7 +317,7 @@
     <message>
         <source>Capacité= 253.3 * 10 ^ 8 / ((frequence ^ 2) * Inductance)</source>
         <extracomment>Form8 Label3 (label, 6855 x 375 twips)</extracomment>
-        <translation>Kapazität= 253.3 * 10 ^ 8 / ((Frequenz ^ 2) * Induktivität)</translation>
+        <translation>Kapazität= 253,3 * 10 ^ 8 / ((Frequenz ^ 2) * Induktivität)</translation>
     </message>
     <message>
         <source>Pf - Khz - MicroH</source>
@@ -327,7 +327,7 @@
     <message>
         <source>XL=  (2 * 3.1416 * frequence * inductance) / 1000</source>
         <extracomment>Form8 Label4 (label, 6855 x 375 twips)</extracomment>
-        <translation>XL=  (2 * 3.1416 * Frequenz * Induktivität) / 1000</translation>
+        <translation>XL=  (2 * 3,1416 * Frequenz * Induktivität) / 1000</translation>
     </message>
     <message>
         <source>Ohms -  Khz - MicroH</source>
@@ -337,7 +337,7 @@
     <message>
         <source>XC= 1000000000 / (2 * 3.1416 * frequence * capacité)</source>
         <extracomment>Form8 Label5 (label, 6855 x 375 twips)</extracomment>
-        <translation>XC= 1000000000 / (2 * 3.1416 * Frequenz * Kapazität)</translation>
+        <translation>XC= 1000000000 / (2 * 3,1416 * Frequenz * Kapazität)</translation>
     </message>
     <message>
         <source>Ohms - Khz - Pf</source>
@@ -347,7 +347,7 @@
     <message>
         <source>NbreSp = Sqr (( inductance * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</source>
         <extracomment>Form8 Label6 (label, 6855 x 375 twips)</extracomment>
-        <translation>N = Sqr (( Induktivität * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</translation>
+        <translation>N = sqrt (( Induktivität * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</translation>
     </message>
     <message>
         <source>MicroH - Centimètres</source>

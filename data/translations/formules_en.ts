@@ -37,7 +37,7 @@
     <message>
         <source>Fréquence - Inductance - Capacité</source>
         <extracomment>Form1 Command1 (button, 3135 x 495 twips)</extracomment>
-        <translation>Frequency - Inductance - Capacitance</translation>
+        <translation>LC Resonance</translation>
     </message>
     <message>
         <source>Réactance de Self</source>
@@ -297,7 +297,7 @@
     <message>
         <source>Fréquence = 159154.943 / (Sqr(inductance * capacité))</source>
         <extracomment>Form8 Label1 (label, 6855 x 375 twips)</extracomment>
-        <translation>Frequency = 159154.943 / (Sqr(inductance * capacitance))</translation>
+        <translation>Frequency = 159154.943 / (sqrt(inductance * capacitance))</translation>
     </message>
     <message>
         <source>Khz - MicroH - Pf </source>
@@ -347,7 +347,7 @@
     <message>
         <source>NbreSp = Sqr (( inductance * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</source>
         <extracomment>Form8 Label6 (label, 6855 x 375 twips)</extracomment>
-        <translation>Turns = Sqr (( inductance * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</translation>
+        <translation>Turns = sqrt (( inductance * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</translation>
     </message>
     <message>
         <source>MicroH - Centimètres</source>

@@ -207,7 +207,7 @@
     <message>
         <source>Longueur bobine en cm</source>
         <extracomment>Form5 Label10 (label, 2340 x 210 twips), what a screen reader says for Form5 Text3 (text box, 4035 x 390 twips), Form6 Label10 (label, 2340 x 210 twips), what a screen reader says for Form6 Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Longitud bobina en cm</translation>
+        <translation>Longitud de la bobina en cm</translation>
     </message>
     <message>
         <source>Nombre de spires:</source>
@@ -237,7 +237,7 @@
     <message>
         <source>Entrez le diamètre, la longueur et le nombre de spires de la bobine</source>
         <extracomment>Form6 Label5 (label, 5775 x 255 twips)</extracomment>
-        <translation>Introduzca el diámetro, la longitud y las espiras de la bobina</translation>
+        <translation>Introduzca el diámetro, la longitud y el número de espiras de la bobina</translation>
     </message>
     <message>
         <source>   pour obtenir l&apos;inductance en microhenrys</source>
@@ -297,7 +297,7 @@
     <message>
         <source>Fréquence = 159154.943 / (Sqr(inductance * capacité))</source>
         <extracomment>Form8 Label1 (label, 6855 x 375 twips)</extracomment>
-        <translation>Frecuencia = 159154.943 / (Sqr(inductancia * capacidad))</translation>
+        <translation>Frecuencia = 159154,943 / (sqrt(inductancia * capacidad))</translation>
     </message>
     <message>
         <source>Khz - MicroH - Pf </source>
@@ -307,7 +307,7 @@
     <message>
         <source>Inductance= 253.3 * 10 ^ 8 / ((freq * frequence) * capacité)</source>
         <extracomment>Form8 Label2 (label, 6855 x 375 twips)</extracomment>
-        <translation>Inductancia= 253.3 * 10 ^ 8 / ((frec * frecuencia) * capacidad)</translation>
+        <translation>Inductancia= 253,3 * 10 ^ 8 / ((frec * frecuencia) * capacidad)</translation>
     </message>
     <message>
         <source>MicroH - Khz - Pf</source>
@@ -317,7 +317,7 @@
     <message>
         <source>Capacité= 253.3 * 10 ^ 8 / ((frequence ^ 2) * Inductance)</source>
         <extracomment>Form8 Label3 (label, 6855 x 375 twips)</extracomment>
-        <translation>Capacidad= 253.3 * 10 ^ 8 / ((frecuencia ^ 2) * Inductancia)</translation>
+        <translation>Capacidad= 253,3 * 10 ^ 8 / ((frecuencia ^ 2) * Inductancia)</translation>
     </message>
     <message>
         <source>Pf - Khz - MicroH</source>
@@ -327,7 +327,7 @@
     <message>
         <source>XL=  (2 * 3.1416 * frequence * inductance) / 1000</source>
         <extracomment>Form8 Label4 (label, 6855 x 375 twips)</extracomment>
-        <translation>XL=  (2 * 3.1416 * frecuencia * inductancia) / 1000</translation>
+        <translation>XL=  (2 * 3,1416 * frecuencia * inductancia) / 1000</translation>
     </message>
     <message>
         <source>Ohms -  Khz - MicroH</source>
@@ -337,7 +337,7 @@
     <message>
         <source>XC= 1000000000 / (2 * 3.1416 * frequence * capacité)</source>
         <extracomment>Form8 Label5 (label, 6855 x 375 twips)</extracomment>
-        <translation>XC= 1000000000 / (2 * 3.1416 * frecuencia * capacidad)</translation>
+        <translation>XC= 1000000000 / (2 * 3,1416 * frecuencia * capacidad)</translation>
     </message>
     <message>
         <source>Ohms - Khz - Pf</source>
@@ -347,7 +347,7 @@
     <message>
         <source>NbreSp = Sqr (( inductance * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</source>
         <extracomment>Form8 Label6 (label, 6855 x 375 twips)</extracomment>
-        <translation>Espiras = Sqr (( inductancia * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</translation>
+        <translation>Espiras = sqrt (( inductancia * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</translation>
     </message>
     <message>
         <source>MicroH - Centimètres</source>
@@ -424,7 +424,7 @@ Diámetro de la bobina, medido hasta el centro del hilo (el soporte más un hilo
     <message>
         <source>Bobine courte : préférer la valeur de Nagaoka</source>
         <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
-        <translation>Bobina corta: mejor el valor de Nagaoka</translation>
+        <translation>Bobina corta: preferible el valor de Nagaoka</translation>
     </message>
     <message>
         <source>Aide : le pas du bobinage, l/D et l&apos;inductance selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>

@@ -297,7 +297,7 @@
     <message>
         <source>Fréquence = 159154.943 / (Sqr(inductance * capacité))</source>
         <extracomment>Form8 Label1 (label, 6855 x 375 twips)</extracomment>
-        <translation>Frequenza = 159154.943 / (Sqr(induttanza * capacità))</translation>
+        <translation>Frequenza = 159154,943 / (sqrt(induttanza * capacità))</translation>
     </message>
     <message>
         <source>Khz - MicroH - Pf </source>
@@ -307,7 +307,7 @@
     <message>
         <source>Inductance= 253.3 * 10 ^ 8 / ((freq * frequence) * capacité)</source>
         <extracomment>Form8 Label2 (label, 6855 x 375 twips)</extracomment>
-        <translation>Induttanza= 253.3 * 10 ^ 8 / ((freq * frequenza) * capacità)</translation>
+        <translation>Induttanza= 253,3 * 10 ^ 8 / ((freq * frequenza) * capacità)</translation>
     </message>
     <message>
         <source>MicroH - Khz - Pf</source>
@@ -317,7 +317,7 @@
     <message>
         <source>Capacité= 253.3 * 10 ^ 8 / ((frequence ^ 2) * Inductance)</source>
         <extracomment>Form8 Label3 (label, 6855 x 375 twips)</extracomment>
-        <translation>Capacità= 253.3 * 10 ^ 8 / ((frequenza ^ 2) * Induttanza)</translation>
+        <translation>Capacità= 253,3 * 10 ^ 8 / ((frequenza ^ 2) * Induttanza)</translation>
     </message>
     <message>
         <source>Pf - Khz - MicroH</source>
@@ -327,7 +327,7 @@
     <message>
         <source>XL=  (2 * 3.1416 * frequence * inductance) / 1000</source>
         <extracomment>Form8 Label4 (label, 6855 x 375 twips)</extracomment>
-        <translation>XL=  (2 * 3.1416 * frequenza * induttanza) / 1000</translation>
+        <translation>XL=  (2 * 3,1416 * frequenza * induttanza) / 1000</translation>
     </message>
     <message>
         <source>Ohms -  Khz - MicroH</source>
@@ -337,7 +337,7 @@
     <message>
         <source>XC= 1000000000 / (2 * 3.1416 * frequence * capacité)</source>
         <extracomment>Form8 Label5 (label, 6855 x 375 twips)</extracomment>
-        <translation>XC= 1000000000 / (2 * 3.1416 * frequenza * capacità)</translation>
+        <translation>XC= 1000000000 / (2 * 3,1416 * frequenza * capacità)</translation>
     </message>
     <message>
         <source>Ohms - Khz - Pf</source>
@@ -347,7 +347,7 @@
     <message>
         <source>NbreSp = Sqr (( inductance * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</source>
         <extracomment>Form8 Label6 (label, 6855 x 375 twips)</extracomment>
-        <translation>Spire = Sqr (( induttanza * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</translation>
+        <translation>Spire = sqrt (( induttanza * (( 100 * l ) + ( 45 * d ))) / d ^ 2)</translation>
     </message>
     <message>
         <source>MicroH - Centimètres</source>

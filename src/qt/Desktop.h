@@ -5,7 +5,7 @@ class QApplication;
 namespace formules {
 
 // The name of the program's desktop entry, which the windows are grouped under.
-inline constexpr char kDesktopFileName[] = "org.formules.Formules";
+inline constexpr char kDesktopFileName[] = "org.formules.formules";
 
 // How the program presents itself to the desktop, set once before its first window opens:
 // nameApplication, then dressApplication.
