@@ -21,8 +21,8 @@ namespace {
 
 using formules::FormId;
 
-// The values typed into each calculator before its "Calcul" is pressed; a point is a decimal
-// separator in every language.
+// The values typed into each calculator before its "Calcul" is pressed, with the decimal
+// separator of the user's locale, as a user types them.
 struct Example {
     FormId id;
     std::vector<std::pair<const char*, const char*>> entries;
@@ -60,7 +60,11 @@ int main(int argc, char* argv[]) {
     for (const Example& example : kExamples) {
         Form& form = *application.find(example.id);
         for (const auto& [box, text] : example.entries) {
-            toolkit.writeBox(form, box, text);
+            toolkit.writeBox(
+                form, box,
+                QString::fromLatin1(text)
+                    .replace(QLatin1Char('.'), QString::fromStdString(toolkit.decimalSeparator()))
+                    .toStdString());
         }
         form.click(CalculatorButtons::Command1);
     }
@@ -70,6 +74,10 @@ int main(int argc, char* argv[]) {
         const QString name = QString::fromLatin1(row.name.data(), qsizetype(row.name.size()));
         FormWindow* window = toolkit.window(*application.find(row.id));
         const QString path = folder.filePath(name + suffix + ".png");
+        // The focus ring would stand in whichever window the display happens to activate.
+        if (QWidget* focused = QApplication::focusWidget()) {
+            focused->clearFocus();
+        }
         if (window == nullptr || !window->grab().save(path)) {
             std::fprintf(stderr, "could not save %s\n", qPrintable(path));
             ++failures;

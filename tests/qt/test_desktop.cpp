@@ -699,9 +699,8 @@ void DesktopTest::captionsFitTheirControls() {
         const QString shown =
             QString::fromStdString(withoutAccessKeys(button->text().toStdString()));
         const int needed = QFontMetrics(button->font()).horizontalAdvance(shown) + 2 * 8;
-        QVERIFY2(needed <= button->width(),
-                 qPrintable(button->objectName() + ": " + shown + " needs " +
-                            QString::number(needed)));
+        QVERIFY2(needed <= button->width(), qPrintable(button->objectName() + ": " + shown +
+                                                       " needs " + QString::number(needed)));
     }
     // The menu bar's entries stand on one row.
     const QList<QAction*> entries = window->menuBar()->actions();
