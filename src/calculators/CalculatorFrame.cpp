@@ -4,6 +4,7 @@
 #include "quantities/Units.h"
 #include "quantities/ValueRules.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -178,11 +179,9 @@ void CalculatorFrame::report(std::string_view message) {
 std::optional<std::string>
 CalculatorFrame::helpLine(const char* phrase,
                           std::initializer_list<std::optional<double>> figures) const {
-    bool known = false;
-    for (const char* helpPhrase : m_configuration.helpPhrases) {
-        known = known || std::string_view(helpPhrase) == phrase;
-    }
-    if (!known) {
+    const std::vector<const char*>& listed = m_configuration.helpPhrases;
+    if (std::none_of(listed.begin(), listed.end(),
+                     [phrase](const char* p) { return std::string_view(p) == phrase; })) {
         notInTable(description(), "help phrase like that");
     }
     std::vector<std::string> texts;
@@ -195,9 +194,11 @@ CalculatorFrame::helpLine(const char* phrase,
     const std::string pattern = m_context.toolkit.translated(phrase);
     std::string line;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const std::size_t mark = i + 1 < pattern.size() ? std::size_t(pattern[i + 1] - '1') : 9;
-        if (pattern[i] == '%' && mark < texts.size()) {
-            line += texts[mark];
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const bool isMark = pattern[i] == '%' && next >= '1' && next <= '9' &&
+                            std::size_t(next - '1') < texts.size();
+        if (isMark) {
+            line += texts[std::size_t(next - '1')];
             ++i;
         } else {
             line += pattern[i];

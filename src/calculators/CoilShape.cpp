@@ -13,19 +13,11 @@ constexpr double kShortCoilProportion = 0.4;
 } // namespace
 
 std::optional<double> windingPitch(double longueur, double NbreSp) {
-    const double pitch = 10 * longueur / NbreSp;
-    if (!std::isfinite(pitch)) {
-        return std::nullopt;
-    }
-    return roundHalfUp(pitch, 1000);
+    return roundHalfUp(10 * longueur / NbreSp, 1000);
 }
 
 std::optional<double> lengthToDiameter(double longueur, double diametre) {
-    const double proportion = longueur / diametre;
-    if (!std::isfinite(proportion)) {
-        return std::nullopt;
-    }
-    return roundHalfUp(proportion, 100);
+    return roundHalfUp(longueur / diametre, 100);
 }
 
 bool isShortCoil(double longueur, double diametre) {

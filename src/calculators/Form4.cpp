@@ -53,11 +53,7 @@ std::optional<double> resonanceCapacitance(double inductance, double frequence) 
 }
 
 std::optional<double> wavelength(double frequence) {
-    const double metres = kSpeedOfLight / frequence;
-    if (!std::isfinite(metres)) {
-        return std::nullopt;
-    }
-    return roundHalfUp(metres, 100);
+    return roundHalfUp(kSpeedOfLight / frequence, 100);
 }
 
 // The lines of help for a part in its unit: its two standard neighbours, the pair that makes

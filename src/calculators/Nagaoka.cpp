@@ -11,9 +11,7 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 // mu0 pi / 4 in uH per cm, as pi^2 10^-3 with the diameter in place of the radius.
-double sheetConstant() {
-    return kPi * kPi * 1e-3;
-}
+constexpr double kSheetConstant = kPi * kPi * 1e-3;
 
 } // namespace
 
@@ -44,12 +42,8 @@ std::optional<double> currentSheetInductance(double diametre, double longueur, d
     if (!k) {
         return std::nullopt;
     }
-    const double inductance =
-        sheetConstant() * diametre * diametre * NbreSp * NbreSp * *k / longueur;
-    if (!std::isfinite(inductance)) {
-        return std::nullopt;
-    }
-    return roundHalfUp(inductance, 100);
+    // Once a product overflows, no later factor brings it back: the rounding sees the infinity.
+    return roundHalfUp(kSheetConstant * diametre * diametre * NbreSp * NbreSp * *k / longueur, 100);
 }
 
 std::optional<double> currentSheetTurns(double inductance, double diametre, double longueur) {
@@ -57,9 +51,10 @@ std::optional<double> currentSheetTurns(double inductance, double diametre, doub
     if (!k) {
         return std::nullopt;
     }
-    const double turns =
-        std::sqrt(inductance * longueur / (sheetConstant() * diametre * diametre * *k));
-    if (!std::isfinite(turns)) {
+    // A divisor that overflows would give 0 turns, not a figure: it is checked with the result.
+    const double divisor = kSheetConstant * diametre * diametre * *k;
+    const double turns = std::sqrt(inductance * longueur / divisor);
+    if (!allFinite({divisor, turns})) {
         return std::nullopt;
     }
     return roundHalfUp(turns, 1);

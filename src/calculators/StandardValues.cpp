@@ -1,9 +1,11 @@
 #include "StandardValues.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <iterator>
+#include <vector>
 
 namespace formules {
 
@@ -17,41 +19,38 @@ constexpr int kPerDecade = static_cast<int>(std::size(kMantissas));
 constexpr double kTolerance = 1e-9;
 
 // The decades searched around a value's own: its decimal exponent, as the floating-point
-// logarithm gives it, may be off by one either way at a power of ten.
-constexpr int kDecadesAround = 1;
+// logarithm gives it, may be off by one either way at a power of ten, and the neighbour on
+// either side may lie one decade further.
+constexpr int kDecadesAround = 2;
 
 bool isPositiveNormal(double x) {
     return std::isnormal(x) && x > 0;
 }
 
-// The largest standard value at or under the limit, among the decades around the limit's.
-std::optional<double> standardAtOrUnder(double limit) {
-    const int decade = static_cast<int>(std::floor(std::log10(limit)));
-    for (int exponent = decade + kDecadesAround; exponent >= decade - kDecadesAround - 1;
-         --exponent) {
-        for (int index = kPerDecade - 1; index >= 0; --index) {
-            const std::optional<double> value = e12Value(index, exponent);
-            if (value && *value <= limit) {
-                return value;
+// The standard values, ascending, of the decades around x's own (a few dozen, whatever x).
+std::vector<double> standardsAround(double x) {
+    const int decade = static_cast<int>(std::floor(std::log10(x)));
+    std::vector<double> values;
+    for (int exponent = decade - kDecadesAround; exponent <= decade + kDecadesAround; ++exponent) {
+        for (int index = 0; index < kPerDecade; ++index) {
+            if (const std::optional<double> value = e12Value(index, exponent)) {
+                values.push_back(*value);
             }
         }
     }
-    return std::nullopt;
+    return values;
 }
 
-// The smallest standard value at or over the limit.
-std::optional<double> standardAtOrOver(double limit) {
-    const int decade = static_cast<int>(std::floor(std::log10(limit)));
-    for (int exponent = decade - kDecadesAround; exponent <= decade + kDecadesAround + 1;
-         ++exponent) {
-        for (int index = 0; index < kPerDecade; ++index) {
-            const std::optional<double> value = e12Value(index, exponent);
-            if (value && *value >= limit) {
-                return value;
-            }
-        }
+// The largest standard value at or under the first limit and the smallest at or over the
+// second, which are a hair apart; nothing when either is not a normal double.
+std::optional<StandardNeighbours> standardsBetween(double underLimit, double overLimit) {
+    const std::vector<double> values = standardsAround(underLimit);
+    const auto over = std::lower_bound(values.begin(), values.end(), overLimit);
+    const auto under = std::upper_bound(values.begin(), values.end(), underLimit);
+    if (under == values.begin() || over == values.end()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return StandardNeighbours{*std::prev(under), *over};
 }
 
 } // namespace
@@ -80,26 +79,20 @@ std::optional<StandardNeighbours> e12Neighbours(double x) {
     if (!isPositiveNormal(upper) || !isPositiveNormal(lower)) {
         return std::nullopt;
     }
-    const std::optional<double> below = standardAtOrUnder(upper);
-    const std::optional<double> above = standardAtOrOver(lower);
-    if (!below || !above) {
-        return std::nullopt;
-    }
-    return StandardNeighbours{*below, *above};
+    return standardsBetween(upper, lower);
 }
 
 std::optional<double> nearestE12(double rest) {
     if (!isPositiveNormal(rest)) {
         return std::nullopt;
     }
-    const std::optional<double> under = standardAtOrUnder(rest);
-    const std::optional<double> over = standardAtOrOver(rest);
-    if (!under || !over) {
+    const std::optional<StandardNeighbours> either = standardsBetween(rest, rest);
+    if (!either) {
         return std::nullopt;
     }
-    const double underDistance = std::abs(std::log(*under / rest));
-    const double overDistance = std::abs(std::log(*over / rest));
-    return overDistance < underDistance ? over : under;
+    const double underDistance = std::abs(std::log(either->below / rest));
+    const double overDistance = std::abs(std::log(either->above / rest));
+    return overDistance < underDistance ? either->above : either->below;
 }
 
 } // namespace formules
