@@ -1,3 +1,4 @@
+#include "calculators/EllipticIntegrals.h"
 #include "calculators/Form2.h"
 #include "calculators/Form3.h"
 #include "calculators/Form5.h"
@@ -239,6 +240,43 @@ TEST_P(NagaokaTest, MatchesThePublishedTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Nagaoka, NagaokaTest, testing::ValuesIn(kNagaoka), rowName);
+
+struct EllipticRow {
+    const char* name;
+    double modularAngleDegrees;
+    double first;
+    double second;
+};
+
+// K and E as Abramowitz and Stegun's table 17.1 gives them, by modular angle (k = sin angle).
+const EllipticRow kElliptic[] = {
+    {"angle_0", 0, kPi / 2, kPi / 2},
+    {"angle_30", 30, 1.685750354812596, 1.467462209339427},
+    {"angle_45", 45, 1.854074677301372, 1.350643881047675},
+    {"angle_60", 60, 2.156515647499643, 1.211056027568459},
+};
+
+class EllipticTest : public testing::TestWithParam<EllipticRow> {};
+
+TEST_P(EllipticTest, MatchesThePublishedTable) {
+    const EllipticRow& row = GetParam();
+    const double angle = row.modularAngleDegrees * kPi / 180;
+    const CompleteEllipticIntegrals integrals =
+        completeEllipticIntegrals(std::sin(angle), std::cos(angle));
+    EXPECT_NEAR(integrals.first, row.first, 1e-14);
+    EXPECT_NEAR(integrals.second, row.second, 1e-14);
+}
+
+INSTANTIATE_TEST_SUITE_P(Nagaoka, EllipticTest, testing::ValuesIn(kElliptic), rowName);
+
+// Near k = 1 the complement carries the digits: K approaches ln(4 / k') and E approaches 1.
+TEST(Nagaoka, EllipticIntegralsOfAModulusNearOne) {
+    const double kPrime = 1e-8;
+    const CompleteEllipticIntegrals integrals =
+        completeEllipticIntegrals(std::sqrt(1 - kPrime * kPrime), kPrime);
+    EXPECT_NEAR(integrals.first, std::log(4 / kPrime), 1e-12);
+    EXPECT_NEAR(integrals.second, 1.0, 1e-12);
+}
 
 // The published coil of 1,8 cm by 2 cm with 10 turns reads 1,153 uH by the windows' formula and
 // 1,14 uH as a current sheet; the turns for that inductance come back. Proportions whose

@@ -1,5 +1,6 @@
 #include "Nagaoka.h"
 
+#include "EllipticIntegrals.h"
 #include "quantities/ValueRules.h"
 
 #include <cmath>
@@ -16,7 +17,8 @@ constexpr double kSheetConstant = kPi * kPi * 1e-3;
 } // namespace
 
 // The elliptic integrals are only asked for a modulus strictly between 0 and 1, where they are
-// finite and the standard library reports no domain error.
+// finite; the complement comes from the length, not from 1 - k^2, so a short coil keeps its
+// digits.
 std::optional<double> nagaokaCoefficient(double diametre, double longueur) {
     const double d2 = diametre * diametre;
     const double l2 = longueur * longueur;
@@ -27,8 +29,7 @@ std::optional<double> nagaokaCoefficient(double diametre, double longueur) {
     if (!allFinite({d2, l2, sum, k2, k, kPrime}) || !(k > 0 && k < 1) || !(kPrime > 0)) {
         return std::nullopt;
     }
-    const double first = std::comp_ellint_1(k);
-    const double second = std::comp_ellint_2(k);
+    const auto [first, second] = completeEllipticIntegrals(k, kPrime);
     const double coefficient =
         4 / (3 * kPi * kPrime) * ((kPrime * kPrime / k2) * (first - second) + second - k);
     if (!std::isfinite(coefficient)) {

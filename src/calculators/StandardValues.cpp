@@ -1,7 +1,8 @@
 #include "StandardValues.h"
 
+#include "quantities/DecimalText.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <iterator>
@@ -55,19 +56,18 @@ std::optional<StandardNeighbours> standardsBetween(double underLimit, double ove
 
 } // namespace
 
-// The decimal text "mm e(exponent - 1)" read by from_chars, which rounds it correctly.
+// The decimal text "mm e(exponent - 1)", read with correct rounding.
 std::optional<double> e12Value(int index, int exponent) {
     if (index < 0 || index >= kPerDecade) {
         return std::nullopt;
     }
     char text[32];
     const int length = std::snprintf(text, sizeof text, "%de%d", kMantissas[index], exponent - 1);
-    double value = 0.0;
-    const auto read = std::from_chars(text, text + length, value);
-    if (read.ec != std::errc() || !isPositiveNormal(value)) {
+    const DecimalReading read = readDecimal(std::string_view(text, std::size_t(length)));
+    if (read.outOfRange || !isPositiveNormal(read.value)) {
         return std::nullopt;
     }
-    return value;
+    return read.value;
 }
 
 std::optional<StandardNeighbours> e12Neighbours(double x) {

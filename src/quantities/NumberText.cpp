@@ -1,11 +1,11 @@
 #include "NumberText.h"
 
+#include "DecimalText.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string_view>
-#include <system_error>
 
 namespace formules {
 
@@ -25,31 +25,20 @@ struct RoundedDigits {
 // Rounds to nearest, except near the largest double, where rounding up would give a text that
 // no longer reads back as a double (1.79769313486232E+308); there the digits are cut instead.
 RoundedDigits roundToSignificantDigits(double magnitude) {
-    char buffer[32];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                std::chars_format::scientific, kSignificantDigits - 1);
-    double readBack = 0.0;
-    if (std::from_chars(buffer, result.ptr, readBack).ec == std::errc::result_out_of_range) {
-        result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                               std::chars_format::scientific, kSignificantDigits + 1);
+    std::string scientific = scientificText(magnitude, kSignificantDigits - 1);
+    if (readDecimal(scientific).outOfRange) {
+        scientific = scientificText(magnitude, kSignificantDigits + 1);
     }
-    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const auto exponentMark = scientific.find('e');
     RoundedDigits rounded;
-    for (char c : scientific.substr(0, exponentMark)) {
+    for (char c : std::string_view(scientific).substr(0, exponentMark)) {
         if (c != '.') {
             rounded.digits += c;
         }
     }
     rounded.digits.resize(std::min<std::size_t>(rounded.digits.size(), kSignificantDigits));
     rounded.digits.erase(rounded.digits.find_last_not_of('0') + 1);
-    std::string_view exponent = scientific.substr(exponentMark + 1);
-    const bool negative = exponent[0] == '-';
-    exponent.remove_prefix(1); // to_chars always writes the exponent's sign
-    std::from_chars(exponent.data(), exponent.data() + exponent.size(), rounded.exponent);
-    if (negative) {
-        rounded.exponent = -rounded.exponent;
-    }
+    rounded.exponent = std::atoi(scientific.c_str() + exponentMark + 1);
     return rounded;
 }
 

@@ -1,10 +1,10 @@
 #include "NumericValue.h"
 
+#include "DecimalText.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <string>
-#include <system_error>
 
 namespace formules {
 
@@ -51,13 +51,11 @@ std::optional<double> fromHexDigits(std::string_view digits) {
     if (digits.empty()) {
         return 0.0;
     }
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                              std::chars_format::hex);
-    if (error == std::errc::result_out_of_range) {
+    const DecimalReading read = readHexadecimal(digits);
+    if (read.outOfRange) {
         return std::nullopt;
     }
-    return value;
+    return read.value;
 }
 
 // Octal digits are regrouped into hexadecimal ones (three bits each), so that one correctly
@@ -170,16 +168,14 @@ std::optional<double> fromDecimalParts(const DecimalParts& parts) {
         normalised += parts.exponentNegative ? "e-" : "e";
         normalised += parts.exponentDigits;
     }
-    double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
-    if (error == std::errc::result_out_of_range) {
+    const DecimalReading read = readDecimal(normalised);
+    if (read.outOfRange) {
         if (isTooLarge(parts)) {
             return std::nullopt;
         }
         return 0.0;
     }
-    return value;
+    return read.value;
 }
 
 bool startsWithPrefix(std::string_view text, char letter) {

@@ -1,6 +1,7 @@
 #include "ReplayDriver.h"
 
 #include "ScriptSyntax.h"
+#include "quantities/DecimalText.h"
 #include "quantities/NumberText.h"
 #include "quantities/NumericValue.h"
 #include "shell/Application.h"
@@ -25,7 +26,7 @@ std::string describe(const EntryValue& value) {
     case EntryValue::Kind::Integer:
         return "Integer " + std::to_string(value.asInteger());
     case EntryValue::Kind::Double:
-        return "Double " + shortest(value.asDouble());
+        return "Double " + shortestText(value.asDouble());
     case EntryValue::Kind::Text:
         return "Text " + quoted(value.asText());
     }
@@ -245,7 +246,7 @@ void Replay::number(std::string_view text) {
         m_out << "number beyond\n";
         return;
     }
-    m_out << "number " << shortest(*value) << ' '
+    m_out << "number " << shortestText(*value) << ' '
           << quoted(textOfNumber(*value, toolkit().decimalSeparator())) << '\n';
 }
 

@@ -1,7 +1,5 @@
 #include "ScriptSyntax.h"
 
-#include <charconv>
-
 namespace formules {
 
 std::string quoted(std::string_view text) {
@@ -25,12 +23,6 @@ std::string quoted(std::string_view text) {
         }
     }
     return out + "\"";
-}
-
-std::string shortest(double value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
 }
 
 Words split(std::string_view line) {
