@@ -1,4 +1,6 @@
 #include "HeadlessProgram.h"
+#include "forms/ClassicScheme.h"
+#include "forms/Languages.h"
 #include "shell/Windows.h"
 
 #include <gtest/gtest.h>
@@ -152,5 +154,145 @@ auto rowName = [](const auto& test) { return std::string(test.param.name); };
 INSTANTIATE_TEST_SUITE_P(Windows, DescriptionTest, testing::ValuesIn(windows()), rowName);
 INSTANTIATE_TEST_SUITE_P(Windows, CalculatorDescriptionTest, testing::ValuesIn(calculators()),
                          rowName);
+
+// What every toolkit shows alike, said once below them: the language, the texts in it, the
+// access keys and the colours.
+
+struct LanguageChoice {
+    const char* name;
+    std::vector<std::string> preferred;
+    const char* spoken;
+};
+
+// Names as desktops (QLocale::uiLanguages, POSIX locales) and browsers (navigator.languages)
+// give them.
+const LanguageChoice kLanguageChoices[] = {
+    {"en_US", {"en-US", "en-Latn-US", "en"}, "en"},
+    {"de_AT", {"de-AT", "de-Latn-AT", "de"}, "de"},
+    {"fr_CA", {"fr-CA", "fr"}, "fr"},
+    {"LANGUAGE_de_en", {"de", "de-DE", "en", "en-US"}, "de"},
+    {"LANGUAGE_fr_de", {"fr", "fr-FR", "de"}, "fr"},
+    {"pt_BR_none_spoken", {"pt-BR", "pt-Latn-BR", "pt"}, "fr"},
+    {"LANGUAGE_pt_it", {"pt-BR", "pt", "it"}, "it"},
+    {"C", {"C"}, "fr"},
+    {"unknown_xx_YY", {"xx-YY", "C"}, "fr"},
+    {"posix_name", {"es_ES.UTF-8"}, "es"},
+    {"upper_case", {"DE"}, "de"},
+    {"a_longer_word_is_not_a_language", {"english", "it"}, "it"},
+    {"nothing_preferred", {}, "fr"},
+};
+
+class LanguageChoiceTest : public testing::TestWithParam<LanguageChoice> {};
+
+TEST_P(LanguageChoiceTest, IsTheFirstSpokenOrFrench) {
+    EXPECT_EQ(chooseLanguage(GetParam().preferred), GetParam().spoken);
+}
+
+struct Translation {
+    const char* name;
+    const char* language;
+    const char* context;
+    const char* text;
+    const char* translation;
+};
+
+// Texts of the catalogues, read through the one lookup: quotes, line feeds and marked access keys
+// come through as the catalogue has them; French, an unknown language or text give the text.
+const Translation kTranslations[] = {
+    {"button_with_its_key", "de", kTextContext, "Calcul", "&Berechnen"},
+    {"key_inside_the_word", "en", kTextContext, "Effacer", "C&lear"},
+    {"message", "it", kTextContext, "Erreur - Valeurs hors limites - Recommencez",
+     "Errore - Valori fuori intervallo - Riprovare"},
+    {"two_lines_and_a_quote", "en", kTextContext,
+     "Unités : mm, cm, m, in (\"), ft ; cm si rien n'est indiqué\nDiamètre de la bobine, mesuré "
+     "au centre du fil (le mandrin plus un fil)",
+     "Units: mm, cm, m, in (\"), ft; cm if none is given\nDiameter of the coil, measured to the "
+     "centre of the wire (the former plus one wire)"},
+    {"other_context", "es", "CommandLine", "argument inattendu : %1", "argumento inesperado: %1"},
+    {"french_is_the_source", "fr", kTextContext, "Calcul", "Calcul"},
+    {"unknown_language", "pt", kTextContext, "Calcul", "Calcul"},
+    {"unknown_text", "de", kTextContext, "Bonjour", "Bonjour"},
+    {"context_matters", "de", "CommandLine", "Calcul", "Calcul"},
+};
+
+class TranslationTest : public testing::TestWithParam<Translation> {};
+
+TEST_P(TranslationTest, ComesFromTheCatalogue) {
+    const Translation& row = GetParam();
+    EXPECT_EQ(translate(row.language, row.text, row.context), row.translation);
+}
+
+struct AccessKeyRow {
+    const char* name;
+    const char* caption;
+    char key;
+    const char* marked;
+    const char* before;
+    const char* keyShown;
+    const char* after;
+};
+
+// The key is the first letter that matches, in either case; a translation's own mark stands.
+const AccessKeyRow kAccessKeys[] = {
+    {"first_letter", "Calcul", 'C', "&Calcul", "", "C", "alcul"},
+    {"either_case", "à propos de...", 'P', "à &propos de...", "à ", "p", "ropos de..."},
+    {"translation_marks_its_own", "C&lear", 'E', "C&lear", "C", "l", "ear"},
+    {"accented_key", "&Über...", 'U', "&Über...", "", "Ü", "ber..."},
+    {"letter_missing", "Borrar", 'E', "Borrar", "Borrar", "", ""},
+    {"no_key", "Menu", '\0', "Menu", "Menu", "", ""},
+    {"double_ampersand_is_one", "R&&D &Menu", 'M', "R&&D &Menu", "R&D ", "M", "enu"},
+};
+
+class AccessKeyTest : public testing::TestWithParam<AccessKeyRow> {};
+
+TEST_P(AccessKeyTest, IsMarkedAndSplit) {
+    const AccessKeyRow& row = GetParam();
+    const std::string marked = markedWithAccessKey(row.caption, row.key);
+    EXPECT_EQ(marked, row.marked);
+    const AccessKeyParts parts = splitAtAccessKey(marked);
+    EXPECT_EQ(parts.before, row.before);
+    EXPECT_EQ(parts.key, row.keyShown);
+    EXPECT_EQ(parts.after, row.after);
+    EXPECT_EQ(withoutAccessKeys(marked), parts.before + parts.key + parts.after);
+}
+
+struct RingRow {
+    const char* name;
+    Rgb background;
+    Rgb ring;
+};
+
+// A focus ring must stand out from the control it is drawn on (WCAG 2.1 contrast).
+const RingRow kRings[] = {
+    {"white_box", {255, 255, 255}, {0, 0, 0}},
+    {"blue_button", {0, 0, 255}, {255, 255, 255}},
+    {"grey_face", {239, 239, 239}, {0, 0, 0}},
+    {"dark_red", {128, 0, 0}, {255, 255, 255}},
+    {"mid_grey_favours_black", {119, 119, 119}, {0, 0, 0}},
+};
+
+class FocusRingTest : public testing::TestWithParam<RingRow> {};
+
+TEST_P(FocusRingTest, ContrastsWithTheBackground) {
+    const Rgb ring = focusRingOn(GetParam().background);
+    EXPECT_EQ(ring.red, GetParam().ring.red);
+    EXPECT_EQ(ring.blue, GetParam().ring.blue);
+}
+
+// The system colours of a description are those of the classic light scheme on every desktop.
+TEST(ClassicScheme, SystemColoursAreLight) {
+    const std::optional<Rgb> window = resolved(Colour::systemWindow());
+    const std::optional<Rgb> text = resolved(Colour::systemWindowText());
+    ASSERT_TRUE(window && text);
+    EXPECT_EQ(window->red + window->green + window->blue, 3 * 255);
+    EXPECT_EQ(text->red + text->green + text->blue, 0);
+    EXPECT_FALSE(resolved(Colour()).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageChoiceTest, testing::ValuesIn(kLanguageChoices),
+                         rowName);
+INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest, testing::ValuesIn(kTranslations), rowName);
+INSTANTIATE_TEST_SUITE_P(Captions, AccessKeyTest, testing::ValuesIn(kAccessKeys), rowName);
+INSTANTIATE_TEST_SUITE_P(Colours, FocusRingTest, testing::ValuesIn(kRings), rowName);
 
 } // namespace

@@ -89,17 +89,6 @@ ControlDescription pictureBox(std::string_view name, FormRect rect, int tabIndex
     return control(name, ControlKind::PictureBox, std::string(), rect, tabIndex);
 }
 
-std::string withoutAccessKeys(std::string_view caption) {
-    std::string text;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) {
-            ++i; // "&&" shows one ampersand, "&x" an x with its key underlined
-        }
-        text += caption[i];
-    }
-    return text;
-}
-
 MenuEntryDescription menuEntry(MenuEntryName name, std::string caption, char accessKey) {
     return {std::string(name.name), std::move(caption), accessKey};
 }

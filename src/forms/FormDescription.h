@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccessKeys.h"
 #include "ControlName.h"
 #include "FormId.h"
 
@@ -90,10 +91,6 @@ struct MenuEntryDescription {
     std::string caption;
     char accessKey = '\0';
 };
-
-// A caption as it shows: each ampersand that marks an access key (a translation may mark its own)
-// removed, "&&" showing one ampersand.
-std::string withoutAccessKeys(std::string_view caption);
 
 MenuEntryDescription menuEntry(MenuEntryName name, std::string caption, char accessKey = '\0');
 

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <functional>
+#include "Languages.h"
+
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace formules {
 
@@ -13,6 +15,15 @@ class Form;
 class Toolkit {
 public:
     virtual ~Toolkit() = default;
+
+    // The language the windows speak (French, or one of spokenLanguages()), chosen before the
+    // first window is built.
+    const std::string& language() const { return m_language; }
+    void setLanguage(std::string language) { m_language = std::move(language); }
+
+    // The text in the windows' language; as it is written, in French, when it has no
+    // translation.
+    std::string translated(std::string_view text) const { return translate(m_language, text); }
 
     // Creates the window from its description on first use, then makes it visible, modeless and
     // in front; a window that exists keeps its state and its boxes' texts.
@@ -30,9 +41,6 @@ public:
     // Shows the text, already in the user's language, in a label of the window; a label has no
     // change event.
     virtual void writeLabel(Form& form, std::string_view label, std::string_view text) = 0;
-
-    // The text in the user's language; as it is written, in French, when it has no translation.
-    virtual std::string translated(std::string_view text) const = 0;
 
     // A modal message with an OK button only, titled with the program's name; returns once the
     // user has closed it. No other handler of the program runs while it is open.
@@ -53,11 +61,11 @@ public:
 
     // The decimal separator of the user's locale, used to write numbers into boxes.
     virtual std::string decimalSeparator() const = 0;
+
+private:
+    std::string m_language = kSourceLanguage;
 };
 
-// Where every text the program shows is found among the translations: one context, so that a
-// text that stands in several windows ("Calcul", a unit hint) is translated once.
-inline constexpr char kTextContext[] = "Formules";
 // The title of every message box: the program's name.
 inline constexpr char kMessageTitle[] = "Formules";
 

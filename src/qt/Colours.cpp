@@ -4,17 +4,20 @@
 
 namespace formules {
 
-namespace {
+QColor toQt(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
 
-// Fusion's light button face, from which Qt derives the bevels and the disabled texts.
-const QColor kButtonFace(239, 239, 239);
-
-} // namespace
+QColor toQt(const Colour& colour) {
+    const std::optional<Rgb> shown = resolved(colour);
+    return shown ? toQt(*shown) : QColor();
+}
 
 // Every role of every colour group is set, so that no role is left to the desktop's palette.
 const QPalette& classicLightPalette() {
     static const QPalette palette = [] {
-        const QPalette derived(kButtonFace);
+        const ClassicScheme& scheme = kClassicScheme;
+        const QPalette derived(toQt(scheme.face));
         QPalette classic;
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
             for (int role = 0; role < QPalette::NColorRoles; ++role) {
@@ -24,31 +27,23 @@ const QPalette& classicLightPalette() {
                 }
             }
         }
-        classic.setColor(QPalette::Highlight, QColor(48, 140, 198));
-        classic.setColor(QPalette::HighlightedText, Qt::white);
-        classic.setColor(QPalette::Link, QColor(0, 0, 255));
-        classic.setColor(QPalette::LinkVisited, QColor(255, 0, 255));
-        classic.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
-        classic.setColor(QPalette::ToolTipText, Qt::black);
+        // The disabled texts keep the grey derived from the face.
+        for (auto group : {QPalette::Active, QPalette::Inactive}) {
+            classic.setColor(group, QPalette::Base, toQt(scheme.boxGround));
+            for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
+                classic.setColor(group, role, toQt(scheme.text));
+            }
+        }
+        classic.setColor(QPalette::Highlight, toQt(scheme.highlight));
+        classic.setColor(QPalette::HighlightedText, toQt(scheme.highlightedText));
+        classic.setColor(QPalette::Link, toQt(scheme.link));
+        classic.setColor(QPalette::LinkVisited, toQt(scheme.visitedLink));
+        classic.setColor(QPalette::ToolTipBase, toQt(scheme.tooltipGround));
+        classic.setColor(QPalette::ToolTipText, toQt(scheme.tooltipText));
         classic.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
         return classic;
     }();
     return palette;
-}
-
-// The system window colour is that of a box's ground, the system text colour that of its text.
-QColor resolved(const Colour& colour) {
-    switch (colour.source) {
-    case Colour::Source::Default:
-        break;
-    case Colour::Source::Rgb:
-        return QColor(colour.red, colour.green, colour.blue);
-    case Colour::Source::SystemWindow:
-        return classicLightPalette().color(QPalette::Base);
-    case Colour::Source::SystemWindowText:
-        return classicLightPalette().color(QPalette::Text);
-    }
-    return QColor();
 }
 
 void applyColour(QWidget* widget, QPalette::ColorRole role, const Colour& colour) {
@@ -56,7 +51,7 @@ void applyColour(QWidget* widget, QPalette::ColorRole role, const Colour& colour
         return;
     }
     QPalette palette = widget->palette();
-    palette.setColor(role, resolved(colour));
+    palette.setColor(role, toQt(colour));
     widget->setPalette(palette);
 }
 

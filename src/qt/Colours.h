@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/FormDescription.h"
+#include "forms/ClassicScheme.h"
 
 #include <QPalette>
 
@@ -8,15 +8,15 @@ class QWidget;
 
 namespace formules {
 
-// The classic light scheme every window's client area is drawn in: white boxes, light grey
-// button faces and window, black text. The windows' own colours (cyan, pink, pale yellow) are
-// a design for it, so the desktop's palette, dark or high-contrast, is not taken: the system
-// colours of a description are resolved here and nowhere else.
+// The classic light scheme (forms/ClassicScheme.h) as a palette, which every window's client area
+// is drawn in whatever the desktop's palette; Qt derives the bevels and disabled texts from the
+// face.
 const QPalette& classicLightPalette();
 
-// A described colour as it shows: an RGB one as it is, a system one in the classic light
-// scheme; an invalid colour for the default.
-QColor resolved(const Colour& colour);
+// A described colour as it shows (forms/ClassicScheme.h); an invalid colour for the default.
+QColor toQt(const Colour& colour);
+
+QColor toQt(Rgb colour);
 
 // Sets one colour role of the widget from the description; the default leaves it as inherited.
 void applyColour(QWidget* widget, QPalette::ColorRole role, const Colour& colour);

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "forms/Languages.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -11,6 +13,18 @@ namespace {
 
 // The status of a command line that cannot be used, as command-line tools give for misuse.
 constexpr int kUsageError = 2;
+
+// The command line's own texts, in their context of the catalogues; the macro marks them for
+// lupdate.
+constexpr char kContext[] = "CommandLine";
+constexpr const char* kDescription = QT_TRANSLATE_NOOP(
+    "CommandLine", "Calculs de résonance, de réactance et de bobines pour la radio.");
+constexpr const char* kUnexpectedArgument =
+    QT_TRANSLATE_NOOP("CommandLine", "argument inattendu : %1");
+
+QString inLanguage(const std::string& language, const char* text) {
+    return QString::fromStdString(translate(language, text, kContext));
+}
 
 void print(const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stdout);
@@ -24,10 +38,9 @@ void printError(const QString& text) {
 
 } // namespace
 
-std::optional<int> readCommandLine(const QStringList& arguments) {
+std::optional<int> readCommandLine(const QStringList& arguments, const std::string& language) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "CommandLine", "Calculs de résonance, de réactance et de bobines pour la radio."));
+    parser.setApplicationDescription(inLanguage(language, kDescription));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     if (!parser.parse(arguments)) {
@@ -35,8 +48,8 @@ std::optional<int> readCommandLine(const QStringList& arguments) {
         return kUsageError;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        printError(QCoreApplication::translate("CommandLine", "argument inattendu : %1")
-                       .arg(parser.positionalArguments().first()));
+        printError(
+            inLanguage(language, kUnexpectedArgument).arg(parser.positionalArguments().first()));
         return kUsageError;
     }
     if (parser.isSet(help)) {

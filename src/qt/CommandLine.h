@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
 
 namespace formules {
 
@@ -11,7 +12,7 @@ namespace formules {
 // process; an option or argument the program does not know is refused on standard error and
 // returns the status 2. The program ends with the status returned, before any window opens. Qt's
 // own options (-platform, -style...) have been taken out by QApplication already. Nothing is
-// returned when the program runs.
-std::optional<int> readCommandLine(const QStringList& arguments);
+// returned when the program runs. The program's texts are in the language given.
+std::optional<int> readCommandLine(const QStringList& arguments, const std::string& language);
 
 } // namespace formules

@@ -2,7 +2,8 @@
 
 #include "Colours.h"
 #include "Fonts.h"
-#include "forms/Toolkit.h"
+#include "forms/FormUnits.h"
+#include "forms/Languages.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -71,26 +72,20 @@ QWidget* createLabel(const ControlDescription& control, const QString& caption, 
 
 } // namespace
 
-QString shownText(const std::string& text) {
+QString shownText(const std::string& text, const std::string& language) {
     if (text.empty()) {
         return QString();
     }
-    return QCoreApplication::translate(kTextContext, text.c_str());
+    return QString::fromStdString(translate(language, text));
 }
 
-QString withAccessKey(QString caption, char key) {
-    if (caption.contains(QLatin1Char('&'))) {
-        return caption;
-    }
-    const auto at = key != '\0' ? caption.indexOf(QLatin1Char(key), 0, Qt::CaseInsensitive) : -1;
-    if (at >= 0) {
-        caption.insert(at, QLatin1Char('&'));
-    }
-    return caption;
+QString withAccessKey(const QString& caption, char key) {
+    return QString::fromStdString(markedWithAccessKey(caption.toStdString(), key));
 }
 
-QWidget* createControl(const ControlDescription& control, QWidget* parent, double pixelsPerUnit) {
-    const QString caption = shownText(control.caption);
+QWidget* createControl(const ControlDescription& control, QWidget* parent, double dotsPerInch,
+                       const std::string& language) {
+    const QString caption = shownText(control.caption, language);
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::Button:
@@ -108,11 +103,11 @@ QWidget* createControl(const ControlDescription& control, QWidget* parent, doubl
     }
     widget->setObjectName(QString::fromStdString(control.name));
     if (!control.accessibleName.empty()) {
-        widget->setAccessibleName(shownText(control.accessibleName));
+        widget->setAccessibleName(shownText(control.accessibleName, language));
     }
     if (!control.hint.empty()) {
-        widget->setToolTip(shownText(control.hint));
-        widget->setAccessibleDescription(shownText(control.hint));
+        widget->setToolTip(shownText(control.hint, language));
+        widget->setAccessibleDescription(shownText(control.hint, language));
     }
     if (control.font) {
         widget->setFont(toQt(*control.font));
@@ -120,8 +115,9 @@ QWidget* createControl(const ControlDescription& control, QWidget* parent, doubl
     applyBackground(widget, control.kind, control.background);
     applyForeground(widget, control.kind, control.foreground);
     const FormRect& r = control.rect;
-    widget->setGeometry(toPixels(r.left, pixelsPerUnit), toPixels(r.top, pixelsPerUnit),
-                        toPixels(r.width, pixelsPerUnit), toPixels(r.height, pixelsPerUnit));
+    widget->setGeometry(
+        formUnitsToPixels(r.left, dotsPerInch), formUnitsToPixels(r.top, dotsPerInch),
+        formUnitsToPixels(r.width, dotsPerInch), formUnitsToPixels(r.height, dotsPerInch));
     if (control.tabIndex < 0 || control.kind == ControlKind::Label ||
         control.kind == ControlKind::PictureBox) {
         widget->setFocusPolicy(Qt::NoFocus);

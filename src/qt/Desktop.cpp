@@ -12,18 +12,20 @@
 
 namespace formules {
 
-void nameApplication(QApplication& application) {
+std::string nameApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Formules"));
     QApplication::setApplicationVersion(QStringLiteral(FORMULES_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
-    const QString language = chooseLanguage(userInterfaceLanguages());
-    quietenUnreadableLocale(language);
+    const std::string language = desktopLanguage();
+    quietenUnreadableLocale(QString::fromStdString(language));
     speak(application, language);
+    return language;
 }
 
-void prepareDesktopApplication(QApplication& application) {
-    nameApplication(application);
+std::string prepareDesktopApplication(QApplication& application) {
+    const std::string language = nameApplication(application);
     dressApplication();
+    return language;
 }
 
 void dressApplication() {

@@ -1,10 +1,12 @@
 #include "FocusRingStyle.h"
 
+#include "forms/ClassicScheme.h"
+
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
 
-#include <cmath>
+#include <cstdint>
 
 namespace formules {
 
@@ -12,22 +14,12 @@ namespace {
 
 constexpr int kRingWidth = 2;
 
-// Relative luminance of a colour, from 0 (black) to 1 (white), as the contrast formulas of
-// accessibility guidelines define it.
-double luminance(const QColor& colour) {
-    auto linear = [](double c) {
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
-}
-
-// Black on light backgrounds, white on dark ones: the choice with the larger contrast ratio.
+// Black or white, whichever contrasts more with the background (forms/ClassicScheme.h).
 QColor ringColourOn(const QColor& background) {
-    const double l = luminance(background);
-    const double againstBlack = (l + 0.05) / 0.05;
-    const double againstWhite = 1.05 / (l + 0.05);
-    return againstBlack >= againstWhite ? QColor(Qt::black) : QColor(Qt::white);
+    const Rgb ring =
+        focusRingOn(Rgb{std::uint8_t(background.red()), std::uint8_t(background.green()),
+                        std::uint8_t(background.blue())});
+    return QColor(ring.red, ring.green, ring.blue);
 }
 
 // The ring lies inside the control's rectangle, inset so that it clears the style's bevel.

@@ -1,5 +1,7 @@
 #include "Fonts.h"
 
+#include "forms/FontStandIns.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -12,26 +14,21 @@ namespace formules {
 namespace {
 
 constexpr char kSansFamily[] = "MS Sans Serif";
-constexpr char kSerifFamily[] = "Times New Roman";
 
 // The installed family a family of the design is drawn in, found once per family. Naming a
 // family that exists spares Qt a search for the fallbacks of a missing one on every font.
 QString installedFamily(const std::string& family) {
-    static const std::map<std::string, QStringList, std::less<>> kStandIns{
-        {kSansFamily, {"Liberation Sans", "DejaVu Sans"}},
-        {kSerifFamily, {"Liberation Serif", "DejaVu Serif"}},
-    };
     static std::map<std::string, QString, std::less<>> resolved;
     const auto known = resolved.find(family);
     if (known != resolved.end()) {
         return known->second;
     }
     QString chosen = QString::fromStdString(family);
-    const auto standIns = kStandIns.find(family);
-    if (!QFontDatabase::hasFamily(chosen) && standIns != kStandIns.end()) {
-        for (const QString& standIn : standIns->second) {
-            if (QFontDatabase::hasFamily(standIn)) {
-                chosen = standIn;
+    if (!QFontDatabase::hasFamily(chosen)) {
+        for (std::string_view standIn : standInsFor(family)) {
+            const QString candidate = QString::fromUtf8(standIn.data(), qsizetype(standIn.size()));
+            if (QFontDatabase::hasFamily(candidate)) {
+                chosen = candidate;
                 break;
             }
         }
@@ -47,7 +44,9 @@ QFont toQt(const FontDescription& description) {
     font.setPointSizeF(description.pointSize);
     font.setBold(description.bold);
     font.setItalic(description.italic);
-    font.setStyleHint(description.family == kSerifFamily ? QFont::Serif : QFont::SansSerif);
+    font.setStyleHint(genericFamilyOf(description.family) == GenericFamily::Serif
+                          ? QFont::Serif
+                          : QFont::SansSerif);
     return font;
 }
 

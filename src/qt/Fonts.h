@@ -6,9 +6,8 @@
 
 namespace formules {
 
-// A font of a window's description as Qt draws it. The design's families are Windows ones that
-// Linux desktops lack: each is drawn in its first installed stand-in, Liberation (with the same
-// metrics) or DejaVu, and in its own family only where the desktop has it.
+// A font of a window's description as Qt draws it: in its own family where the desktop has it,
+// otherwise in its first installed stand-in (forms/FontStandIns.h).
 QFont toQt(const FontDescription& description);
 
 // The font of every text that sets none of its own (menu bar, message boxes, tooltips). A

@@ -4,6 +4,7 @@
 #include "Controls.h"
 #include "Fonts.h"
 #include "forms/Form.h"
+#include "forms/FormUnits.h"
 #include "shell/Windows.h"
 
 #include <QCloseEvent>
@@ -16,20 +17,15 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace formules {
 
-namespace {
-
-constexpr double kFormUnitsPerInch = 1440.0;
-
-} // namespace
-
-FormWindow::FormWindow(Form& form) : m_form(&form) {
+FormWindow::FormWindow(Form& form, std::string language)
+    : m_form(&form), m_language(std::move(language)) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
-    m_pixelsPerUnit = dpi / kFormUnitsPerInch;
+    m_dotsPerInch = screen != nullptr ? screen->logicalDotsPerInch() : kCssPixelsPerInch;
     const std::string_view name = nameOf(form.description().id);
     setObjectName(QString::fromUtf8(name.data(), qsizetype(name.size())));
     build(form.description());
@@ -60,7 +56,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 // The client area is drawn in the classic light scheme on every desktop; the menu bar, outside
 // it, follows the desktop.
 void FormWindow::build(const FormDescription& description) {
-    setWindowTitle(shownText(description.caption));
+    setWindowTitle(shown(description.caption));
     auto* client = new QWidget(this);
     client->setPalette(classicLightPalette());
     client->setFixedSize(pixels(description.clientArea.width),
@@ -75,7 +71,7 @@ void FormWindow::build(const FormDescription& description) {
     for (const ControlDescription& control : description.controls) {
         const auto panel = m_controls.find(control.parent);
         QWidget* parent = panel != m_controls.end() ? panel->second : client;
-        QWidget* widget = createControl(control, parent, m_pixelsPerUnit);
+        QWidget* widget = createControl(control, parent, m_dotsPerInch, m_language);
         connectControl(control, widget);
         m_controls.emplace(control.name, widget);
     }
@@ -114,7 +110,11 @@ void FormWindow::connectControl(const ControlDescription& control, QWidget* widg
 }
 
 int FormWindow::pixels(int units) const {
-    return toPixels(units, m_pixelsPerUnit);
+    return formUnitsToPixels(units, m_dotsPerInch);
+}
+
+QString FormWindow::shown(const std::string& text) const {
+    return shownText(text, m_language);
 }
 
 // Top-level entries only, side by side; a blank caption stands as an empty entry that does
@@ -125,7 +125,7 @@ void FormWindow::buildMenu(const FormDescription& description) {
     }
     for (const MenuEntryDescription& entry : description.menu) {
         const QString caption =
-            entry.caption.empty() ? QStringLiteral("   ") : shownText(entry.caption);
+            entry.caption.empty() ? QStringLiteral("   ") : shown(entry.caption);
         QAction* action = menuBar()->addAction(withAccessKey(caption, entry.accessKey));
         action->setObjectName(QString::fromStdString(entry.name));
         const std::string name = entry.name;

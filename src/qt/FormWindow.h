@@ -19,7 +19,8 @@ class Form;
 // bar included, go to the form until the window is detached from it.
 class FormWindow final : public QMainWindow {
 public:
-    explicit FormWindow(Form& form);
+    // The window speaks the language (a code of spokenLanguages()).
+    FormWindow(Form& form, std::string language);
 
     QLineEdit* box(std::string_view name) const;
     QLabel* label(std::string_view name) const;
@@ -40,6 +41,7 @@ private:
     void build(const FormDescription& description);
     void connectControl(const ControlDescription& control, QWidget* widget);
     int pixels(int units) const;
+    QString shown(const std::string& text) const;
     void buildMenu(const FormDescription& description);
     void setTabOrder(const FormDescription& description);
     void deliverClick(const std::string& control);
@@ -51,7 +53,8 @@ private:
     Form* m_form;
     int m_delivering = 0;
     bool m_closingQuietly = false;
-    double m_pixelsPerUnit = 1.0 / 15.0;
+    std::string m_language;
+    double m_dotsPerInch = 96.0;
     QWidget* m_firstInTabOrder = nullptr;
     std::map<std::string, QWidget*, std::less<>> m_controls;
     std::map<std::string, QString> m_boxTexts; // each box's text when its change rule last ran

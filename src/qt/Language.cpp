@@ -1,22 +1,22 @@
 #include "Language.h"
 
+#include "forms/Languages.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
 #include <clocale>
 #include <memory>
+#include <vector>
 
 namespace formules {
 
 namespace {
 
-// Where the build embeds the compiled translations, one formules_LANGUAGE.qm each.
-constexpr char kTranslations[] = ":/i18n";
-
-// The name of the translators speak() installs, so that a later call replaces them.
+// The name of the translator speak() installs, so that a later call replaces it.
 constexpr char kInstalled[] = "formules-language";
 
 // Installs a translator owned by the application; nothing when the file cannot be loaded.
@@ -69,29 +69,12 @@ QStringList userInterfaceLanguages() {
     return keptInterfaceLanguages().isEmpty() ? QLocale().uiLanguages() : keptInterfaceLanguages();
 }
 
-QStringList spokenLanguages() {
-    // The names are matched by hand: a name filter would compile a regular expression, whose
-    // library costs half a megabyte at start.
-    QStringList languages{QString::fromLatin1(kSourceLanguage)};
-    const QString prefix = QStringLiteral("formules_");
-    const QString suffix = QStringLiteral(".qm");
-    for (const QString& file : QDir(QString::fromLatin1(kTranslations)).entryList(QDir::Files)) {
-        if (file.startsWith(prefix) && file.endsWith(suffix)) {
-            languages.append(file.mid(prefix.size(), file.size() - prefix.size() - suffix.size()));
-        }
+std::string desktopLanguage() {
+    std::vector<std::string> languages;
+    for (const QString& language : userInterfaceLanguages()) {
+        languages.push_back(language.toStdString());
     }
-    return languages;
-}
-
-QString chooseLanguage(const QStringList& uiLanguages) {
-    const QStringList spoken = spokenLanguages();
-    for (const QString& uiLanguage : uiLanguages) {
-        const QString language = uiLanguage.section(QLatin1Char('-'), 0, 0).toLower();
-        if (spoken.contains(language)) {
-            return language;
-        }
-    }
-    return QString::fromLatin1(kSourceLanguage);
+    return chooseLanguage(languages);
 }
 
 bool isReadableLocaleName(const QString& name) {
@@ -129,16 +112,13 @@ void quietenUnreadableLocale(const QString& language) {
     }
 }
 
-bool speak(QCoreApplication& application, const QString& language) {
-    if (!spokenLanguages().contains(language)) {
+bool speak(QCoreApplication& application, const std::string& language) {
+    const std::vector<std::string> spoken = spokenLanguages();
+    if (std::find(spoken.begin(), spoken.end(), language) == spoken.end()) {
         return false;
     }
     uninstallAll(application);
-    if (language != QLatin1String(kSourceLanguage)) {
-        install(application, QStringLiteral("formules_") + language,
-                QString::fromLatin1(kTranslations));
-    }
-    install(application, QStringLiteral("qtbase_") + language,
+    install(application, QStringLiteral("qtbase_") + QString::fromStdString(language),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return true;
 }

@@ -3,23 +3,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 class QCoreApplication;
 class QLocale;
-class QTranslator;
 
 namespace formules {
 
-// The program's own language, in which every text of its code is written.
-inline constexpr char kSourceLanguage[] = "fr";
-
-// The languages the program speaks: French and those it embeds a translation for, as language
-// codes ("de", "en"...).
-QStringList spokenLanguages();
-
-// The first of the user's interface languages (QLocale::uiLanguages(), so LANGUAGE=de:en picks
-// German) that the program speaks; French when it speaks none of them, "C" and malformed names
-// included.
-QString chooseLanguage(const QStringList& uiLanguages);
+// The language the program speaks on this desktop: the first of the user's interface languages
+// (userInterfaceLanguages(), so LANGUAGE=de:en picks German) that it speaks, French otherwise.
+std::string desktopLanguage();
 
 // Run first in main, before Qt and the window system start, with the user's locale as Qt reads
 // it from the environment. When the C library lacks that locale (one not generated), it runs
@@ -33,11 +26,10 @@ void fallBackFromMissingLocale(const QLocale& user);
 // as they were before any fallback.
 QStringList userInterfaceLanguages();
 
-// Makes the application speak the language: the program's translation (none for French) and
-// Qt's own texts (buttons of the message boxes, context menus), when Qt has them. A missing or
-// damaged translation leaves the texts in French. Returns false for a language the program does
-// not speak, and changes nothing then.
-bool speak(QCoreApplication& application, const QString& language);
+// Makes Qt's own texts (buttons of the message boxes, context menus) speak the language, when Qt
+// has them; the program's texts are the toolkit's (Toolkit::setLanguage). Returns false for a
+// language the program does not speak, and changes nothing then.
+bool speak(QCoreApplication& application, const std::string& language);
 
 // True when fontconfig cannot read the locale name (LANG=@@@): a language of two or three
 // letters, an optional region of two or three, "C" or "POSIX", each with an optional codeset and

@@ -39,7 +39,7 @@ void QtToolkit::show(Form& form) {
     }
     auto& window = m_windows[&form];
     if (!window) {
-        window.reset(new FormWindow(form));
+        window.reset(new FormWindow(form, language()));
     }
     const bool shownAgain = window->isHidden();
     window->show();
@@ -83,20 +83,14 @@ void QtToolkit::writeLabel(Form& form, std::string_view label, std::string_view 
     }
 }
 
-std::string QtToolkit::translated(std::string_view text) const {
-    const std::string source(text);
-    return QCoreApplication::translate(kTextContext, source.c_str()).toStdString();
-}
-
 // The program passes no title: the box carries the program's name. Both are shown in the
 // user's language.
 void QtToolkit::messageBox(std::string_view text) {
     if (m_ended) {
         return;
     }
-    const std::string message(text);
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate(kTextContext, kMessageTitle),
-                    QCoreApplication::translate(kTextContext, message.c_str()), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(translated(kMessageTitle)),
+                    QString::fromStdString(translated(text)), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

@@ -26,7 +26,6 @@ public:
     std::string readBox(const Form& form, std::string_view box) const override;
     void writeBox(Form& form, std::string_view box, std::string_view text) override;
     void writeLabel(Form& form, std::string_view label, std::string_view text) override;
-    std::string translated(std::string_view text) const override;
     void messageBox(std::string_view text) override;
     void endProgram() override;
     void discard(Form& form) override;

@@ -7,11 +7,13 @@
 #include <QApplication>
 #include <QLocale>
 
+#include <string>
+
 int main(int argc, char* argv[]) {
     formules::fallBackFromMissingLocale(QLocale::system());
     QApplication qtApplication(argc, argv);
-    formules::nameApplication(qtApplication);
-    if (const auto status = formules::readCommandLine(QApplication::arguments())) {
+    const std::string language = formules::nameApplication(qtApplication);
+    if (const auto status = formules::readCommandLine(QApplication::arguments(), language)) {
         return *status;
     }
     formules::dressApplication();
@@ -19,6 +21,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     formules::QtToolkit toolkit;
+    toolkit.setLanguage(language);
     formules::Application application(toolkit);
     application.start();
     return QApplication::exec();

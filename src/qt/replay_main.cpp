@@ -10,10 +10,12 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -22,34 +24,32 @@ int usage() {
     return 2;
 }
 
-// The same translations on both toolkits: the in-memory one asks Qt's.
-std::string translated(std::string_view text) {
-    return QCoreApplication::translate(formules::kTextContext, std::string(text).c_str())
-        .toStdString();
+bool isSpoken(const std::string& language) {
+    const std::vector<std::string> spoken = formules::spokenLanguages();
+    return std::find(spoken.begin(), spoken.end(), language) != spoken.end();
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     bool onQt = false;
-    QString language = QString::fromLatin1(formules::kSourceLanguage);
+    std::string language = formules::kSourceLanguage;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument(argv[i]);
         if (argument == "--qt") {
             onQt = true;
         } else if (argument == "--language" && i + 1 < argc) {
-            language = QString::fromUtf8(argv[++i]);
+            language = argv[++i];
         } else {
             return usage();
         }
     }
+    if (!isSpoken(language)) {
+        return usage();
+    }
     if (!onQt) {
-        QCoreApplication core(argc, argv);
-        if (!formules::speak(core, language)) {
-            return usage();
-        }
         formules::HeadlessUser user;
-        user.setTranslator(translated);
+        user.toolkit().setLanguage(language);
         return formules::runReplay(std::cin, std::cout, user);
     }
     const bool display =
@@ -59,10 +59,9 @@ int main(int argc, char* argv[]) {
     }
     QApplication qtApplication(argc, argv);
     formules::prepareDesktopApplication(qtApplication);
-    if (!formules::speak(qtApplication, language)) {
-        return usage();
-    }
+    formules::speak(qtApplication, language);
     QApplication::setQuitOnLastWindowClosed(false);
     formules::QtUser user;
+    user.toolkit().setLanguage(language);
     return formules::runReplay(std::cin, std::cout, user);
 }

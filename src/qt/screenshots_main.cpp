@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
     using namespace formules;
     fallBackFromMissingLocale(QLocale::system());
     QApplication qtApplication(argc, argv);
-    prepareDesktopApplication(qtApplication);
+    const std::string language = prepareDesktopApplication(qtApplication);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 2) {
         std::fprintf(stderr, "usage: formules-screenshots FOLDER\n");
@@ -52,6 +52,7 @@ int main(int argc, char* argv[]) {
     const QString suffix = qgetenv("FORMULES_SCREENSHOT_SUFFIX");
 
     QtToolkit toolkit;
+    toolkit.setLanguage(language);
     Application application(toolkit);
     application.start();
     for (const WindowRow& row : windows()) {

@@ -36,9 +36,6 @@ public:
     void setMessageListener(MessageListener listener) override {
         m_toolkit.setMessageListener(std::move(listener));
     }
-    void setTranslator(HeadlessToolkit::Translator translator) {
-        m_toolkit.setTranslator(std::move(translator));
-    }
 
 private:
     HeadlessToolkit m_toolkit;

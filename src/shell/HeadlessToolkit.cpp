@@ -104,10 +104,7 @@ std::string HeadlessToolkit::readText(const Form& form, std::string_view control
 }
 
 std::string HeadlessToolkit::shown(std::string_view text) const {
-    if (!m_translator || text.empty()) {
-        return std::string(text);
-    }
-    return m_translator(text);
+    return text.empty() ? std::string() : translated(text);
 }
 
 bool HeadlessToolkit::isVisible(const Form& form) const {

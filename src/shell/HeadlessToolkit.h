@@ -12,26 +12,22 @@ namespace formules {
 
 // The toolkit in memory, for tests and the replay driver: a window is a visible flag and its
 // named text boxes. A message box records its text and returns as if OK had been pressed. A
-// window that was never shown, or a control its description lacks, stops the run loudly.
+// window that was never shown, or a control its description lacks, stops the run loudly. It
+// speaks the toolkit's language, French unless told otherwise.
 class HeadlessToolkit final : public Toolkit {
 public:
     using MessageListener = std::function<void(std::string_view)>;
-    // The text as the user sees it; by default as it is written, in French.
-    using Translator = std::function<std::string(std::string_view text)>;
 
     explicit HeadlessToolkit(std::string decimalSeparator = ".");
 
     void setDecimalSeparator(std::string separator) { m_decimalSeparator = std::move(separator); }
     void setMessageListener(MessageListener listener) { m_messageListener = std::move(listener); }
-    // Shows the boxes' initial texts and the messages translated from now on.
-    void setTranslator(Translator translator) { m_translator = std::move(translator); }
 
     void show(Form& form) override;
     void hide(Form& form) override;
     std::string readBox(const Form& form, std::string_view box) const override;
     void writeBox(Form& form, std::string_view box, std::string_view text) override;
     void writeLabel(Form& form, std::string_view label, std::string_view text) override;
-    std::string translated(std::string_view text) const override { return shown(text); }
     void messageBox(std::string_view text) override;
     void endProgram() override { m_ended = true; }
     void discard(Form& form) override { m_windows.erase(&form); }
@@ -71,7 +67,6 @@ private:
     std::map<const Form*, Window> m_windows;
     std::vector<std::string> m_messages;
     MessageListener m_messageListener;
-    Translator m_translator;
     std::string m_decimalSeparator;
     bool m_ended = false;
 };

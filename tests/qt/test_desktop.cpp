@@ -103,8 +103,6 @@ private slots:
     void localeWritesItsSeparatorAndBothAreRead_data();
     void localeWritesItsSeparatorAndBothAreRead();
     void frenchLocaleTranslatesQtsOwnTexts();
-    void languageFollowsTheDesktop_data();
-    void languageFollowsTheDesktop();
     void unreadableLocaleNamesAreRecognised_data();
     void unreadableLocaleNamesAreRecognised();
     void missingLocaleFallsBackToUtf8_data();
@@ -146,8 +144,9 @@ void DesktopTest::cleanup() {
 void DesktopTest::restartSpeaking(const QString& language) {
     m_application.reset();
     m_toolkit.reset();
-    QVERIFY(speak(*qApp, language));
+    QVERIFY(speak(*qApp, language.toStdString()));
     m_toolkit = std::make_unique<QtToolkit>();
+    m_toolkit->setLanguage(language.toStdString());
     m_application = std::make_unique<Application>(*m_toolkit);
     m_application->start();
 }
@@ -189,21 +188,21 @@ void addWindowRows() {
 void addWindowAndLanguageRows() {
     QTest::addColumn<int>("form");
     QTest::addColumn<QString>("language");
-    for (const QString& language : spokenLanguages()) {
+    for (const std::string& language : spokenLanguages()) {
         for (const WindowRow& row : windows()) {
-            QTest::addRow("%s %s", row.name.data(), qPrintable(language))
-                << int(row.id) << language;
+            QTest::addRow("%s %s", row.name.data(), language.c_str())
+                << int(row.id) << QString::fromStdString(language);
         }
     }
 }
 
 // The French texts of a window's description that its translation changes: none of them may
 // show once another language is spoken. (A name, which stays, is translated by itself.)
-QStringList translatedFrenchTexts(const FormDescription& d) {
+QStringList translatedFrenchTexts(const FormDescription& d, const QString& language) {
     QStringList texts;
     auto add = [&](const std::string& text) {
-        const QString translation = QCoreApplication::translate(kTextContext, text.c_str());
-        if (!text.empty() && withoutAccessKeys(translation.toStdString()) != text) {
+        const std::string translation = translate(language.toStdString(), text);
+        if (!text.empty() && withoutAccessKeys(translation) != text) {
             texts.append(QString::fromStdString(text));
         }
     };
@@ -229,8 +228,8 @@ void DesktopTest::accessibilityTreeNamesEveryControl() {
     restartSpeaking(language);
     const bool french = language == kSourceLanguage;
     FormWindow* window = open(static_cast<FormId>(form));
-    const QStringList frenchTexts =
-        translatedFrenchTexts(m_application->find(static_cast<FormId>(form))->description());
+    const QStringList frenchTexts = translatedFrenchTexts(
+        m_application->find(static_cast<FormId>(form))->description(), language);
     QVERIFY(french || !frenchTexts.isEmpty());
     QList<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(window)};
     int edits = 0;
@@ -350,7 +349,7 @@ void DesktopTest::returnAndEnterPressAFocusedButton() {
     const auto id = static_cast<FormId>(form);
     open(id);
     ClickRecorder recorder(m_application->find(id)->description());
-    FormWindow window(recorder);
+    FormWindow window(recorder, kSourceLanguage);
     QVERIFY(activate(&window));
     const auto buttons = window.findChildren<QPushButton*>();
     QVERIFY(!buttons.isEmpty());
@@ -402,7 +401,7 @@ void DesktopTest::accessKeysPressTheCalculatorButtons() {
     const auto id = static_cast<FormId>(form);
     open(id);
     ClickRecorder recorder(m_application->find(id)->description());
-    FormWindow window(recorder);
+    FormWindow window(recorder, kSourceLanguage);
     QVERIFY(activate(&window));
     const std::pair<Qt::Key, const char*> keys[] = {
         {Qt::Key_C, "Command1"}, {Qt::Key_E, "Command3"}, {Qt::Key_M, "Command2"}};
@@ -578,27 +577,6 @@ void DesktopTest::frenchLocaleTranslatesQtsOwnTexts() {
     }
 }
 
-void DesktopTest::languageFollowsTheDesktop_data() {
-    QTest::addColumn<QStringList>("uiLanguages");
-    QTest::addColumn<QString>("spoken");
-    QTest::newRow("en_US") << QStringList{"en-US", "en-Latn-US", "en"} << "en";
-    QTest::newRow("de_AT") << QStringList{"de-AT", "de-Latn-AT", "de"} << "de";
-    QTest::newRow("fr_CA") << QStringList{"fr-CA", "fr"} << "fr";
-    QTest::newRow("LANGUAGE=de:en") << QStringList{"de", "de-DE", "en", "en-US"} << "de";
-    QTest::newRow("LANGUAGE=fr:de") << QStringList{"fr", "fr-FR", "de"} << "fr";
-    QTest::newRow("pt_BR, none spoken") << QStringList{"pt-BR", "pt-Latn-BR", "pt"} << "fr";
-    QTest::newRow("LANGUAGE=pt:it") << QStringList{"pt-BR", "pt", "it"} << "it";
-    QTest::newRow("C") << QStringList{"C"} << "fr";
-    QTest::newRow("unknown xx_YY") << QStringList{"xx-YY", "C"} << "fr";
-}
-
-// The first of the desktop's languages that the program speaks, French otherwise.
-void DesktopTest::languageFollowsTheDesktop() {
-    QFETCH(QStringList, uiLanguages);
-    QFETCH(QString, spoken);
-    QCOMPARE(chooseLanguage(uiLanguages), spoken);
-}
-
 void DesktopTest::unreadableLocaleNamesAreRecognised_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("readable");
@@ -653,7 +631,7 @@ void DesktopTest::missingLocaleFallsBackToUtf8() {
     const QByteArray lcAll = qgetenv("LC_ALL");
     const bool cLibraryStarts = std::setlocale(LC_ALL, "") != nullptr;
     const QString codeset = QString::fromLatin1(nl_langinfo(CODESET));
-    const QString chosen = chooseLanguage(userInterfaceLanguages());
+    const QString chosen = QString::fromStdString(desktopLanguage());
     const QString decimalPoint = QLocale().decimalPoint();
     qunsetenv("LC_ALL");
     qputenv("LANG", savedLang);

@@ -1,0 +1,80 @@
+#include "Languages.h"
+
+#include "Catalogues.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <utility>
+
+namespace formules {
+
+namespace {
+
+using TextKey = std::pair<std::string_view, std::string_view>; // context, source
+
+// Each language's texts by context and source, indexed once on first use.
+const std::map<TextKey, std::string_view>* textsOf(std::string_view language) {
+    static const auto kIndex = [] {
+        std::map<std::string_view, std::map<TextKey, std::string_view>, std::less<>> index;
+        for (std::size_t c = 0; c < kCatalogueCount; ++c) {
+            auto& texts = index[kCatalogues[c].language];
+            for (std::size_t t = 0; t < kCatalogues[c].count; ++t) {
+                const CatalogueText& text = kCatalogues[c].texts[t];
+                texts.emplace(TextKey{text.context, text.source}, text.translation);
+            }
+        }
+        return index;
+    }();
+    const auto found = kIndex.find(language);
+    return found != kIndex.end() ? &found->second : nullptr;
+}
+
+// The language part of a name, in lower case: "de" for "de-AT" or "de_AT.UTF-8"; empty when it
+// is not two or three letters.
+std::string languageOf(std::string_view name) {
+    const std::string_view language = name.substr(0, name.find_first_of("-_.@"));
+    const bool letters = std::all_of(language.begin(), language.end(), [](char c) {
+        return std::isalpha(static_cast<unsigned char>(c)) != 0;
+    });
+    if (!letters || language.size() < 2 || language.size() > 3) {
+        return std::string();
+    }
+    std::string lower(language);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return char(std::tolower(static_cast<unsigned char>(c))); });
+    return lower;
+}
+
+} // namespace
+
+std::vector<std::string> spokenLanguages() {
+    std::vector<std::string> languages{kSourceLanguage};
+    for (std::size_t c = 0; c < kCatalogueCount; ++c) {
+        languages.emplace_back(kCatalogues[c].language);
+    }
+    return languages;
+}
+
+std::string chooseLanguage(const std::vector<std::string>& preferred) {
+    const std::vector<std::string> spoken = spokenLanguages();
+    for (const std::string& name : preferred) {
+        const std::string language = languageOf(name);
+        if (std::find(spoken.begin(), spoken.end(), language) != spoken.end()) {
+            return language;
+        }
+    }
+    return kSourceLanguage;
+}
+
+std::string translate(std::string_view language, std::string_view text, std::string_view context) {
+    if (const auto* texts = textsOf(language)) {
+        const auto found = texts->find(TextKey{context, text});
+        if (found != texts->end()) {
+            return std::string(found->second);
+        }
+    }
+    return std::string(text);
+}
+
+} // namespace formules
