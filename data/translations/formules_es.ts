@@ -291,7 +291,7 @@
     </message>
     <message>
         <source>OK</source>
-        <extracomment>Form7 Command1 (button, 1215 x 495 twips), Form8 Command1 (button, 1215 x 495 twips)</extracomment>
+        <extracomment>the button that closes a message box, Form7 Command1 (button, 1215 x 495 twips), Form8 Command1 (button, 1215 x 495 twips)</extracomment>
         <translation>Aceptar</translation>
     </message>
     <message>
@@ -435,6 +435,21 @@ Diámetro de la bobina, medido hasta el centro del hilo (el soporte más un hilo
         <source>pas %1 mm ; l/D = %2 ; Nagaoka : %3 µH</source>
         <extracomment>a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
         <translation>paso %1 mm; l/D = %2; Nagaoka: %3 µH</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <extracomment>the close button of a window&apos;s title bar in a web page</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Le programme est terminé.</source>
+        <extracomment>what a web page says once the program has ended</extracomment>
+        <translation>El programa ha terminado.</translation>
+    </message>
+    <message>
+        <source>Relancer le programme</source>
+        <extracomment>the button of that web page that starts the program again</extracomment>
+        <translation>Volver a iniciar el programa</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FormDescription.h"
+
 #include <string_view>
 #include <vector>
 
@@ -13,6 +15,10 @@ enum class GenericFamily { Sans, Serif };
 
 // The family's stand-ins, in order of preference; none for a family the design does not use.
 const std::vector<std::string_view>& standInsFor(std::string_view family);
+
+// The font of the texts that set none, where the toolkit has no desktop default to take (a
+// browser): the classic dialog font.
+inline const FontDescription kDefaultFont{"MS Sans Serif", 8.25, false, false};
 
 // Serif for Times New Roman, sans for the rest.
 GenericFamily genericFamilyOf(std::string_view family);

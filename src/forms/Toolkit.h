@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Languages.h"
+#include "ToolkitTexts.h"
 
 #include <string>
 #include <string_view>
@@ -65,9 +66,6 @@ public:
 private:
     std::string m_language = kSourceLanguage;
 };
-
-// The title of every message box: the program's name.
-inline constexpr char kMessageTitle[] = "Formules";
 
 // A window or a control the program does not have is a fault of the program, never of the user:
 // every toolkit stops the run, naming it, so that the test that reached it fails.

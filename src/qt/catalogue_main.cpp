@@ -113,6 +113,10 @@ int main() {
     Application application(toolkit);
     Catalogue catalogue;
     catalogue.add(kMessageTitle, "the title of every message box");
+    catalogue.add(kOkCaption, "the button that closes a message box");
+    catalogue.add(kCloseWindow, "the close button of a window's title bar in a web page");
+    catalogue.add(kProgramEnded, "what a web page says once the program has ended");
+    catalogue.add(kStartAgain, "the button of that web page that starts the program again");
     catalogue.add(kOutOfRangeMessage, "a message box");
     for (const WindowRow& row : windows()) {
         application.show(row.id);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace formules {
+
+// The page's side of the web toolkit (site/page.js), called from C++: the only calls that cross
+// into JavaScript. Windows are named by their form's name ("Form4") and controls by their
+// design names; every text is passed as text, which the page never reads as markup.
+namespace page {
+
+// Builds a window, hidden, from its description mapped to pixels, colours, fonts and texts (a
+// JSON object; see PageWindow.h).
+void buildWindow(const std::string& json);
+// Shows the window in front of the others; focusFirst puts the focus in its first control in
+// tab order, as when it was hidden or has just been built.
+void showWindow(std::string_view form, bool focusFirst);
+void hideWindow(std::string_view form);
+void removeWindow(std::string_view form);
+
+std::string boxText(std::string_view form, std::string_view box);
+void setBoxText(std::string_view form, std::string_view box, std::string_view text);
+void setLabelText(std::string_view form, std::string_view label, std::string_view text);
+
+// Shows a modal message box and returns once the user has closed it, with the message as the
+// box showed it. Nothing else in the page responds meanwhile.
+std::string messageBox(std::string_view title, std::string_view message, std::string_view ok);
+
+// Every window disappears, and the page says that the program has ended and offers to start it
+// again.
+void end(std::string_view ended, std::string_view restart);
+
+// The next user event the page has queued as "kind\tform\tcontrol" (kind: click, change or
+// close), or the empty text when there is none.
+std::string nextEvent();
+
+// The decimal separator the browser writes numbers with in the language.
+std::string decimalSeparatorOf(std::string_view language);
+
+} // namespace page
+
+} // namespace formules

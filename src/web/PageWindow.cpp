@@ -1,0 +1,236 @@
+#include "PageWindow.h"
+
+#include "forms/ClassicScheme.h"
+#include "forms/FontStandIns.h"
+#include "forms/FormUnits.h"
+#include "forms/Languages.h"
+#include "forms/ToolkitTexts.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+namespace formules {
+
+namespace {
+
+// A JSON object written member by member; texts are escaped, never interpreted.
+class JsonObject {
+public:
+    JsonObject& text(std::string_view key, std::string_view value) {
+        return raw(key, quoted(value));
+    }
+    JsonObject& number(std::string_view key, int value) { return raw(key, std::to_string(value)); }
+    JsonObject& flag(std::string_view key, bool value) { return raw(key, value ? "true" : "false"); }
+    JsonObject& raw(std::string_view key, std::string_view json) {
+        m_json += m_json.empty() ? "{" : ",";
+        m_json += quoted(key) + ":" + std::string(json);
+        return *this;
+    }
+    std::string str() const { return m_json.empty() ? "{}" : m_json + "}"; }
+
+    static std::string quoted(std::string_view value) {
+        std::string out = "\"";
+        for (char c : value) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (c == '"' || c == '\\') {
+                out += '\\';
+                out += c;
+            } else if (byte < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+        return out + "\"";
+    }
+
+private:
+    std::string m_json;
+};
+
+std::string jsonArray(const std::vector<std::string>& items) {
+    std::string json = "[";
+    for (const std::string& item : items) {
+        json += (json.size() > 1 ? "," : "") + item;
+    }
+    return json + "]";
+}
+
+int pixels(int units) {
+    return formUnitsToPixels(units, kCssPixelsPerInch);
+}
+
+std::string css(Rgb colour) {
+    return "rgb(" + std::to_string(colour.red) + "," + std::to_string(colour.green) + "," +
+           std::to_string(colour.blue) + ")";
+}
+
+// The CSS font: its style, weight and size in pixels, then its family, its stand-ins and the
+// generic family, so that every device draws it in the nearest font it has.
+std::string css(const FontDescription& font) {
+    char size[32];
+    std::snprintf(size, sizeof size, "%.2fpx ", pointsToPixels(font.pointSize, kCssPixelsPerInch));
+    std::string shorthand = std::string(font.italic ? "italic " : "") +
+                            (font.bold ? "bold " : "") + size + JsonObject::quoted(font.family);
+    for (std::string_view standIn : standInsFor(font.family)) {
+        shorthand += ", " + JsonObject::quoted(standIn);
+    }
+    return shorthand + (genericFamilyOf(font.family) == GenericFamily::Serif ? ", serif"
+                                                                             : ", sans-serif");
+}
+
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Button:
+        return "button";
+    case ControlKind::TextBox:
+        return "box";
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::PictureBox:
+        return "panel";
+    }
+    return "label";
+}
+
+bool isFocusable(const ControlDescription& control) {
+    return control.tabIndex >= 0 &&
+           (control.kind == ControlKind::Button || control.kind == ControlKind::TextBox);
+}
+
+// What a control draws its ground in when its description gives none: a box is white, a button
+// has the face, and a label or a panel lets what is under it show.
+std::optional<Rgb> groundOf(const ControlDescription& control) {
+    if (const std::optional<Rgb> described = resolved(control.background)) {
+        return described;
+    }
+    switch (control.kind) {
+    case ControlKind::Button:
+        return kClassicScheme.face;
+    case ControlKind::TextBox:
+        return kClassicScheme.boxGround;
+    case ControlKind::Label:
+    case ControlKind::PictureBox:
+        break;
+    }
+    return std::nullopt;
+}
+
+// What a control writes its text in when its description gives no colour: a label or a panel
+// takes the window's text colour (the empty text), a button or a box the scheme's.
+std::string inkOf(const ControlDescription& control) {
+    if (const std::optional<Rgb> described = resolved(control.foreground)) {
+        return css(*described);
+    }
+    const bool inherits =
+        control.kind == ControlKind::Label || control.kind == ControlKind::PictureBox;
+    return inherits ? std::string() : css(kClassicScheme.text);
+}
+
+// A caption in the language, split around its access key.
+void addCaption(JsonObject& object, const std::string& caption, char accessKey,
+                const std::string& language) {
+    const std::string shown = caption.empty() ? std::string() : translate(language, caption);
+    const AccessKeyParts parts = splitAtAccessKey(markedWithAccessKey(shown, accessKey));
+    object.text("before", parts.before).text("key", parts.key).text("after", parts.after);
+}
+
+// Each focusable control's place in the tab order, by the described tab indexes.
+std::vector<int> tabPlaces(const FormDescription& d) {
+    std::vector<std::size_t> focusable;
+    for (std::size_t i = 0; i < d.controls.size(); ++i) {
+        if (isFocusable(d.controls[i])) {
+            focusable.push_back(i);
+        }
+    }
+    std::stable_sort(focusable.begin(), focusable.end(), [&](std::size_t a, std::size_t b) {
+        return d.controls[a].tabIndex < d.controls[b].tabIndex;
+    });
+    std::vector<int> places(d.controls.size(), -1);
+    for (std::size_t place = 0; place < focusable.size(); ++place) {
+        places[focusable[place]] = static_cast<int>(place);
+    }
+    return places;
+}
+
+// The control's rectangle in the client area: a panel's controls are placed inside it.
+FormRect inClientArea(const FormDescription& d, const ControlDescription& control) {
+    FormRect rect = control.rect;
+    for (const ControlDescription* panel = d.control(control.parent); panel != nullptr;
+         panel = d.control(panel->parent)) {
+        rect.left += panel->rect.left;
+        rect.top += panel->rect.top;
+    }
+    return rect;
+}
+
+std::string controlObject(const FormDescription& d, const ControlDescription& control,
+                          int tabPlace, Rgb windowGround, const std::string& language) {
+    const FormRect rect = inClientArea(d, control);
+    const std::optional<Rgb> ground = groundOf(control);
+    JsonObject object;
+    object.text("name", control.name)
+        .text("kind", kindName(control.kind))
+        .number("left", pixels(rect.left))
+        .number("top", pixels(rect.top))
+        .number("width", pixels(rect.width))
+        .number("height", pixels(rect.height))
+        .number("tab", tabPlace)
+        .flag("centred", control.alignment == Alignment::Centre)
+        .text("ground", ground ? css(*ground) : std::string())
+        .text("ink", inkOf(control))
+        .text("font", control.font ? css(*control.font) : std::string())
+        .text("ring", css(focusRingOn(ground.value_or(windowGround))))
+        .text("announced", control.accessibleName.empty()
+                                    ? std::string()
+                                    : translate(language, control.accessibleName))
+        .text("hint", control.hint.empty() ? std::string() : translate(language, control.hint))
+        .text("enter", control.enterClicks)
+        .flag("escape", control.clickedByEscape);
+    addCaption(object, control.caption, control.accessKey, language);
+    return object.str();
+}
+
+std::string menuObject(const MenuEntryDescription& entry, const std::string& language) {
+    JsonObject object;
+    object.text("name", entry.name);
+    addCaption(object, entry.caption, entry.accessKey, language);
+    return object.str();
+}
+
+} // namespace
+
+std::string pageWindow(const FormDescription& d, std::string_view form,
+                       const std::string& language) {
+    const Rgb ground = resolved(d.background).value_or(kClassicScheme.face);
+    const std::vector<int> places = tabPlaces(d);
+    std::vector<std::string> controls;
+    for (std::size_t i = 0; i < d.controls.size(); ++i) {
+        controls.push_back(controlObject(d, d.controls[i], places[i], ground, language));
+    }
+    std::vector<std::string> menu;
+    for (const MenuEntryDescription& entry : d.menu) {
+        menu.push_back(menuObject(entry, language));
+    }
+    JsonObject window;
+    window.text("form", form)
+        .text("caption", translate(language, d.caption))
+        .text("close", translate(language, kCloseWindow))
+        .flag("placed", d.placed)
+        .number("left", pixels(d.clientArea.left))
+        .number("top", pixels(d.clientArea.top))
+        .number("width", pixels(d.clientArea.width))
+        .number("height", pixels(d.clientArea.height))
+        .text("ground", css(ground))
+        .text("ink", css(resolved(d.foreground).value_or(kClassicScheme.text)))
+        .text("font", css(d.font.value_or(kDefaultFont)))
+        .raw("controls", jsonArray(controls))
+        .raw("menu", jsonArray(menu));
+    return window.str();
+}
+
+} // namespace formules

@@ -1,0 +1,54 @@
+// The program in a web page: the page (site/page.js) starts it once the module has loaded and
+// hands it the user's events; it shows its windows through the web toolkit. It lives as long
+// as the page.
+#include "WebToolkit.h"
+#include "forms/Languages.h"
+#include "shell/Application.h"
+
+#include <emscripten/emscripten.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Program {
+    formules::WebToolkit toolkit;
+    formules::Application application{toolkit};
+};
+
+Program& program() {
+    static Program instance;
+    return instance;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    for (std::size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
+        result.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    result.push_back(text.substr(start));
+    return result;
+}
+
+} // namespace
+
+extern "C" {
+
+// Starts the program in the first language of the list (one name a line, in order of
+// preference) that it speaks, and returns that language.
+EMSCRIPTEN_KEEPALIVE const char* formules_start(const char* preferredLanguages) {
+    static std::string language;
+    language = formules::chooseLanguage(lines(preferredLanguages));
+    program().toolkit.setLanguage(language);
+    program().application.start();
+    return language.c_str();
+}
+
+// Runs the handlers of the events the page has queued; a message box suspends it.
+EMSCRIPTEN_KEEPALIVE void formules_deliver() {
+    program().toolkit.deliverEvents();
+}
+}
