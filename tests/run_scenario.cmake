@@ -1,5 +1,6 @@
-# Runs one scenario script through the replay driver, on the in-memory windows (TOOLKIT memory)
-# or the Qt ones (TOOLKIT qt), and compares its transcript with the expected one beside it. A
+# Runs one scenario script through the replay driver, on the in-memory windows (TOOLKIT memory),
+# the Qt ones (TOOLKIT qt) or those of a web page (TOOLKIT web, with REPLAY scripts/replay-web),
+# and compares its transcript with the expected one beside it. A
 # transcript with "error" lines must come with exit status 1. A line "# replay options: ..." in
 # the script gives the replay driver further options, such as --language de.
 string(REGEX REPLACE "\\.script$" ".expected" expected_file "${SCRIPT}")

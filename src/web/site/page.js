@@ -87,8 +87,10 @@ const Page = (() => {
     style.width = spec.width + 'px';
     style.height = spec.height + 'px';
     style.backgroundColor = spec.ground || 'transparent';
+    style.setProperty('--ground', spec.ground || 'transparent');
     style.color = spec.ink;
     style.font = spec.font;
+    control.describedFont = spec.font;
     style.setProperty('--ring', spec.ring);
     control.tabIndex = spec.tab >= 0 ? 0 : -1;
     return control;
@@ -226,9 +228,30 @@ const Page = (() => {
     focusIn(record, focusFirst);
   }
 
+  // The visible window in front of the others, if any.
+  function frontWindow() {
+    let front = null;
+    for (const record of windows.values()) {
+      if (!record.frame.hidden && (!front || Number(record.frame.style.zIndex) > Number(front.frame.style.zIndex))) {
+        front = record;
+      }
+    }
+    return front;
+  }
+
+  // The focus goes back to the window now in front, as a desktop activates it.
   function hideWindow(form) {
-    windows.get(form).frame.hidden = true;
+    const frame = windows.get(form).frame;
+    const hadFocus = frame.contains(document.activeElement);
+    frame.hidden = true;
     layOut();
+    const front = frontWindow();
+    if (front) {
+      raise(front);
+      if (hadFocus || document.activeElement === document.body) {
+        focusIn(front, false);
+      }
+    }
   }
 
   function removeWindow(form) {
@@ -251,8 +274,9 @@ const Page = (() => {
     // A single line taller than its label still shows whole letters; only wrapped lines count.
     const range = document.createRange();
     range.selectNodeContents(control);
-    const tops = new Set(Array.from(range.getClientRects(), (rect) => Math.round(rect.top)));
-    return tops.size > 1;
+    const fontSize = parseFloat(getComputedStyle(control).fontSize);
+    const tops = Array.from(range.getClientRects(), (rect) => rect.top);
+    return tops.some((top) => Math.abs(top - tops[0]) > fontSize / 2);
   }
 
   // A text that the device's fonts draw wider than its control is drawn smaller until it fits,
@@ -261,7 +285,7 @@ const Page = (() => {
     if (control.classList.contains('panel')) {
       return;
     }
-    control.style.fontSize = '';
+    control.style.font = control.describedFont;
     const described = parseFloat(getComputedStyle(control).fontSize);
     let size = described;
     while (overflows(control) && size > described * 2 / 3) {
@@ -457,7 +481,8 @@ const Page = (() => {
       if (!narrow || frame.hidden) {
         continue;
       }
-      const zoom = document.documentElement.clientWidth / frame.offsetWidth;
+      // Rounded down, so that the zoomed window never pushes the page wider than the screen.
+      const zoom = Math.floor(document.documentElement.clientWidth / frame.offsetWidth * 1e4) / 1e4;
       frame.style.zoom = String(zoom);
       frame.style.left = '0px';
       frame.style.top = '0px';
@@ -491,6 +516,15 @@ const Page = (() => {
       target.style.height = (spec.height + 2 * extra) + 'px';
     }
   }
+
+  // Keys pressed while no window has the focus go to the window in front.
+  document.addEventListener('keydown', (event) => {
+    const front = frontWindow();
+    if (front && !modalOpen && !event.defaultPrevented && !front.frame.contains(event.target)
+        && !event.target.closest('.window')) {
+      onKey(front, event);
+    }
+  });
 
   narrowScreen.addEventListener('change', () => {
     for (const record of windows.values()) {
