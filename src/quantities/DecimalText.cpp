@@ -29,13 +29,14 @@ private:
     locale_t m_previous;
 };
 
-// strtod sets ERANGE for every subnormal result too: only an infinity, or a zero read from
-// digits that are not all zeros, is beyond the range.
+// An infinity is beyond the range (the texts read here never spell one), and so is a zero for
+// which strtod reports ERANGE: digits that are not all zeros. strtod reports ERANGE for subnormal
+// results too, which are in range; some C libraries do not report it for an infinite one.
 DecimalReading readWithStrtod(const std::string& text) {
     const CLocaleScope locale;
     errno = 0;
     const double value = std::strtod(text.c_str(), nullptr);
-    if (errno == ERANGE && (std::isinf(value) || value == 0.0)) {
+    if (std::isinf(value) || (errno == ERANGE && value == 0.0)) {
         return {0.0, true};
     }
     return {value, false};
