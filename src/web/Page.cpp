@@ -5,8 +5,10 @@
 #include <cstdlib>
 
 // Each call hands its texts to the page as UTF-8 with their lengths, so that a text may hold any
-// character; a text coming back is allocated by the page and freed here.
+// character; a text coming back is allocated by the page and freed here. The JavaScript bodies
+// are left as they are written.
 
+// clang-format off
 EM_JS(void, formules_page_build_window, (const char* json), {
     Page.buildWindow(JSON.parse(UTF8ToString(json)));
 });
@@ -51,6 +53,7 @@ EM_JS(char*, formules_page_next_event, (), {
 EM_JS(char*, formules_page_decimal_separator, (const char* language, int length), {
     return allocateUTF8(Page.decimalSeparatorOf(UTF8ToString(language, length)));
 });
+// clang-format on
 
 namespace formules::page {
 
@@ -89,8 +92,8 @@ std::string boxText(std::string_view form, std::string_view box) {
 }
 
 void setBoxText(std::string_view form, std::string_view box, std::string_view text) {
-    formules_page_set_box_text(form.data(), lengthOf(form), box.data(), lengthOf(box),
-                               text.data(), lengthOf(text));
+    formules_page_set_box_text(form.data(), lengthOf(form), box.data(), lengthOf(box), text.data(),
+                               lengthOf(text));
 }
 
 void setLabelText(std::string_view form, std::string_view label, std::string_view text) {

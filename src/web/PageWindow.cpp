@@ -22,7 +22,9 @@ public:
         return raw(key, quoted(value));
     }
     JsonObject& number(std::string_view key, int value) { return raw(key, std::to_string(value)); }
-    JsonObject& flag(std::string_view key, bool value) { return raw(key, value ? "true" : "false"); }
+    JsonObject& flag(std::string_view key, bool value) {
+        return raw(key, value ? "true" : "false");
+    }
     JsonObject& raw(std::string_view key, std::string_view json) {
         m_json += m_json.empty() ? "{" : ",";
         m_json += quoted(key) + ":" + std::string(json);
@@ -74,13 +76,13 @@ std::string css(Rgb colour) {
 std::string css(const FontDescription& font) {
     char size[32];
     std::snprintf(size, sizeof size, "%.2fpx ", pointsToPixels(font.pointSize, kCssPixelsPerInch));
-    std::string shorthand = std::string(font.italic ? "italic " : "") +
-                            (font.bold ? "bold " : "") + size + JsonObject::quoted(font.family);
+    std::string shorthand = std::string(font.italic ? "italic " : "") + (font.bold ? "bold " : "") +
+                            size + JsonObject::quoted(font.family);
     for (std::string_view standIn : standInsFor(font.family)) {
         shorthand += ", " + JsonObject::quoted(standIn);
     }
-    return shorthand + (genericFamilyOf(font.family) == GenericFamily::Serif ? ", serif"
-                                                                             : ", sans-serif");
+    return shorthand +
+           (genericFamilyOf(font.family) == GenericFamily::Serif ? ", serif" : ", sans-serif");
 }
 
 const char* kindName(ControlKind kind) {
@@ -168,8 +170,8 @@ FormRect inClientArea(const FormDescription& d, const ControlDescription& contro
     return rect;
 }
 
-std::string controlObject(const FormDescription& d, const ControlDescription& control,
-                          int tabPlace, Rgb windowGround, const std::string& language) {
+std::string controlObject(const FormDescription& d, const ControlDescription& control, int tabPlace,
+                          Rgb windowGround, const std::string& language) {
     const FormRect rect = inClientArea(d, control);
     const std::optional<Rgb> ground = groundOf(control);
     JsonObject object;
@@ -186,8 +188,8 @@ std::string controlObject(const FormDescription& d, const ControlDescription& co
         .text("font", control.font ? css(*control.font) : std::string())
         .text("ring", css(focusRingOn(ground.value_or(windowGround))))
         .text("announced", control.accessibleName.empty()
-                                    ? std::string()
-                                    : translate(language, control.accessibleName))
+                               ? std::string()
+                               : translate(language, control.accessibleName))
         .text("hint", control.hint.empty() ? std::string() : translate(language, control.hint))
         .text("enter", control.enterClicks)
         .flag("escape", control.clickedByEscape);

@@ -25,7 +25,8 @@ Program& program() {
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
     std::size_t start = 0;
-    for (std::size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
+    for (std::size_t end = text.find('\n'); end != std::string::npos;
+         end = text.find('\n', start)) {
         result.push_back(text.substr(start, end - start));
         start = end + 1;
     }

@@ -1,6 +1,8 @@
 // The replay driver's page: the program's windows as on the site, driven by a script of user
 // events (formulesReplay). ReplayUser does what a user does to the page's elements, as the
 // browser delivers it: the events reach the program through the page, as a real user's do.
+// Built into replay.js after page.js (emscripten's --pre-js), where Module is the module being
+// loaded.
 'use strict';
 
 const ReplayUser = (() => {
@@ -95,11 +97,7 @@ const loaded = new Promise((resolve) => {
   moduleReady = resolve;
 });
 
-var Module = {
-  onRuntimeInitialized() {
-    moduleReady();
-  },
-};
+Module.onRuntimeInitialized = () => moduleReady();
 
 // Runs the script in the language; resolves with its transcript, then a line with its exit
 // status.

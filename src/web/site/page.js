@@ -1,7 +1,9 @@
 // The page side of the web toolkit: the windows the program describes, built as dialogs that
 // float over the page, and the user's events queued for the program (src/web/WebToolkit.cpp),
 // which calls the functions of Page. Every text reaches the page as text (textContent, value),
-// never as markup.
+// never as markup. Built into the program's script ahead of the module (emscripten's --pre-js),
+// so that the page loads one script; the optimiser emscripten runs on it drops destructuring
+// declarations, which this file therefore does without.
 'use strict';
 
 const Page = (() => {
@@ -174,7 +176,7 @@ const Page = (() => {
   // window the program does not place opens in a cascade. Both stay on the screen when they can.
   function place(record) {
     const frame = record.frame;
-    const { spec } = record;
+    const spec = record.spec;
     let left;
     let top;
     if (spec.placed) {
@@ -221,7 +223,7 @@ const Page = (() => {
     }
     raise(record);
     if (!record.fitted) {
-      record.controls.forEach(fitText);
+      fitTexts(Array.from(record.controls.values()));
       record.fitted = true;
     }
     layOut();
@@ -280,17 +282,20 @@ const Page = (() => {
   }
 
   // A text that the device's fonts draw wider than its control is drawn smaller until it fits,
-  // as far as two thirds of its size: every caption stays whole in every language.
-  function fitText(control) {
-    if (control.classList.contains('panel')) {
-      return;
+  // as far as two thirds of its size: every caption stays whole in every language. The controls
+  // are measured together, so that the page lays itself out once for all that fit.
+  function fitTexts(controls) {
+    const texts = controls.filter((c) => !c.classList.contains('panel'));
+    for (const text of texts) {
+      text.style.font = text.describedFont;
     }
-    control.style.font = control.describedFont;
-    const described = parseFloat(getComputedStyle(control).fontSize);
-    let size = described;
-    while (overflows(control) && size > described * 2 / 3) {
-      size -= 0.5;
-      control.style.fontSize = size + 'px';
+    for (const text of texts.filter(overflows)) {
+      const described = parseFloat(getComputedStyle(text).fontSize);
+      let size = described;
+      while (overflows(text) && size > described * 2 / 3) {
+        size -= 0.5;
+        text.style.fontSize = size + 'px';
+      }
     }
   }
 
@@ -311,7 +316,7 @@ const Page = (() => {
     const target = record.controls.get(label);
     target.textContent = text;
     if (!record.frame.hidden) {
-      fitText(target);
+      fitTexts([target]);
     } else {
       record.fitted = false;
     }
@@ -440,7 +445,7 @@ const Page = (() => {
   }
 
   function listen(record) {
-    const { frame } = record;
+    const frame = record.frame;
     const form = record.spec.form;
     frame.addEventListener('pointerdown', () => raise(record), true);
     frame.addEventListener('focusin', (event) => {
