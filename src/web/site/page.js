@@ -16,6 +16,10 @@ const Page = (() => {
   const cascadeStart = 40;
   const cascadeStep = 28;
 
+  const backdrop = document.createElement('div');
+  backdrop.className = 'backdrop';
+  desktop.append(backdrop);
+
   const windows = new Map(); // form name -> the window's record
   const events = []; // "kind\tform\tcontrol", waiting for the program
   let inModule = false; // the program is running a handler, or is suspended in one
@@ -193,9 +197,11 @@ const Page = (() => {
     frame.style.top = Math.max(0, Math.min(top, window.innerHeight - height)) + 'px';
   }
 
+  // The window comes in front; on a narrow screen a backdrop just under it covers the others.
   function raise(record) {
-    frontmost += 1;
+    frontmost += 2;
     record.frame.style.zIndex = String(frontmost);
+    backdrop.style.zIndex = String(frontmost - 1);
     for (const other of windows.values()) {
       other.frame.classList.toggle('front', other === record);
     }
@@ -475,8 +481,8 @@ const Page = (() => {
   // Narrow screens --------------------------------------------------------------------------------
 
   // On a phone, every window fills the width, scaled, at the top of the page, the front one over
-  // the others; boxes and buttons get a hit area a fingertip can find, as far as their neighbours
-  // leave room. On a wider screen, windows float where they were put.
+  // a backdrop that hides the others; boxes and buttons get a hit area a fingertip can find, as
+  // far as their neighbours leave room. On a wider screen, windows float where they were put.
   function layOut() {
     const narrow = narrowScreen.matches;
     let tallest = 0;
