@@ -275,9 +275,9 @@
         <translation>INFO</translation>
     </message>
     <message>
-        <source>Programme écrit en C++ avec Qt 6</source>
+        <source>Programme écrit en C++</source>
         <extracomment>Form7 Label4 (label, 4335 x 495 twips)</extracomment>
-        <translation>Programm in C++ mit Qt 6 geschrieben</translation>
+        <translation>Programm in C++ geschrieben</translation>
     </message>
     <message>
         <source>par l&apos;équipe de Formules</source>

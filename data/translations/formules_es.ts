@@ -275,9 +275,9 @@
         <translation>INFORMACIÓN</translation>
     </message>
     <message>
-        <source>Programme écrit en C++ avec Qt 6</source>
+        <source>Programme écrit en C++</source>
         <extracomment>Form7 Label4 (label, 4335 x 495 twips)</extracomment>
-        <translation>Programa escrito en C++ con Qt 6</translation>
+        <translation>Programa escrito en C++</translation>
     </message>
     <message>
         <source>par l&apos;équipe de Formules</source>

@@ -33,7 +33,7 @@ const FormDescription& form7Description() {
                 .withFont({"Times New Roman", 18, true, false}),
             row("Label2", std::string(29, '_').c_str(), 480, 255, 9).centred(),
             row("Label8", "", 720, 255, 3),
-            row("Label4", "Programme écrit en C++ avec Qt 6", 960, 495, 7)
+            row("Label4", "Programme écrit en C++", 960, 495, 7)
                 .centred()
                 .withFont({"Times New Roman", 12, true, true}),
             row("Label3", "", 1440, 255, 8),

@@ -489,12 +489,19 @@ const Page = (() => {
     for (const record of windows.values()) {
       const frame = record.frame;
       frame.style.zoom = '';
+      for (const bar of frame.querySelectorAll('.titlebar, .menubar')) {
+        bar.style.zoom = '';
+      }
       if (!narrow || frame.hidden) {
         continue;
       }
       // Rounded down, so that the zoomed window never pushes the page wider than the screen.
       const zoom = Math.floor(document.documentElement.clientWidth / frame.offsetWidth * 1e4) / 1e4;
       frame.style.zoom = String(zoom);
+      // The title bar and the menu bar keep their own size, readable and easy to touch.
+      for (const bar of frame.querySelectorAll('.titlebar, .menubar')) {
+        bar.style.zoom = String(1 / zoom);
+      }
       frame.style.left = '0px';
       frame.style.top = '0px';
       tallest = Math.max(tallest, frame.offsetHeight * zoom);

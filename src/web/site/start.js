@@ -5,6 +5,11 @@
 
 Module.onRuntimeInitialized = () => Page.start();
 
+// A browser that cannot run the module (no WebAssembly, or a file that did not load) says so.
+Module.onAbort = () => {
+  document.getElementById('failed').hidden = false;
+};
+
 if ('serviceWorker' in navigator) {
   window.addEventListener('load', () => {
     navigator.serviceWorker.register('sw.js').catch(() => {});
