@@ -13,21 +13,27 @@ namespace {
 
 using TextKey = std::pair<std::string_view, std::string_view>; // context, source
 
-// Each language's texts by context and source, indexed once on first use.
-const std::map<TextKey, std::string_view>* textsOf(std::string_view language) {
-    static const auto kIndex = [] {
-        std::map<std::string_view, std::map<TextKey, std::string_view>, std::less<>> index;
-        for (std::size_t c = 0; c < kCatalogueCount; ++c) {
-            auto& texts = index[kCatalogues[c].language];
+using Texts = std::map<TextKey, std::string_view>;
+
+// A language's texts by context and source, indexed on the first lookup in that language; none
+// for French, or a language without a catalogue.
+const Texts* textsOf(std::string_view language) {
+    static std::map<std::string, Texts, std::less<>> indexed;
+    const auto known = indexed.find(language);
+    if (known != indexed.end()) {
+        return &known->second;
+    }
+    for (std::size_t c = 0; c < kCatalogueCount; ++c) {
+        if (language == kCatalogues[c].language) {
+            Texts& texts = indexed[std::string(language)];
             for (std::size_t t = 0; t < kCatalogues[c].count; ++t) {
                 const CatalogueText& text = kCatalogues[c].texts[t];
                 texts.emplace(TextKey{text.context, text.source}, text.translation);
             }
+            return &texts;
         }
-        return index;
-    }();
-    const auto found = kIndex.find(language);
-    return found != kIndex.end() ? &found->second : nullptr;
+    }
+    return nullptr;
 }
 
 // The language part of a name, in lower case: "de" for "de-AT" or "de_AT.UTF-8"; empty when it
