@@ -268,7 +268,8 @@ def phone_sized_screen():
             shown = form or 'Form1'
             width = p.js('return document.documentElement.clientWidth')
             scroll = p.js('return document.documentElement.scrollWidth')
-            expect(scroll <= width, '%s: no horizontal scrolling (%d > %d)' % (shown, scroll, width))
+            expect(scroll <= width,
+                   '%s: no horizontal scrolling (%d > %d)' % (shown, scroll, width))
             rect = p.rect(p.window(shown))
             expect(abs(rect['width'] - width) <= 1 and rect['x'] == 0,
                    '%s fills the width: %r' % (shown, rect))
@@ -336,7 +337,8 @@ def keyboard():
         p.type('Form5', 'Text2', '2')
         p.type('Form5', 'Text3', '2,5')
         p.chord(Keys.ALT, 'c')
-        expect(p.value('Form5', 'Text5') == '29', 'Alt+C presses Calcul: ' + p.value('Form5', 'Text5'))
+        expect(p.value('Form5', 'Text5') == '29',
+               'Alt+C presses Calcul: ' + p.value('Form5', 'Text5'))
         p.chord(Keys.ALT, 'm')
         expect(not p.visible('Form5'), 'Alt+M presses Menu')
 

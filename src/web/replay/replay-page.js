@@ -58,7 +58,8 @@ const ReplayUser = (() => {
     },
     click(form, name) {
       const frame = windowOf(form);
-      const target = frame && frame.querySelector('button[data-control="' + CSS.escape(name) + '"]');
+      const selector = 'button[data-control="' + CSS.escape(name) + '"]';
+      const target = frame && frame.querySelector(selector);
       if (!target) {
         return 0;
       }

@@ -39,66 +39,66 @@ const Page = (() => {
   }
 
   // A caption with its access key underlined; the key's letter stays in the text.
-  function fillCaption(target, spec) {
+  function fillCaption(target, described) {
     target.textContent = '';
-    target.append(spec.before);
-    if (spec.key) {
+    target.append(described.before);
+    if (described.key) {
       const key = element('u', 'access-key');
-      key.textContent = spec.key;
-      target.append(key, spec.after);
-      target.dataset.key = spec.key.toLowerCase();
-      target.setAttribute('aria-keyshortcuts', 'Alt+' + spec.key.toUpperCase());
+      key.textContent = described.key;
+      target.append(key, described.after);
+      target.dataset.key = described.key.toLowerCase();
+      target.setAttribute('aria-keyshortcuts', 'Alt+' + described.key.toUpperCase());
     }
   }
 
-  function captionText(spec) {
-    return spec.before + spec.key + spec.after;
+  function captionText(described) {
+    return described.before + described.key + described.after;
   }
 
-  function createControl(spec) {
+  function createControl(described) {
     let control;
-    if (spec.kind === 'button') {
+    if (described.kind === 'button') {
       control = element('button', 'control button');
       control.type = 'button';
-      fillCaption(control, spec);
-    } else if (spec.kind === 'box') {
+      fillCaption(control, described);
+    } else if (described.kind === 'box') {
       control = element('input', 'control box');
       control.type = 'text';
-      control.value = captionText(spec);
+      control.value = captionText(described);
       control.autocomplete = 'off';
       control.spellcheck = false;
       control.setAttribute('autocapitalize', 'off');
       control.setAttribute('autocorrect', 'off');
-      if (spec.enter) {
-        control.dataset.enter = spec.enter;
+      if (described.enter) {
+        control.dataset.enter = described.enter;
         control.enterKeyHint = 'go';
       }
     } else {
-      control = element('div', 'control ' + spec.kind + (spec.centred ? ' centred' : ''));
-      control.textContent = captionText(spec);
+      control = element('div', 'control ' + described.kind + (described.centred ? ' centred' : ''));
+      control.textContent = captionText(described);
     }
-    control.dataset.control = spec.name;
-    if (spec.announced) {
-      control.setAttribute('aria-label', spec.announced);
+    control.dataset.control = described.name;
+    if (described.announced) {
+      control.setAttribute('aria-label', described.announced);
     }
-    if (spec.hint) {
-      control.title = spec.hint;
+    if (described.hint) {
+      control.title = described.hint;
     }
-    if (spec.escape) {
+    if (described.escape) {
       control.dataset.escape = '';
     }
     const style = control.style;
-    style.left = spec.left + 'px';
-    style.top = spec.top + 'px';
-    style.width = spec.width + 'px';
-    style.height = spec.height + 'px';
-    style.backgroundColor = spec.ground || 'transparent';
-    style.setProperty('--ground', spec.ground || 'transparent');
-    style.color = spec.ink;
-    style.font = spec.font;
-    control.describedFont = spec.font;
-    style.setProperty('--ring', spec.ring);
-    control.tabIndex = spec.tab >= 0 ? 0 : -1;
+    style.left = described.left + 'px';
+    style.top = described.top + 'px';
+    style.width = described.width + 'px';
+    style.height = described.height + 'px';
+    style.backgroundColor = described.ground || 'transparent';
+    style.setProperty('--ground', described.ground || 'transparent');
+    style.color = described.ink;
+    style.font = described.font;
+    control.describedFont = described.font;
+    style.setProperty('--ring', described.ring);
+    control.tabIndex = described.tab >= 0 ? 0 : -1;
     return control;
   }
 
@@ -121,56 +121,56 @@ const Page = (() => {
     return bar;
   }
 
-  function createTitleBar(spec, captionId) {
+  function createTitleBar(described, captionId) {
     const bar = element('div', 'titlebar');
     const caption = element('span', 'caption');
     caption.id = captionId;
-    caption.textContent = spec.caption;
+    caption.textContent = described.caption;
     const close = element('button', 'close');
     close.type = 'button';
     close.tabIndex = -1;
     close.dataset.close = '';
-    close.setAttribute('aria-label', spec.close);
-    close.title = spec.close;
+    close.setAttribute('aria-label', described.close);
+    close.title = described.close;
     bar.append(caption, close);
     return bar;
   }
 
-  function buildWindow(spec) {
+  function buildWindow(described) {
     const frame = element('section', 'window');
     frame.hidden = true;
-    frame.dataset.form = spec.form;
+    frame.dataset.form = described.form;
     frame.setAttribute('role', 'dialog');
-    const captionId = spec.form + '-caption';
+    const captionId = described.form + '-caption';
     frame.setAttribute('aria-labelledby', captionId);
-    frame.append(createTitleBar(spec, captionId));
-    if (spec.menu.length > 0) {
-      frame.append(createMenu(spec.menu));
+    frame.append(createTitleBar(described, captionId));
+    if (described.menu.length > 0) {
+      frame.append(createMenu(described.menu));
     }
     const client = element('div', 'client');
-    client.style.width = spec.width + 'px';
-    client.style.height = spec.height + 'px';
-    client.style.backgroundColor = spec.ground;
-    client.style.color = spec.ink;
-    client.style.font = spec.font;
+    client.style.width = described.width + 'px';
+    client.style.height = described.height + 'px';
+    client.style.backgroundColor = described.ground;
+    client.style.color = described.ink;
+    client.style.font = described.font;
     const controls = new Map();
     const tabOrder = [];
-    for (const controlSpec of spec.controls) {
-      const control = createControl(controlSpec);
-      controls.set(controlSpec.name, control);
+    for (const describedControl of described.controls) {
+      const control = createControl(describedControl);
+      controls.set(describedControl.name, control);
       client.append(control);
-      if (controlSpec.tab >= 0) {
-        tabOrder[controlSpec.tab] = control;
+      if (describedControl.tab >= 0) {
+        tabOrder[describedControl.tab] = control;
       }
     }
     frame.append(client);
     desktop.append(frame);
     const record = {
-      frame, client, controls, spec,
+      frame, client, controls, described,
       tabOrder: tabOrder.filter(Boolean),
       lastFocus: null, placedOnce: false, fitted: false,
     };
-    windows.set(spec.form, record);
+    windows.set(described.form, record);
     listen(record);
   }
 
@@ -180,12 +180,12 @@ const Page = (() => {
   // window the program does not place opens in a cascade. Both stay on the screen when they can.
   function place(record) {
     const frame = record.frame;
-    const spec = record.spec;
+    const described = record.described;
     let left;
     let top;
-    if (spec.placed) {
-      left = spec.left - record.client.offsetLeft;
-      top = spec.top - record.client.offsetTop;
+    if (described.placed) {
+      left = described.left - record.client.offsetLeft;
+      top = described.top - record.client.offsetTop;
     } else {
       left = cascadeStart + cascade * cascadeStep;
       top = cascadeStart + cascade * cascadeStep;
@@ -240,7 +240,9 @@ const Page = (() => {
   function frontWindow() {
     let front = null;
     for (const record of windows.values()) {
-      if (!record.frame.hidden && (!front || Number(record.frame.style.zIndex) > Number(front.frame.style.zIndex))) {
+      const inFront = !front
+        || Number(record.frame.style.zIndex) > Number(front.frame.style.zIndex);
+      if (!record.frame.hidden && inFront) {
         front = record;
       }
     }
@@ -296,9 +298,9 @@ const Page = (() => {
       text.style.font = text.describedFont;
     }
     for (const text of texts.filter(overflows)) {
-      const described = parseFloat(getComputedStyle(text).fontSize);
-      let size = described;
-      while (overflows(text) && size > described * 2 / 3) {
+      const describedSize = parseFloat(getComputedStyle(text).fontSize);
+      let size = describedSize;
+      while (overflows(text) && size > describedSize * 2 / 3) {
         size -= 0.5;
         text.style.fontSize = size + 'px';
       }
@@ -374,7 +376,8 @@ const Page = (() => {
     }
     const at = order.indexOf(document.activeElement);
     const step = event.shiftKey ? -1 : 1;
-    const next = at < 0 ? (step > 0 ? 0 : order.length - 1) : (at + step + order.length) % order.length;
+    const from = at < 0 ? (step > 0 ? -1 : 0) : at;
+    const next = (from + step + order.length) % order.length;
     order[next].focus();
     if (order[next].tagName === 'INPUT') {
       order[next].select();
@@ -397,7 +400,7 @@ const Page = (() => {
   }
 
   function onKey(record, event) {
-    const form = record.spec.form;
+    const form = record.described.form;
     const target = event.target;
     if (event.key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey) {
       moveFocus(record, event);
@@ -434,7 +437,8 @@ const Page = (() => {
         const margin = 48;
         const left = Math.min(window.innerWidth - margin,
           Math.max(margin - frame.offsetWidth, event.clientX - startX));
-        const top = Math.min(window.innerHeight - bar.offsetHeight, Math.max(0, event.clientY - startY));
+        const top = Math.min(window.innerHeight - bar.offsetHeight,
+          Math.max(0, event.clientY - startY));
         frame.style.left = left + 'px';
         frame.style.top = top + 'px';
       };
@@ -452,7 +456,7 @@ const Page = (() => {
 
   function listen(record) {
     const frame = record.frame;
-    const form = record.spec.form;
+    const form = record.described.form;
     frame.addEventListener('pointerdown', () => raise(record), true);
     frame.addEventListener('focusin', (event) => {
       raise(record);
@@ -512,27 +516,35 @@ const Page = (() => {
     }
   }
 
-  function widenHitAreas(record, zoom) {
-    const focusable = record.tabOrder;
-    for (const target of focusable) {
-      const spec = record.spec.controls.find((c) => c.name === target.dataset.control);
-      let extra = 0;
-      if (zoom > 0) {
-        extra = Math.max(0, (touchHeight / zoom - spec.height) / 2);
-        for (const other of focusable) {
-          const o = record.spec.controls.find((c) => c.name === other.dataset.control);
-          const sideBySide = o.left < spec.left + spec.width && spec.left < o.left + o.width;
-          if (other !== target && sideBySide) {
-            const gap = o.top >= spec.top + spec.height ? o.top - spec.top - spec.height
-              : spec.top >= o.top + o.height ? spec.top - o.top - o.height : 0;
-            extra = Math.min(extra, gap / 2);
-          }
-        }
-      }
-      target.style.setProperty('--touch', extra + 'px');
-      target.style.top = (spec.top - extra) + 'px';
-      target.style.height = (spec.height + 2 * extra) + 'px';
+  // The vertical room between two controls that stand one above the other, or Infinity when no
+  // part of one is above or below the other.
+  function roomBetween(a, b) {
+    if (a.left >= b.left + b.width || b.left >= a.left + a.width) {
+      return Infinity;
     }
+    if (b.top >= a.top + a.height) {
+      return b.top - a.top - a.height;
+    }
+    return a.top >= b.top + b.height ? a.top - b.top - b.height : 0;
+  }
+
+  // At a zoom (0 for none), each box and button grows its hit area, up and down alike, towards a
+  // fingertip's height on the screen, into at most half the room its neighbours leave.
+  function widenHitAreas(record, zoom) {
+    const places = record.tabOrder.map((target) => record.described.controls.find(
+      (control) => control.name === target.dataset.control));
+    record.tabOrder.forEach((target, i) => {
+      const own = places[i];
+      let extra = zoom > 0 ? Math.max(0, (touchHeight / zoom - own.height) / 2) : 0;
+      places.forEach((other, j) => {
+        if (j !== i) {
+          extra = Math.min(extra, roomBetween(own, other) / 2);
+        }
+      });
+      target.style.setProperty('--touch', extra + 'px');
+      target.style.top = (own.top - extra) + 'px';
+      target.style.height = (own.height + 2 * extra) + 'px';
+    });
   }
 
   // Keys pressed while no window has the focus go to the window in front.
