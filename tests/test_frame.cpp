@@ -163,3 +163,123 @@ INSTANTIATE_TEST_SUITE_P(Windows, UnitsTest, testing::ValuesIn(kTypedWithUnits),
                          [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
+
+namespace {
+
+struct Refusal {
+    const char* name;
+    FormId form;
+    std::vector<std::pair<const char*, std::string>> typed;
+    const char* message;
+    const char* focused;
+};
+
+// A text a calculation cannot read whole is named, as typed without its outer blanks and cut
+// after 40 characters, with what its box holds; the first such box in tab order is the one.
+const Refusal kRefusals[] = {
+    {"code_letter_of_another_box",
+     FormId::Form4,
+     {{"Text1", "100"}, {"Text3", "4k7"}},
+     "Valeur non comprise : « 4k7 » (inductance)",
+     "Text3"},
+    {"first_in_tab_order_not_first_read",
+     FormId::Form4,
+     {{"Text3", "1x"}, {"Text2", "2y"}},
+     "Valeur non comprise : « 2y » (fréquence)",
+     "Text2"},
+    {"outer_blanks_dropped_inner_kept",
+     FormId::Form2,
+     {{"Text1", "  7,1 MHz  "}, {"Text2", " 10 p F\t"}},
+     "Valeur non comprise : « 10 p F » (inductance)",
+     "Text2"},
+    {"cut_after_forty_characters",
+     FormId::Form5,
+     {{"Text1", "10"}, {"Text2", "2"}, {"Text3", std::string(39, '1') + "éèx"}},
+     "Valeur non comprise : « 111111111111111111111111111111111111111é… » (longueur)",
+     "Text3"},
+    {"forty_characters_are_not_cut",
+     FormId::Form6,
+     {{"Text1", "2"}, {"Text2", "3"}, {"Text3", std::string(39, '1') + "x"}},
+     "Valeur non comprise : « 111111111111111111111111111111111111111x » (nombre de spires)",
+     "Text3"},
+    {"diameter",
+     FormId::Form6,
+     {{"Text1", "2m5"}, {"Text2", "3"}, {"Text3", "10"}},
+     "Valeur non comprise : « 2m5 » (diamètre)",
+     "Text1"},
+    {"capacitance_with_a_frequency_unit",
+     FormId::Form3,
+     {{"Text1", "7100"}, {"Text2", "7,1 MHz"}},
+     "Valeur non comprise : « 7,1 MHz » (capacité)",
+     "Text2"},
+};
+
+class RefusalTest : public testing::TestWithParam<Refusal> {};
+
+TEST_P(RefusalTest, NamesTheBoxAndKeepsTheWindow) {
+    const Refusal& row = GetParam();
+    HeadlessProgram program;
+    for (const auto& [box, text] : row.typed) {
+        program.type(row.form, box, text);
+    }
+    program.click(row.form, "Command1");
+    ASSERT_EQ(program.toolkit.messages().size(), 1u);
+    EXPECT_EQ(program.toolkit.messages().back(), row.message);
+    EXPECT_EQ(program.toolkit.focusedBox(program.form(row.form)), row.focused);
+    for (const auto& [box, text] : row.typed) {
+        EXPECT_EQ(program.box(row.form, box), text) << box;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, RefusalTest, testing::ValuesIn(kRefusals),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+struct ReadLine {
+    const char* name;
+    FormId form;
+    std::vector<std::pair<const char*, std::string>> typed;
+    const char* firstLine; // empty: nothing read through a unit or a code
+};
+
+// After a "Calcul", the design help's first line says what was read through a unit word that
+// changes the number or a component code, box by box in tab order.
+const ReadLine kReadLines[] = {
+    {"code_and_unit_in_tab_order",
+     FormId::Form4,
+     {{"Text2", "7,1 MHz"}, {"Text1", "4n7"}},
+     "Lu : 4n7 = 4700 pF ; 7,1 MHz = 7100 kHz"},
+    {"own_unit_is_not_shown", FormId::Form4, {{"Text1", "100 pF"}, {"Text3", "10 µH"}}, ""},
+    {"code_in_the_own_unit_is_shown",
+     FormId::Form2,
+     {{"Text1", "7100"}, {"Text2", "4R7"}},
+     "Lu : 4R7 = 4.7 µH"},
+    {"three_entries",
+     FormId::Form5,
+     {{"Text1", "10000 nH"}, {"Text2", "25 mm"}, {"Text3", "0,005 m"}},
+     "Lu : 10000 nH = 10 µH ; 25 mm = 2.5 cm ; 0,005 m = 0.5 cm"},
+    {"hex_is_not_shown", FormId::Form3, {{"Text1", "&H1000"}, {"Text2", "100"}}, ""},
+};
+
+class ReadLineTest : public testing::TestWithParam<ReadLine> {};
+
+TEST_P(ReadLineTest, OpensTheDesignHelp) {
+    const ReadLine& row = GetParam();
+    HeadlessProgram program;
+    for (const auto& [box, text] : row.typed) {
+        program.type(row.form, box, text);
+    }
+    program.click(row.form, "Command1");
+    ASSERT_TRUE(program.toolkit.messages().empty());
+    const std::string help = program.toolkit.readText(program.form(row.form), "Label11");
+    const std::string firstLine = help.substr(0, help.find('\n'));
+    if (*row.firstLine == '\0') {
+        EXPECT_NE(firstLine.rfind("Lu", 0), 0u) << firstLine;
+    } else {
+        EXPECT_EQ(firstLine, row.firstLine);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, ReadLineTest, testing::ValuesIn(kReadLines),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+} // namespace

@@ -1,12 +1,14 @@
+#include "quantities/BoxReading.h"
 #include "quantities/NumericValue.h"
-#include "quantities/Units.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 
 using namespace formules;
 
@@ -116,7 +118,7 @@ struct UnitReading {
     const char* name;
     std::string text;
     Unit unit;
-    std::optional<double> expected; // empty: the text is refused
+    std::optional<double> expected; // empty: the text is not understood
 };
 
 constexpr Unit kHz = Unit::Kilohertz;
@@ -125,10 +127,10 @@ constexpr Unit uH = Unit::Microhenry;
 constexpr Unit cm = Unit::Centimetre;
 const std::optional<double> kRefused;
 
-// A unit word after a plain number converts it into the box's unit; a word of another box's
-// units, or a word after something that is not a plain number, refuses the text; a text without
-// a unit word at its end reads as its numeric value. Expected values are the doubles the
-// conversions give: larger units multiply (7.1 x 1000 is exactly 7100), smaller ones divide
+// The whole text is read, or it is not understood. A unit word after a plain number converts it
+// into the box's unit; a word of another box's units, a word after something that is not a plain
+// number, letters or any leftover make the text not understood. Expected values are the doubles
+// the conversions give: larger units multiply (7.1 x 1000 is exactly 7100), smaller ones divide
 // (500 / 1000 is 0.5).
 const UnitReading kUnitReadings[] = {
     {"hertz_divide", "500Hz", kHz, 0.5},
@@ -152,15 +154,19 @@ const UnitReading kUnitReadings[] = {
     {"signed_number", "-2MHz", kHz, -2000},
     {"word_with_nothing_before", "MHz", kHz, kRefused},
     {"capital_m_with_nothing_before", "M", kHz, kRefused},
-    {"text_that_does_not_end_with_a_word", "7.1 Mhzx", kHz, 7.1},
+    {"letter_after_the_word", "7.1 Mhzx", kHz, kRefused},
     {"word_after_a_second_separator", "1.2.3MHz", kHz, kRefused},
     {"word_after_a_range", "3.5-4 MHz", kHz, kRefused},
     {"exponent_without_digits_is_no_number", "1eMHz", kHz, kRefused},
     {"picofarad_in_a_frequency_box", "10 pF", kHz, kRefused},
     {"henry_letter_in_a_frequency_box", "1 kH", kHz, kRefused},
     {"foot_in_a_frequency_box", "1 ft", kHz, kRefused},
-    {"hex_is_read_as_before", "&H1A", kHz, 26},
-    {"hex_ending_in_a_farad_letter", "&HFF", kHz, kRefused},
+    {"hex", "&H1A", kHz, 26},
+    {"hex_ending_in_a_farad_letter_is_hex", "&HFF", kHz, 255},
+    {"hex_in_a_capacitance_box", "&HFF", pF, 255},
+    {"octal_lower_case", "&o17", cm, 15},
+    {"hex_without_digits", "&H", kHz, kRefused},
+    {"hex_with_a_leftover", "&H1Fz", Unit::None, kRefused},
     {"picofarad_short", "100p", pF, 100},
     {"picofarad", "100 pF", pF, 100},
     {"nanofarad_comma", "4,7 nF", pF, 4700},
@@ -197,27 +203,126 @@ const UnitReading kUnitReadings[] = {
     {"greek_capital_omega", "100 \u03a9", cm, kRefused},
     {"ohm_sign", "100\u2126", kHz, kRefused},
     {"bare_letter_is_no_number", "m", cm, kRefused},
-    {"trailing_letters_as_before", "12abc", cm, 12},
+    {"trailing_letters", "12abc", cm, kRefused},
+    {"letters_alone", "abc", uH, kRefused},
+    {"second_separator", "1.2.3", Unit::None, kRefused},
+    {"range", "5-3", kHz, kRefused},
+    {"three_commas", "1,2,3", pF, kRefused},
+    {"lone_exponent_letter", "1e", cm, kRefused},
     {"exponent_without_word", "1e3", uH, 1000},
-    {"no_unit_for_turns", "31 m", Unit::None, 31},
+    {"blank_between_thousands", "12 500", kHz, 12500},
+    {"nothing", "", kHz, 0},
+    {"blanks_only", "  \t ", pF, 0},
+    {"zero", "0", uH, 0},
+    {"negative_reads_wholly", "-5", cm, -5},
+    {"unit_word_in_a_turns_box", "31 m", Unit::None, kRefused},
+    {"turns", "31", Unit::None, 31},
+    // Component codes: the letter stands for the decimal point, in its unit.
+    {"code_mega", "7M1", kHz, 7100},
+    {"code_kilo", "3k5", kHz, 3.5},
+    {"code_giga", "1G2", kHz, 1200000},
+    {"code_small_m_in_a_frequency_box", "7m1", kHz, kRefused},
+    {"code_pico", "4p7", pF, 4.7},
+    {"code_nano_farad", "4n7", pF, 4700},
+    {"code_without_digits_before", "n47", pF, 470},
+    {"code_micro_farad", "1u5", pF, 1500000},
+    {"code_nano_henry", "4n7", uH, 0.0047},
+    {"code_micro_henry", "2u2", uH, 2.2},
+    {"code_milli_henry", "1m5", uH, 1500},
+    {"code_point_before", "R47", uH, 0.47},
+    {"code_point_inside", "4R7", uH, 4.7},
+    {"code_point_lower_case", "4r7", uH, 4.7},
+    {"code_point_with_nothing_after", "4R", uH, 4},
+    {"code_with_blanks", "4 n 7", pF, 4700},
+    {"code_letter_of_another_box", "4k7", uH, kRefused},
+    {"code_in_a_length_box", "2m5", cm, kRefused},
+    {"code_point_in_a_capacitance_box", "4R7", pF, kRefused},
+    {"code_letter_alone", "R", uH, kRefused},
+    {"code_with_a_sign", "-4n7", pF, kRefused},
+    {"code_with_two_letters", "4nn7", pF, kRefused},
+    {"code_with_a_leftover", "4n7n", pF, kRefused},
+    {"code_with_a_separator", "4.7n7", pF, kRefused},
 };
 
 class UnitReadingTest : public testing::TestWithParam<UnitReading> {};
 
-TEST_P(UnitReadingTest, ConvertsIntoTheBoxsUnitOrRefuses) {
+TEST_P(UnitReadingTest, ReadsWhollyInTheBoxsUnitOrIsNotUnderstood) {
     const UnitReading& row = GetParam();
-    EXPECT_EQ(valueInUnit(row.text, row.unit), row.expected);
+    const BoxReading reading = readBoxText(row.text, row.unit);
+    EXPECT_EQ(reading.understood, row.expected.has_value());
+    if (row.expected) {
+        EXPECT_EQ(reading.value, row.expected);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, UnitReadingTest, testing::ValuesIn(kUnitReadings),
                          [](const auto& test) { return std::string(test.param.name); });
 
-// Numbers whose conversion leaves the range of a double, or that already lie beyond it.
+struct CodeReading {
+    const char* name;
+    const char* code;
+    const char* withUnitWord;
+    Unit unit;
+};
+
+// A component code reads exactly as the same number written with a separator and its letter as
+// a unit word, to the bit, and is worth showing the user; so is a unit word that changes the
+// number, and not one that keeps it.
+const CodeReading kCodes[] = {
+    {"kilo", "3k5", "3.5k", kHz},
+    {"kilo_upper_case", "3K5", "3,5K", kHz},
+    {"mega", "7M1", "7.1M", kHz},
+    {"giga", "1G2", "1.2G", kHz},
+    {"giga_lower_case", "1g2", "1.2g", kHz},
+    {"pico", "4p7", "4.7p", pF},
+    {"nano_farad", "4n7", "4.7n", pF},
+    {"nano_upper_case", "4N7", "4.7N", pF},
+    {"nano_before_digits", "n47", ".47n", pF},
+    {"micro_farad", "1u5", "1.5u", pF},
+    {"micro_sign", "2\u00b52", "2.2\u00b5", pF},
+    {"greek_mu", "2\u03bc2", "2.2\u03bc", pF},
+    {"nano_henry", "4n7", "4.7n", uH},
+    {"micro_henry", "2u2", "2.2u", uH},
+    {"milli_henry", "1m5", "1.5m", uH},
+    {"milli_upper_case", "1M5", "1.5M", uH},
+    {"point_before", "R33", "0.33", uH},
+    {"point_inside", "3R3", "3.3", uH},
+};
+
+class CodeReadingTest : public testing::TestWithParam<CodeReading> {};
+
+TEST_P(CodeReadingTest, ReadsAsTheNumberWithItsUnitWord) {
+    const CodeReading& row = GetParam();
+    const BoxReading code = readBoxText(row.code, row.unit);
+    const BoxReading written = readBoxText(row.withUnitWord, row.unit);
+    ASSERT_TRUE(code.understood && code.value && written.value);
+    EXPECT_EQ(std::memcmp(&*code.value, &*written.value, sizeof(double)), 0)
+        << *code.value << " " << *written.value;
+    EXPECT_TRUE(code.worthShowing);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, CodeReadingTest, testing::ValuesIn(kCodes),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST(UnitReading, WhatIsWorthShowing) {
+    EXPECT_TRUE(readBoxText("7,1 MHz", kHz).worthShowing);
+    EXPECT_TRUE(readBoxText("4R7", uH).worthShowing);
+    EXPECT_FALSE(readBoxText("10 µH", uH).worthShowing);
+    EXPECT_FALSE(readBoxText("7100", kHz).worthShowing);
+    EXPECT_FALSE(readBoxText("&H10", kHz).worthShowing);
+}
+
+// Numbers whose conversion leaves the range of a double, or that already lie beyond it, read
+// wholly and have no value: the calculation reads them as 0.
 TEST(UnitReading, BeyondTheRangeOfADoubleIsReported) {
-    EXPECT_FALSE(valueInUnit("1e308 GHz", Unit::Kilohertz).has_value());
-    EXPECT_FALSE(valueInUnit("-1e300F", Unit::Picofarad).has_value());
-    EXPECT_FALSE(valueInUnit("1e999 mm", Unit::Centimetre).has_value());
-    EXPECT_EQ(valueInUnit("1e-322 Hz", Unit::Kilohertz), 0.0);
+    for (const auto& [text, unit] :
+         {std::pair{"1e308 GHz", kHz}, std::pair{"-1e300F", pF}, std::pair{"1e999 mm", cm},
+          std::pair{"1e999", Unit::None}, std::pair{"1e306G", kHz}}) {
+        const BoxReading reading = readBoxText(text, unit);
+        EXPECT_TRUE(reading.understood) << text;
+        EXPECT_FALSE(reading.value.has_value()) << text;
+    }
+    EXPECT_EQ(readBoxText("1e-322 Hz", kHz).value, 0.0);
 }
 
 } // namespace

@@ -90,19 +90,9 @@
         <translation>Frecuencia en kHz</translation>
     </message>
     <message>
-        <source>Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Form2 Text1 (text box, 4035 x 390 twips), the tooltip of Form3 Text1 (text box, 4035 x 390 twips), the tooltip of Form4 Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unidades: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz si no se indica ninguna</translation>
-    </message>
-    <message>
         <source>Inductance en micro henry</source>
         <extracomment>Form2 Label2 (label, 2340 x 210 twips), what a screen reader says for Form2 Text2 (text box, 4035 x 390 twips)</extracomment>
         <translation>Inductancia en µH</translation>
-    </message>
-    <message>
-        <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Form2 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text3 (text box, 4035 x 390 twips), the tooltip of Form5 Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unidades: nH (n), µH (uH, µ, u), mH (m), H; µH si no se indica ninguna</translation>
     </message>
     <message>
         <source>Réactance en ohms</source>
@@ -148,11 +138,6 @@
         <source>Capacité en picofarad</source>
         <extracomment>Form3 Label2 (label, 2340 x 210 twips), what a screen reader says for Form3 Text2 (text box, 4035 x 390 twips)</extracomment>
         <translation>Capacidad en pF</translation>
-    </message>
-    <message>
-        <source>Unités : pF (p), nF (n), µF (uF, µ, u), F ; pF si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Form3 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unidades: pF (p), nF (n), µF (uF, µ, u), F; pF si no se indica ninguna</translation>
     </message>
     <message>
         <source>Entrez les valeurs de fréquence et de capacité</source>
@@ -360,11 +345,6 @@
         <translation>Inductancia  =  ( d ^ 2 ) * ( Espiras ^ 2 ) / (( 100 * l ) + ( 45 * d ))</translation>
     </message>
     <message>
-        <source>Aide : les valeurs E12 voisines de la capacité ou de l&apos;inductance trouvée et la fréquence que donne chacune, puis une paire qui la compose (en parallèle ou en série) ; la longueur d&apos;onde d&apos;une fréquence trouvée</source>
-        <extracomment>the tooltip of Form4 Label11 (label, 5775 x 1095 twips)</extracomment>
-        <translation>Ayuda: los valores E12 vecinos de la capacidad o la inductancia hallada y la frecuencia que da cada uno, luego un par que la forma (en paralelo o en serie); la longitud de onda de una frecuencia hallada</translation>
-    </message>
-    <message>
         <source>E12 : %1 pF → %2 kHz ; %3 pF → %4 kHz</source>
         <extracomment>a line of Form4 Label11, the design help (%1, %2... are figures)</extracomment>
         <translation>E12: %1 pF → %2 kHz; %3 pF → %4 kHz</translation>
@@ -400,18 +380,6 @@
         <translation>λ = %1 m</translation>
     </message>
     <message>
-        <source>Aide : l&apos;inductance que donnent les spires entières, le pas du bobinage, l/D et les spires selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
-        <extracomment>the tooltip of Form5 Label11 (label, 5775 x 720 twips)</extracomment>
-        <translation>Ayuda: la inductancia que dan las espiras enteras, el paso del bobinado, l/D y el número de espiras según la fórmula exacta de la lámina de corriente (coeficiente de Nagaoka)</translation>
-    </message>
-    <message>
-        <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué
-Diamètre de la bobine, mesuré au centre du fil (le mandrin plus un fil)</source>
-        <extracomment>the tooltip of Form5 Text2 (text box, 4035 x 390 twips), the tooltip of Form6 Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unidades: mm, cm, m, in (&quot;), ft; cm si no se indica ninguna
-Diámetro de la bobina, medido hasta el centro del hilo (el soporte más un hilo)</translation>
-    </message>
-    <message>
         <source>%1 spires → %2 µH ; pas %3 mm</source>
         <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures)</extracomment>
         <translation>%1 espiras → %2 µH; paso %3 mm</translation>
@@ -424,11 +392,11 @@ Diámetro de la bobina, medido hasta el centro del hilo (el soporte más un hilo
     <message>
         <source>Bobine courte : préférer la valeur de Nagaoka</source>
         <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
-        <translation>Bobina corta: preferible el valor de Nagaoka</translation>
+        <translation>Bobina corta: es preferible el valor de Nagaoka</translation>
     </message>
     <message>
         <source>Aide : le pas du bobinage, l/D et l&apos;inductance selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
-        <extracomment>the tooltip of Form6 Label11 (label, 5775 x 500 twips)</extracomment>
+        <extracomment>the tooltip of Form6 Label11 (label, 6765 x 580 twips)</extracomment>
         <translation>Ayuda: el paso del bobinado, l/D y la inductancia según la fórmula exacta de la lámina de corriente (coeficiente de Nagaoka)</translation>
     </message>
     <message>
@@ -450,6 +418,93 @@ Diámetro de la bobina, medido hasta el centro del hilo (el soporte más un hilo
         <source>Relancer le programme</source>
         <extracomment>the button of that web page that starts the program again</extracomment>
         <translation>Volver a iniciar el programa</translation>
+    </message>
+    <message>
+        <source>Valeur non comprise : « %1 » (%2)</source>
+        <extracomment>a message box: %1 is the text typed, %2 the name of its box&apos;s quantity</extracomment>
+        <translation>Valor no comprendido: «%1» (%2)</translation>
+    </message>
+    <message>
+        <source>fréquence</source>
+        <extracomment>a quantity as the message of a text not understood names it (%2)</extracomment>
+        <translation>frecuencia</translation>
+    </message>
+    <message>
+        <source>capacité</source>
+        <extracomment>a quantity as the message of a text not understood names it (%2)</extracomment>
+        <translation>capacidad</translation>
+    </message>
+    <message>
+        <source>inductance</source>
+        <extracomment>a quantity as the message of a text not understood names it (%2)</extracomment>
+        <translation>inductancia</translation>
+    </message>
+    <message>
+        <source>diamètre</source>
+        <extracomment>a quantity as the message of a text not understood names it (%2)</extracomment>
+        <translation>diámetro</translation>
+    </message>
+    <message>
+        <source>longueur</source>
+        <extracomment>a quantity as the message of a text not understood names it (%2)</extracomment>
+        <translation>longitud</translation>
+    </message>
+    <message>
+        <source>nombre de spires</source>
+        <extracomment>a quantity as the message of a text not understood names it (%2)</extracomment>
+        <translation>número de espiras</translation>
+    </message>
+    <message>
+        <source>Lu : %1</source>
+        <extracomment>the first line of the design help: what was read through a unit or a code, entries such as 4n7 = 4700 pF</extracomment>
+        <translation>Leído: %1</translation>
+    </message>
+    <message>
+        <source>Lu : %1 ; %2</source>
+        <extracomment>the first line of the design help: what was read through a unit or a code, entries such as 4n7 = 4700 pF</extracomment>
+        <translation>Leído: %1; %2</translation>
+    </message>
+    <message>
+        <source>Lu : %1 ; %2 ; %3</source>
+        <extracomment>the first line of the design help: what was read through a unit or a code, entries such as 4n7 = 4700 pF</extracomment>
+        <translation>Leído: %1; %2; %3</translation>
+    </message>
+    <message>
+        <source>Aide : ce que le calcul a lu avec une unité ou un code, dans l&apos;unité de la case</source>
+        <extracomment>the tooltip of Form2 Label11 (label, 5775 x 600 twips), the tooltip of Form3 Label11 (label, 5775 x 480 twips)</extracomment>
+        <translation>Ayuda: lo que el cálculo leyó con una unidad o un código, en la unidad de la casilla</translation>
+    </message>
+    <message>
+        <source>Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué ; codes k, M et G : 7M1 = 7,1 MHz</source>
+        <extracomment>the tooltip of Form2 Text1 (text box, 4035 x 390 twips), the tooltip of Form3 Text1 (text box, 4035 x 390 twips), the tooltip of Form4 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unidades: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz si no se indica ninguna; códigos k, M y G: 7M1 = 7,1 MHz</translation>
+    </message>
+    <message>
+        <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué ; codes n, u (µ), m et R : 4R7 = 4,7 µH</source>
+        <extracomment>the tooltip of Form2 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text3 (text box, 4035 x 390 twips), the tooltip of Form5 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unidades: nH (n), µH (uH, µ, u), mH (m), H; µH si no se indica ninguna; códigos n, u (µ), m y R: 4R7 = 4,7 µH</translation>
+    </message>
+    <message>
+        <source>Unités : pF (p), nF (n), µF (uF, µ, u), F ; pF si rien n&apos;est indiqué ; codes p, n et u (µ) : 4n7 = 4,7 nF</source>
+        <extracomment>the tooltip of Form3 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unidades: pF (p), nF (n), µF (uF, µ, u), F; pF si no se indica ninguna; códigos p, n y u (µ): 4n7 = 4,7 nF</translation>
+    </message>
+    <message>
+        <source>Aide : les valeurs E12 voisines de la capacité ou de l&apos;inductance trouvée et la fréquence que donne chacune, puis une paire qui la compose (condensateurs en parallèle, selfs en série) ; la longueur d&apos;onde d&apos;une fréquence trouvée</source>
+        <extracomment>the tooltip of Form4 Label11 (label, 5775 x 1095 twips)</extracomment>
+        <translation>Ayuda: los valores E12 más próximos a la capacidad o la inductancia hallada y la frecuencia que da cada uno, luego un par que la forma (condensadores en paralelo, bobinas en serie); la longitud de onda de una frecuencia hallada</translation>
+    </message>
+    <message>
+        <source>Aide : l&apos;inductance que donnent les spires entières, le pas du bobinage, l/D et le nombre de spires selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
+        <extracomment>the tooltip of Form5 Label11 (label, 6750 x 800 twips)</extracomment>
+        <translation>Ayuda: la inductancia que dan las espiras enteras, el paso del bobinado, l/D y el número de espiras según la fórmula exacta de la lámina de corriente (coeficiente de Nagaoka)</translation>
+    </message>
+    <message>
+        <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué
+Diamètre de la bobine, mesuré au centre du fil (le diamètre du mandrin plus celui d&apos;un fil)</source>
+        <extracomment>the tooltip of Form5 Text2 (text box, 4035 x 390 twips), the tooltip of Form6 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unidades: mm, cm, m, in (&quot;), ft; cm si no se indica ninguna
+Diámetro de la bobina, medido hasta el centro del hilo (el diámetro del soporte más el de un hilo)</translation>
     </message>
 </context>
 </TS>

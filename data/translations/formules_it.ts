@@ -90,19 +90,9 @@
         <translation>Frequenza in kHz</translation>
     </message>
     <message>
-        <source>Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Form2 Text1 (text box, 4035 x 390 twips), the tooltip of Form3 Text1 (text box, 4035 x 390 twips), the tooltip of Form4 Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unità: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz se non indicata</translation>
-    </message>
-    <message>
         <source>Inductance en micro henry</source>
         <extracomment>Form2 Label2 (label, 2340 x 210 twips), what a screen reader says for Form2 Text2 (text box, 4035 x 390 twips)</extracomment>
         <translation>Induttanza in µH</translation>
-    </message>
-    <message>
-        <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Form2 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text3 (text box, 4035 x 390 twips), the tooltip of Form5 Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unità: nH (n), µH (uH, µ, u), mH (m), H; µH se non indicata</translation>
     </message>
     <message>
         <source>Réactance en ohms</source>
@@ -148,11 +138,6 @@
         <source>Capacité en picofarad</source>
         <extracomment>Form3 Label2 (label, 2340 x 210 twips), what a screen reader says for Form3 Text2 (text box, 4035 x 390 twips)</extracomment>
         <translation>Capacità in pF</translation>
-    </message>
-    <message>
-        <source>Unités : pF (p), nF (n), µF (uF, µ, u), F ; pF si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Form3 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unità: pF (p), nF (n), µF (uF, µ, u), F; pF se non indicata</translation>
     </message>
     <message>
         <source>Entrez les valeurs de fréquence et de capacité</source>
@@ -360,11 +345,6 @@
         <translation>Induttanza  =  ( d ^ 2 ) * ( Spire ^ 2 ) / (( 100 * l ) + ( 45 * d ))</translation>
     </message>
     <message>
-        <source>Aide : les valeurs E12 voisines de la capacité ou de l&apos;inductance trouvée et la fréquence que donne chacune, puis une paire qui la compose (en parallèle ou en série) ; la longueur d&apos;onde d&apos;une fréquence trouvée</source>
-        <extracomment>the tooltip of Form4 Label11 (label, 5775 x 1095 twips)</extracomment>
-        <translation>Aiuto: i valori E12 vicini alla capacità o all&apos;induttanza trovata e la frequenza che dà ciascuno, poi una coppia che la compone (in parallelo o in serie); la lunghezza d&apos;onda di una frequenza trovata</translation>
-    </message>
-    <message>
         <source>E12 : %1 pF → %2 kHz ; %3 pF → %4 kHz</source>
         <extracomment>a line of Form4 Label11, the design help (%1, %2... are figures)</extracomment>
         <translation>E12: %1 pF → %2 kHz; %3 pF → %4 kHz</translation>
@@ -400,18 +380,6 @@
         <translation>λ = %1 m</translation>
     </message>
     <message>
-        <source>Aide : l&apos;inductance que donnent les spires entières, le pas du bobinage, l/D et les spires selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
-        <extracomment>the tooltip of Form5 Label11 (label, 5775 x 720 twips)</extracomment>
-        <translation>Aiuto: l&apos;induttanza data dalle spire intere, il passo dell&apos;avvolgimento, l/D e il numero di spire secondo la formula esatta della lamina di corrente (coefficiente di Nagaoka)</translation>
-    </message>
-    <message>
-        <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué
-Diamètre de la bobine, mesuré au centre du fil (le mandrin plus un fil)</source>
-        <extracomment>the tooltip of Form5 Text2 (text box, 4035 x 390 twips), the tooltip of Form6 Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unità: mm, cm, m, in (&quot;), ft; cm se non indicata
-Diametro della bobina, misurato al centro del filo (il supporto più un filo)</translation>
-    </message>
-    <message>
         <source>%1 spires → %2 µH ; pas %3 mm</source>
         <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures)</extracomment>
         <translation>%1 spire → %2 µH; passo %3 mm</translation>
@@ -428,7 +396,7 @@ Diametro della bobina, misurato al centro del filo (il supporto più un filo)</t
     </message>
     <message>
         <source>Aide : le pas du bobinage, l/D et l&apos;inductance selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
-        <extracomment>the tooltip of Form6 Label11 (label, 5775 x 500 twips)</extracomment>
+        <extracomment>the tooltip of Form6 Label11 (label, 6765 x 580 twips)</extracomment>
         <translation>Aiuto: il passo dell&apos;avvolgimento, l/D e l&apos;induttanza secondo la formula esatta della lamina di corrente (coefficiente di Nagaoka)</translation>
     </message>
     <message>
@@ -450,6 +418,93 @@ Diametro della bobina, misurato al centro del filo (il supporto più un filo)</t
         <source>Relancer le programme</source>
         <extracomment>the button of that web page that starts the program again</extracomment>
         <translation>Riavvia il programma</translation>
+    </message>
+    <message>
+        <source>Valeur non comprise : « %1 » (%2)</source>
+        <extracomment>a message box: %1 is the text typed, %2 the name of its box&apos;s quantity</extracomment>
+        <translation>Valore non compreso: «%1» (%2)</translation>
+    </message>
+    <message>
+        <source>fréquence</source>
+        <extracomment>a quantity as the message of a text not understood names it (%2)</extracomment>
+        <translation>frequenza</translation>
+    </message>
+    <message>
+        <source>capacité</source>
+        <extracomment>a quantity as the message of a text not understood names it (%2)</extracomment>
+        <translation>capacità</translation>
+    </message>
+    <message>
+        <source>inductance</source>
+        <extracomment>a quantity as the message of a text not understood names it (%2)</extracomment>
+        <translation>induttanza</translation>
+    </message>
+    <message>
+        <source>diamètre</source>
+        <extracomment>a quantity as the message of a text not understood names it (%2)</extracomment>
+        <translation>diametro</translation>
+    </message>
+    <message>
+        <source>longueur</source>
+        <extracomment>a quantity as the message of a text not understood names it (%2)</extracomment>
+        <translation>lunghezza</translation>
+    </message>
+    <message>
+        <source>nombre de spires</source>
+        <extracomment>a quantity as the message of a text not understood names it (%2)</extracomment>
+        <translation>numero di spire</translation>
+    </message>
+    <message>
+        <source>Lu : %1</source>
+        <extracomment>the first line of the design help: what was read through a unit or a code, entries such as 4n7 = 4700 pF</extracomment>
+        <translation>Letto: %1</translation>
+    </message>
+    <message>
+        <source>Lu : %1 ; %2</source>
+        <extracomment>the first line of the design help: what was read through a unit or a code, entries such as 4n7 = 4700 pF</extracomment>
+        <translation>Letto: %1; %2</translation>
+    </message>
+    <message>
+        <source>Lu : %1 ; %2 ; %3</source>
+        <extracomment>the first line of the design help: what was read through a unit or a code, entries such as 4n7 = 4700 pF</extracomment>
+        <translation>Letto: %1; %2; %3</translation>
+    </message>
+    <message>
+        <source>Aide : ce que le calcul a lu avec une unité ou un code, dans l&apos;unité de la case</source>
+        <extracomment>the tooltip of Form2 Label11 (label, 5775 x 600 twips), the tooltip of Form3 Label11 (label, 5775 x 480 twips)</extracomment>
+        <translation>Aiuto: ciò che il calcolo ha letto con un&apos;unità o un codice, nell&apos;unità della casella</translation>
+    </message>
+    <message>
+        <source>Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué ; codes k, M et G : 7M1 = 7,1 MHz</source>
+        <extracomment>the tooltip of Form2 Text1 (text box, 4035 x 390 twips), the tooltip of Form3 Text1 (text box, 4035 x 390 twips), the tooltip of Form4 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unità: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz se non indicata; codici k, M e G: 7M1 = 7,1 MHz</translation>
+    </message>
+    <message>
+        <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué ; codes n, u (µ), m et R : 4R7 = 4,7 µH</source>
+        <extracomment>the tooltip of Form2 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text3 (text box, 4035 x 390 twips), the tooltip of Form5 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unità: nH (n), µH (uH, µ, u), mH (m), H; µH se non indicata; codici n, u (µ), m e R: 4R7 = 4,7 µH</translation>
+    </message>
+    <message>
+        <source>Unités : pF (p), nF (n), µF (uF, µ, u), F ; pF si rien n&apos;est indiqué ; codes p, n et u (µ) : 4n7 = 4,7 nF</source>
+        <extracomment>the tooltip of Form3 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unità: pF (p), nF (n), µF (uF, µ, u), F; pF se non indicata; codici p, n e u (µ): 4n7 = 4,7 nF</translation>
+    </message>
+    <message>
+        <source>Aide : les valeurs E12 voisines de la capacité ou de l&apos;inductance trouvée et la fréquence que donne chacune, puis une paire qui la compose (condensateurs en parallèle, selfs en série) ; la longueur d&apos;onde d&apos;une fréquence trouvée</source>
+        <extracomment>the tooltip of Form4 Label11 (label, 5775 x 1095 twips)</extracomment>
+        <translation>Aiuto: i valori E12 più vicini alla capacità o all&apos;induttanza trovata e la frequenza che dà ciascuno, poi una coppia che la compone (condensatori in parallelo, induttori in serie); la lunghezza d&apos;onda di una frequenza trovata</translation>
+    </message>
+    <message>
+        <source>Aide : l&apos;inductance que donnent les spires entières, le pas du bobinage, l/D et le nombre de spires selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
+        <extracomment>the tooltip of Form5 Label11 (label, 6750 x 800 twips)</extracomment>
+        <translation>Aiuto: l&apos;induttanza data dalle spire intere, il passo dell&apos;avvolgimento, l/D e il numero di spire secondo la formula esatta della lamina di corrente (coefficiente di Nagaoka)</translation>
+    </message>
+    <message>
+        <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué
+Diamètre de la bobine, mesuré au centre du fil (le diamètre du mandrin plus celui d&apos;un fil)</source>
+        <extracomment>the tooltip of Form5 Text2 (text box, 4035 x 390 twips), the tooltip of Form6 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unità: mm, cm, m, in (&quot;), ft; cm se non indicata
+Diametro della bobina, misurato al centro del filo (il diametro del supporto più quello di un filo)</translation>
     </message>
 </context>
 </TS>

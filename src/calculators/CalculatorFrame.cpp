@@ -1,7 +1,8 @@
 #include "CalculatorFrame.h"
 
+#include "quantities/BoxReading.h"
 #include "quantities/NumberText.h"
-#include "quantities/Units.h"
+#include "quantities/NumericValue.h"
 #include "quantities/ValueRules.h"
 
 #include <algorithm>
@@ -29,9 +30,61 @@ ControlDescription designHelpLabel(LabelName name, FormRect rect, Colour backgro
 }
 
 namespace {
+
+using Q = SharedQuantities;
+
+struct QuantityWord {
+    Quantity quantity;
+    const char* word;
+};
+
+constexpr QuantityWord kQuantityWords[] = {
+    {&Q::frequence, "fréquence"}, {&Q::capacite, "capacité"}, {&Q::inductance, "inductance"},
+    {&Q::diametre, "diamètre"},   {&Q::longueur, "longueur"}, {&Q::NbreSp, "nombre de spires"},
+};
+
+const char* wordFor(Quantity quantity) {
+    for (const QuantityWord& named : kQuantityWords) {
+        if (named.quantity == quantity) {
+            return named.word;
+        }
+    }
+    return "";
+}
+
+// A box's text as a message or the design help quotes it: without its outer blanks, and cut
+// after 40 characters with an ellipsis, so that a pasted page stays a line.
+std::string quotedText(std::string_view text) {
+    constexpr std::size_t kMostCharacters = 40;
+    const auto first = std::find_if_not(text.begin(), text.end(), isIgnoredBlank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), isIgnoredBlank).base();
+    const std::string_view trimmed =
+        first < last ? text.substr(std::size_t(first - text.begin()), std::size_t(last - first))
+                     : std::string_view();
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < trimmed.size(); ++i) {
+        const bool starts = (static_cast<unsigned char>(trimmed[i]) & 0xC0u) != 0x80u;
+        if (starts && ++characters > kMostCharacters) {
+            return std::string(trimmed.substr(0, i)) + "…";
+        }
+    }
+    return std::string(trimmed);
+}
+
+} // namespace
+
+std::vector<const char*> quantityWords() {
+    std::vector<const char*> words;
+    for (const QuantityWord& named : kQuantityWords) {
+        words.push_back(named.word);
+    }
+    return words;
+}
+
+namespace {
 // What a coil's diameter is measured to, which the formulas assume.
 constexpr char kDiameterNote[] =
-    "\nDiamètre de la bobine, mesuré au centre du fil (le mandrin plus un fil)";
+    "\nDiamètre de la bobine, mesuré au centre du fil (le diamètre du mandrin plus celui d'un fil)";
 } // namespace
 
 FormDescription asCalculator(FormDescription description, const FrameConfiguration& frame) {
@@ -122,14 +175,57 @@ void CalculatorFrame::clearBoxes(std::initializer_list<BoxName> boxes) {
     }
 }
 
-double CalculatorFrame::readNumber(BoxName box) const {
-    Unit unit = Unit::None;
+const DataBox* CalculatorFrame::dataBoxNamed(std::string_view box) const {
     for (const DataBox& data : m_configuration.dataBoxes) {
-        if (data.box.name == box.name) {
-            unit = unitOf(data.quantity);
+        if (data.box.name == box) {
+            return &data;
         }
     }
-    return valueInUnit(readBox(box), unit).value_or(0.0);
+    return nullptr;
+}
+
+Unit CalculatorFrame::unitOfBox(BoxName box) const {
+    const DataBox* data = dataBoxNamed(box);
+    return data != nullptr ? unitOf(data->quantity) : Unit::None;
+}
+
+double CalculatorFrame::readNumber(BoxName box) const {
+    return readBoxText(readBox(box), unitOfBox(box)).value.value_or(0.0);
+}
+
+bool CalculatorFrame::understood(std::initializer_list<BoxName> boxes) {
+    std::vector<BoxName> inTabOrder(boxes);
+    const FormDescription& d = description();
+    std::stable_sort(inTabOrder.begin(), inTabOrder.end(), [&d](BoxName a, BoxName b) {
+        return d.control(a)->tabIndex < d.control(b)->tabIndex;
+    });
+    m_readLine.clear();
+    std::vector<std::string> entries;
+    for (BoxName box : inTabOrder) {
+        const std::string text = readBox(box);
+        const Unit unit = unitOfBox(box);
+        const BoxReading reading = readBoxText(text, unit);
+        if (!reading.understood) {
+            reportNotUnderstood(dataBoxOf(box), text);
+            return false;
+        }
+        if (reading.worthShowing && reading.value) {
+            entries.push_back(quotedText(text) + " = " +
+                              textOfNumber(*reading.value, m_context.toolkit.decimalSeparator()) +
+                              " " + std::string(unitSymbol(unit)));
+        }
+    }
+    if (!entries.empty() && entries.size() <= std::size(kReadPhrases)) {
+        m_readLine = filled(kReadPhrases[entries.size() - 1], entries);
+    }
+    return true;
+}
+
+// The box keeps its text and its quantity; the user mends it where the focus is.
+void CalculatorFrame::reportNotUnderstood(const DataBox& data, const std::string& text) {
+    report(filled(kNotUnderstoodMessage,
+                  {quotedText(text), m_context.toolkit.translated(wordFor(data.quantity))}));
+    m_context.toolkit.focusBox(*this, data.box);
 }
 
 void CalculatorFrame::writeResult(BoxName box, const EntryValue& quantity) {
@@ -151,6 +247,13 @@ namespace {
     std::abort();
 }
 } // namespace
+
+const DataBox& CalculatorFrame::dataBoxOf(BoxName box) const {
+    if (const DataBox* data = dataBoxNamed(box)) {
+        return *data;
+    }
+    notInTable(description(), "data box of that name");
+}
 
 const DataBox& CalculatorFrame::dataBoxOf(Quantity quantity) const {
     for (const DataBox& data : m_configuration.dataBoxes) {
@@ -175,7 +278,6 @@ void CalculatorFrame::report(std::string_view message) {
     m_context.toolkit.messageBox(message);
 }
 
-// The phrase's marks %1 to %9 stand for the figures in order; any other % stays as it is.
 std::optional<std::string>
 CalculatorFrame::helpLine(const char* phrase,
                           std::initializer_list<std::optional<double>> figures) const {
@@ -191,6 +293,12 @@ CalculatorFrame::helpLine(const char* phrase,
         }
         texts.push_back(textOfNumber(*figure, m_context.toolkit.decimalSeparator()));
     }
+    return filled(phrase, texts);
+}
+
+// The phrase's marks %1 to %9 stand for the texts in order; any other % stays as it is.
+std::string CalculatorFrame::filled(const char* phrase,
+                                    const std::vector<std::string>& texts) const {
     const std::string pattern = m_context.toolkit.translated(phrase);
     std::string line;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -208,7 +316,7 @@ CalculatorFrame::helpLine(const char* phrase,
 }
 
 void CalculatorFrame::showHelp(const std::vector<std::optional<std::string>>& lines) {
-    std::string text;
+    std::string text = m_readLine;
     for (const std::optional<std::string>& line : lines) {
         if (!line) {
             clearHelp();

@@ -4,6 +4,7 @@
 #include "forms/Form.h"
 #include "forms/FormContext.h"
 #include "quantities/SharedQuantities.h"
+#include "quantities/Units.h"
 
 #include <initializer_list>
 #include <optional>
@@ -24,9 +25,17 @@ struct DataBox {
     BoxRole role;
 };
 
-// The message every calculator shows for an entry it cannot use: not greater than zero, not a
-// number, or a result beyond the range of a double.
+// The message every calculator shows for an entry it cannot use: not greater than zero, or a
+// result beyond the range of a double.
 inline constexpr char kOutOfRangeMessage[] = "Erreur - Valeurs hors limites - Recommencez";
+
+// The message for a box whose text is not understood (quantities/BoxReading.h): the text as
+// typed (%1) and what the box holds (%2, one of quantityWords()).
+inline constexpr char kNotUnderstoodMessage[] = "Valeur non comprise : « %1 » (%2)";
+
+// The first line of the design help after a "Calcul" that read a value through a unit word or a
+// component code, with one, two or three entries such as "4n7 = 4700 pF".
+inline constexpr const char* kReadPhrases[] = {"Lu : %1", "Lu : %1 ; %2", "Lu : %1 ; %2 ; %3"};
 
 // How one calculator window's frame differs from the others': each calculator declares its own
 // beside its description.
@@ -49,6 +58,9 @@ struct CalculatorButtons {
     static constexpr ButtonName Command3{"Command3"}; // "Effacer"
 };
 
+// What the messages call the quantity each input box holds ("fréquence", "nombre de spires"...).
+std::vector<const char*> quantityWords();
+
 // A calculator's data box: it starts empty, is announced by the caption of its label, and
 // Return in it presses "Calcul".
 ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::string announced);
@@ -65,9 +77,9 @@ ControlDescription designHelpLabel(LabelName name, FormRect rect, Colour backgro
 FormDescription asCalculator(FormDescription description, const FrameConfiguration& frame);
 
 // What the five calculator windows share: the change rule of their data boxes, "Menu",
-// "Effacer", closing from the title bar, and the services their "Calcul" is written with. It
-// keeps no state of its own: the boxes' texts live in the toolkit and everything else in the
-// shared quantities.
+// "Effacer", closing from the title bar, and the services their "Calcul" is written with. The
+// boxes' texts live in the toolkit and the values in the shared quantities; the frame keeps only
+// what one "Calcul" read through units or codes, for its design help.
 class CalculatorFrame : public Form {
 public:
     CalculatorFrame(const FrameConfiguration& configuration, FormContext& context);
@@ -93,6 +105,13 @@ protected:
     // Clears each box in turn, each write running its change rule before the next.
     void clearBoxes(std::initializer_list<BoxName> boxes);
 
+    // The read step of a "Calcul", before it reads the boxes: each must be understood
+    // (quantities/BoxReading.h), in tab order. The first that is not is named in a message; the
+    // window keeps every text and quantity, and the focus goes to that box with its text
+    // selected; false is returned, and the calculation reads nothing. When all are understood,
+    // those read through a unit word or a code make the first line of the design help.
+    bool understood(std::initializer_list<BoxName> boxes);
+
     // The number in the box's text, in the unit of the box's quantity (a unit word written after
     // the number converts it). A number beyond the range of a double, converted or not, reads
     // as 0, so that the calculation's range test rejects it like any other unusable entry.
@@ -107,6 +126,7 @@ protected:
     // The data box whose quantity is this one, and the result box; every calculator's table has
     // each of those its handlers ask for.
     const DataBox& dataBoxOf(Quantity quantity) const;
+    const DataBox& dataBoxOf(BoxName box) const;
     const DataBox& resultBox() const;
 
     // Shows the message and returns once the user has closed it; the design help goes first.
@@ -117,8 +137,9 @@ protected:
     // Nothing when a figure is missing (it would not be finite).
     std::optional<std::string> helpLine(const char* phrase,
                                         std::initializer_list<std::optional<double>> figures) const;
-    // Shows the lines in the help label, one under the other; a missing line leaves the whole
-    // label empty, so that no figure stands without the others.
+    // Shows the lines in the help label, one under the other, after the line of what the read
+    // step read through units or codes; a missing line leaves the whole label empty, so that no
+    // figure stands without the others.
     void showHelp(const std::vector<std::optional<std::string>>& lines);
     void clearHelp();
 
@@ -126,9 +147,16 @@ private:
     void Command2_Click();
     void Command3_Click();
     void clearWindow();
+    Unit unitOfBox(BoxName box) const;
+    const DataBox* dataBoxNamed(std::string_view box) const;
+    void reportNotUnderstood(const DataBox& data, const std::string& text);
+    // The phrase in the user's language with %1, %2... replaced by the texts in order.
+    std::string filled(const char* phrase, const std::vector<std::string>& texts) const;
 
     const FrameConfiguration& m_configuration;
     FormContext& m_context;
+    // What the last read step read through units or codes, as the help's first line shows it.
+    std::string m_readLine;
 };
 
 } // namespace formules

@@ -31,7 +31,8 @@ const FrameConfiguration& Form2::frame() {
                                             {Text2, &Q::inductance, BoxRole::Input},
                                             {Text3, &Q::XL, BoxRole::Result}},
                                            {Text2, Text1, Text3},
-                                           "Entrez les valeurs de fréquence et d'inductance"};
+                                           "Entrez les valeurs de fréquence et d'inductance",
+                                           Label11};
     return kFrame;
 }
 
@@ -54,6 +55,8 @@ const FormDescription& Form2::description() const {
                 .withBackground(Colour::rgb(255, 255, 224))
                 .withForeground(blue)
                 .announcedAs("Consigne"),
+            designHelpLabel(Label11, {360, 900, 5775, 600}, panel, kReadHelpHint)
+                .inside("Picture1"),
             label("Label1", "Frequence en Khz", {2160, 1560, 2340, 210}, 7)
                 .inside("Picture1")
                 .withBackground(panel)

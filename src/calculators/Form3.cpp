@@ -36,7 +36,8 @@ const FrameConfiguration& Form3::frame() {
                                             {Text2, &Q::capacite, BoxRole::Input},
                                             {Text3, &Q::XC, BoxRole::Result}},
                                            {Text2, Text1, Text3},
-                                           "Entrez les valeurs de fréquence et de capacité"};
+                                           "Entrez les valeurs de fréquence et de capacité",
+                                           Label11};
     return kFrame;
 }
 
@@ -59,6 +60,7 @@ const FormDescription& Form3::description() const {
                 .withBackground(Colour::rgb(255, 255, 224))
                 .withForeground(blue)
                 .announcedAs("Consigne"),
+            designHelpLabel(Label11, {480, 900, 5775, 480}, panel, kReadHelpHint),
             label("Label4", "Frequence en Khz", {2040, 1440, 2340, 210}, 10)
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),

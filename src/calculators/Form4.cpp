@@ -140,6 +140,9 @@ void Form4::solve(const Unknown& unknown) {
     SharedQuantities& q = quantities();
     q.*unknown.quantity = EntryValue::emptyText();
     clearBox(unknown.box);
+    if (!understood({unknown.firstKnown.box, unknown.secondKnown.box})) {
+        return;
+    }
     q.*unknown.firstKnown.quantity = EntryValue::number(readNumber(unknown.firstKnown.box));
     q.*unknown.secondKnown.quantity = EntryValue::number(readNumber(unknown.secondKnown.box));
     const EntryValue& first = q.*unknown.firstKnown.quantity;
@@ -234,7 +237,8 @@ const FormDescription& Form4::description() const {
             designHelpLabel(Label11, {720, 840, 5775, 1095}, background,
                             "Aide : les valeurs E12 voisines de la capacité ou de l'inductance "
                             "trouvée et la fréquence que donne chacune, puis une paire qui la "
-                            "compose (en parallèle ou en série) ; la longueur d'onde d'une "
+                            "compose (condensateurs en parallèle, selfs en série) ; la longueur "
+                            "d'onde d'une "
                             "fréquence trouvée"),
             label("Label10", "Capacite en pf", {2520, 2040, 2340, 210}, 7)
                 .centred()

@@ -57,6 +57,9 @@ void Form5::Command1_Click() {
     }
     q.NbreSp = EntryValue::emptyText();
     clearBox(Text5);
+    if (!understood({Text1, Text2, Text3})) {
+        return;
+    }
     const double inductance = readInto(&Q::inductance);
     const double diametre = readInto(&Q::diametre);
     const double longueur = readInto(&Q::longueur);
@@ -99,10 +102,11 @@ const FormDescription& Form5::description() const {
                 .centred()
                 .withBackground(Colour::rgb(255, 255, 192))
                 .withForeground(Colour::rgb(255, 0, 0)),
-            designHelpLabel(Label11, {600, 555, 5775, 720}, d.background,
-                            "Aide : l'inductance que donnent les spires entières, le pas du "
-                            "bobinage, l/D et les spires selon la formule exacte de la nappe de "
-                            "courant (coefficient de Nagaoka)"),
+            designHelpLabel(
+                Label11, {240, 510, 6750, 800}, d.background,
+                "Aide : l'inductance que donnent les spires entières, le pas du "
+                "bobinage, l/D et le nombre de spires selon la formule exacte de la nappe de "
+                "courant (coefficient de Nagaoka)"),
             label("Label2", "Inductance en microH", {2400, 1320, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),

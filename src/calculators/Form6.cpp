@@ -52,6 +52,9 @@ void Form6::Command1_Click() {
     }
     quantities().inductance = EntryValue::emptyText();
     clearBox(Text5);
+    if (!understood({Text1, Text2, Text3})) {
+        return;
+    }
     const double diametre = readInto(&Q::diametre);
     const double longueur = readInto(&Q::longueur);
     const double NbreSp = readInto(&Q::NbreSp);
@@ -93,7 +96,7 @@ const FormDescription& Form6::description() const {
                 .centred()
                 .withBackground(instruction)
                 .withForeground(Colour::rgb(255, 0, 0)),
-            designHelpLabel(Label11, {600, 645, 5775, 500}, d.background,
+            designHelpLabel(Label11, {240, 615, 6765, 580}, d.background,
                             "Aide : le pas du bobinage, l/D et l'inductance selon la formule "
                             "exacte de la nappe de courant (coefficient de Nagaoka)"),
             label("Label1", "Diamétre en centimètres", {2400, 1200, 2340, 210})

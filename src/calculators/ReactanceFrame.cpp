@@ -19,6 +19,9 @@ void ReactanceFrame::Command1_Click() {
         return;
     }
     clearBox(Text3);
+    if (!understood({Text1, Text2})) {
+        return;
+    }
     q.frequence = EntryValue::number(readNumber(Text1));
     input = EntryValue::number(readNumber(Text2));
     // The second input is tested first; both tests lead to the same outcome.
@@ -34,6 +37,7 @@ void ReactanceFrame::Command1_Click() {
     }
     result = EntryValue::number(*reactance);
     writeResult(Text3, result);
+    showHelp({});
 }
 
 void ReactanceFrame::missingValuesOutcome() {

@@ -15,9 +15,16 @@ struct ReactanceControls : CalculatorButtons {
     static constexpr BoxName Text1{"Text1"};
     static constexpr BoxName Text2{"Text2"};
     static constexpr BoxName Text3{"Text3"};
-    static constexpr BoxName Text4{"Text4"}; // the instruction line, which no handler reads
-    static constexpr NamedControl kAll[] = {Text1, Text2, Text3, Command1, Command2, Command3};
+    static constexpr BoxName Text4{"Text4"};       // the instruction line, which no handler reads
+    static constexpr LabelName Label11{"Label11"}; // what a "Calcul" read through units or codes
+    static constexpr NamedControl kAll[] = {Text1,    Text2,    Text3,   Label11,
+                                            Command1, Command2, Command3};
 };
+
+// What the twin windows' design help says it is: its only line is what "Calcul" read through a
+// unit word or a component code.
+inline constexpr char kReadHelpHint[] =
+    "Aide : ce que le calcul a lu avec une unité ou un code, dans l'unité de la case";
 
 // What sets the two reactance windows apart beyond their frame: the second input, the result and
 // the formula.

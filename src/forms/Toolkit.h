@@ -39,6 +39,10 @@ public:
     // is delivered before this returns; an identical text delivers nothing.
     virtual void writeBox(Form& form, std::string_view box, std::string_view text) = 0;
 
+    // Puts the keyboard focus in the box, its whole text selected, as the user left its window
+    // after a message about it.
+    virtual void focusBox(Form& form, std::string_view box) = 0;
+
     // Shows the text, already in the user's language, in a label of the window; a label has no
     // change event.
     virtual void writeLabel(Form& form, std::string_view label, std::string_view text) = 0;

@@ -71,6 +71,15 @@ void QtToolkit::writeBox(Form& form, std::string_view box, std::string_view text
     }
 }
 
+void QtToolkit::focusBox(Form& form, std::string_view box) {
+    QLineEdit& edit = boxIn(form, box);
+    if (!m_ended) {
+        builtWindow(form).activateWindow();
+        edit.setFocus(Qt::OtherFocusReason);
+        edit.selectAll();
+    }
+}
+
 // QLabel repaints only when the text differs, so emptying an empty label costs nothing; the
 // text is plain, never read as markup.
 void QtToolkit::writeLabel(Form& form, std::string_view label, std::string_view text) {

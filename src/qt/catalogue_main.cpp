@@ -118,6 +118,15 @@ int main() {
     catalogue.add(kProgramEnded, "what a web page says once the program has ended");
     catalogue.add(kStartAgain, "the button of that web page that starts the program again");
     catalogue.add(kOutOfRangeMessage, "a message box");
+    catalogue.add(kNotUnderstoodMessage,
+                  "a message box: %1 is the text typed, %2 the name of its box's quantity");
+    for (const char* word : quantityWords()) {
+        catalogue.add(word, "a quantity as the message of a text not understood names it (%2)");
+    }
+    for (const char* phrase : kReadPhrases) {
+        catalogue.add(phrase, "the first line of the design help: what was read through a unit or "
+                              "a code, entries such as 4n7 = 4700 pF");
+    }
     for (const WindowRow& row : windows()) {
         application.show(row.id);
         addWindow(catalogue, application.find(row.id)->description());

@@ -196,14 +196,25 @@ std::optional<double> numericValue(std::string_view text) {
     return fromDecimalParts(readDecimalParts(rest));
 }
 
-std::optional<double> plainDecimalValue(std::string_view text) {
-    std::string storage;
-    const std::string_view rest = withoutBlanks(text, storage);
-    const DecimalParts parts = readDecimalParts(rest);
-    if (!hasDigits(parts) || parts.length != rest.size()) {
-        return std::nullopt;
+WholeReading wholeDecimal(std::string_view plain) {
+    const DecimalParts parts = readDecimalParts(plain);
+    if (!hasDigits(parts) || parts.length != plain.size()) {
+        return {};
     }
-    return fromDecimalParts(parts);
+    return {true, fromDecimalParts(parts)};
+}
+
+WholeReading wholePrefixed(std::string_view plain) {
+    const bool hex = startsWithPrefix(plain, 'H');
+    if (!hex && !startsWithPrefix(plain, 'O')) {
+        return {};
+    }
+    const std::string_view digits = plain.substr(2);
+    const std::string_view run = leadingRun(digits, hex ? isHexDigit : isOctalDigit);
+    if (run.empty() || run.size() != digits.size()) {
+        return {};
+    }
+    return {true, hex ? fromHexDigits(run) : fromOctalDigits(run)};
 }
 
 } // namespace formules

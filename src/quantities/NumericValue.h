@@ -29,8 +29,18 @@ std::string_view withoutBlanks(std::string_view text, std::string& storage);
 // when the number lies beyond the range of a double.
 std::optional<double> numericValue(std::string_view text);
 
-// The number when the whole text, blanks aside, is one decimal number; empty when it is not
-// (nothing may stand before or after it) or when the number lies beyond the range of a double.
-std::optional<double> plainDecimalValue(std::string_view text);
+// A blank-free text read as a whole: whether all of it is one number of the kind asked for, and
+// then its value, nothing when it lies beyond the range of a double.
+struct WholeReading {
+    bool matches = false;
+    std::optional<double> value;
+};
+
+// One decimal number and nothing else: "7.1", "-2,5E3", ".47".
+WholeReading wholeDecimal(std::string_view plain);
+
+// A whole number written with &H and hexadecimal digits, or &O and octal digits, in either case,
+// with at least one digit and nothing after them: "&HFF", "&o17".
+WholeReading wholePrefixed(std::string_view plain);
 
 } // namespace formules

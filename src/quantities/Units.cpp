@@ -1,7 +1,5 @@
 #include "Units.h"
 
-#include "NumericValue.h"
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -30,10 +28,14 @@ struct UnitWords {
     std::vector<Word> words;
 };
 
+// A box's units, and its component codes: the letters (as its words write them) that stand for
+// the decimal point in their unit, with R for the point in the box's own unit where it has one.
 struct UnitTable {
     Unit unit;
     std::string_view base;
     std::vector<UnitWords> units;
+    std::string_view codeLetters;
+    std::string_view codesHint; // the letters as the hint lists them, and an example
 };
 
 const std::array<UnitTable, 4> kTables{{
@@ -42,27 +44,38 @@ const std::array<UnitTable, 4> kTables{{
      {{"Hz", 1000, true, {{"hz", ""}}},
       {"kHz", 1, false, {{"khz", ""}, {"k", "k"}, {"kc", "kc"}}},
       {"MHz", 1000, false, {{"mhz", ""}, {"M", "M", true}, {"meg", "meg"}, {"mc", "Mc"}}},
-      {"GHz", 1000000, false, {{"ghz", ""}, {"g", "G"}}}}},
+      {"GHz", 1000000, false, {{"ghz", ""}, {"g", "G"}}}},
+     "kMg",
+     "k, M et G : 7M1 = 7,1 MHz"},
     {Unit::Picofarad,
      "pF",
      {{"pF", 1, false, {{"pf", ""}, {"p", "p"}}},
       {"nF", 1000, false, {{"nf", ""}, {"n", "n"}}},
       {"µF", 1000000, false, {{"uf", "uF"}, {"u", "µ, u"}}},
-      {"F", 1000000000000, false, {{"f", ""}}}}},
+      {"F", 1000000000000, false, {{"f", ""}}}},
+     "pnu",
+     "p, n et u (µ) : 4n7 = 4,7 nF"},
     {Unit::Microhenry,
      "µH",
      {{"nH", 1000, true, {{"nh", ""}, {"n", "n"}}},
       {"µH", 1, false, {{"uh", "uH"}, {"u", "µ, u"}}},
       {"mH", 1000, false, {{"mh", ""}, {"m", "m"}}},
-      {"H", 1000000, false, {{"h", ""}}}}},
+      {"H", 1000000, false, {{"h", ""}}}},
+     "numr",
+     "n, u (µ), m et R : 4R7 = 4,7 µH"},
     {Unit::Centimetre,
      "cm",
      {{"mm", 10, true, {{"mm", ""}}},
       {"cm", 1, false, {{"cm", ""}}},
       {"m", 100, false, {{"m", ""}}},
       {"in", 2.54, false, {{"in", ""}, {"\"", "\""}}},
-      {"ft", 30.48, false, {{"ft", ""}}}}},
+      {"ft", 30.48, false, {{"ft", ""}}}},
+     "",
+     ""},
 }};
+
+// The letter that stands for the decimal point in the box's own unit, as inductors are marked.
+constexpr char kPointLetter = 'r';
 
 // Words that name a unit no box takes: a reactance typed into a box that wants a frequency is
 // a mistake, not a number. Ω is both the Greek capital omega and the ohm sign.
@@ -155,10 +168,10 @@ Ending endingIn(std::string_view text, const UnitTable& table) {
 
 // The length of the longest word of another box's units, or of the ohm, that the text ends
 // with; 0 when there is none.
-std::size_t foreignEndingLength(std::string_view text, const UnitTable& own) {
+std::size_t foreignEndingLength(std::string_view text, Unit own) {
     Ending foreign;
     for (const UnitTable& table : kTables) {
-        if (table.unit != own.unit) {
+        if (table.unit != own) {
             const Ending ending = endingIn(text, table);
             foreign.length = std::max(foreign.length, ending.length);
         }
@@ -171,32 +184,52 @@ std::size_t foreignEndingLength(std::string_view text, const UnitTable& own) {
 
 } // namespace
 
-std::optional<double> valueInUnit(std::string_view text, Unit unit) {
-    const UnitTable* table = tableOf(unit);
-    if (table == nullptr) {
-        return numericValue(text);
-    }
-    std::string storage;
-    const std::string_view plain = withoutBlanks(text, storage);
+UnitEnding unitEnding(std::string_view plain, Unit unit) {
     const Tail tail = tailOf(plain);
-    const Ending own = endingIn(tail.folded, *table);
-    const std::size_t foreign = foreignEndingLength(tail.folded, *table);
+    const UnitTable* table = tableOf(unit);
+    const Ending own = table != nullptr ? endingIn(tail.folded, *table) : Ending{};
+    const std::size_t foreign = foreignEndingLength(tail.folded, unit);
+    UnitEnding ending;
     if (foreign > own.length) {
+        ending.kind = UnitEnding::Kind::Foreign;
+        ending.bytes = plain.size() - tail.before(plain, foreign).size();
+    } else if (own.unit != nullptr) {
+        ending.kind = UnitEnding::Kind::Own;
+        ending.bytes = plain.size() - tail.before(plain, own.length).size();
+        ending.scale = Scale{own.unit->factor, own.unit->divides};
+    }
+    return ending;
+}
+
+std::optional<Scale> codeLetterScale(std::string_view letter, Unit unit) {
+    const UnitTable* table = tableOf(unit);
+    if (table == nullptr || letter.empty()) {
         return std::nullopt;
     }
-    if (own.unit == nullptr) {
-        return numericValue(plain);
-    }
-    const std::optional<double> value = plainDecimalValue(tail.before(plain, own.length));
-    if (!value) {
+    const Tail folded = tailOf(letter);
+    if (folded.folded.size() != 1) {
         return std::nullopt;
     }
-    const double factor = own.unit->factor;
-    const double converted = own.unit->divides ? *value / factor : *value * factor;
-    if (!std::isfinite(converted)) {
-        return std::nullopt;
+    const char typed = folded.folded[0];
+    for (const char code : table->codeLetters) {
+        if (code == kPointLetter && lowerCase(typed) == kPointLetter) {
+            return Scale{};
+        }
+        for (const UnitWords& named : table->units) {
+            for (const Word& word : named.words) {
+                const char compared = word.exact ? typed : lowerCase(typed);
+                if (word.text.size() == 1 && word.text[0] == code && compared == code) {
+                    return Scale{named.factor, named.divides};
+                }
+            }
+        }
     }
-    return converted;
+    return std::nullopt;
+}
+
+std::string_view unitSymbol(Unit unit) {
+    const UnitTable* table = tableOf(unit);
+    return table != nullptr ? table->base : std::string_view();
 }
 
 std::string unitsHint(Unit unit) {
@@ -220,7 +253,11 @@ std::string unitsHint(Unit unit) {
             hint += " (" + others + ")";
         }
     }
-    return hint + " ; " + std::string(table->base) + " si rien n'est indiqué";
+    hint += " ; " + std::string(table->base) + " si rien n'est indiqué";
+    if (!table->codesHint.empty()) {
+        hint += " ; codes " + std::string(table->codesHint);
+    }
+    return hint;
 }
 
 } // namespace formules

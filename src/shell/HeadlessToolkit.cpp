@@ -61,6 +61,18 @@ void HeadlessToolkit::writeBox(Form& form, std::string_view box, std::string_vie
     form.change(box);
 }
 
+void HeadlessToolkit::focusBox(Form& form, std::string_view box) {
+    boxIn(m_windows, form, box);
+    if (!m_ended) {
+        m_windows[&form].focusedBox = std::string(box);
+    }
+}
+
+std::string HeadlessToolkit::focusedBox(const Form& form) const {
+    const auto window = m_windows.find(&form);
+    return window != m_windows.end() ? window->second.focusedBox : std::string();
+}
+
 void HeadlessToolkit::writeLabel(Form& form, std::string_view label, std::string_view text) {
     const auto window = m_windows.find(&form);
     if (window == m_windows.end()) {

@@ -27,6 +27,7 @@ public:
     void hide(Form& form) override;
     std::string readBox(const Form& form, std::string_view box) const override;
     void writeBox(Form& form, std::string_view box, std::string_view text) override;
+    void focusBox(Form& form, std::string_view box) override;
     void writeLabel(Form& form, std::string_view label, std::string_view text) override;
     void messageBox(std::string_view text) override;
     void endProgram() override { m_ended = true; }
@@ -44,6 +45,8 @@ public:
     // label's written text, or the described caption translated, without the marks of access
     // keys.
     std::string readText(const Form& form, std::string_view control) const;
+    // The box the program last put the focus in, its text selected; empty when none.
+    std::string focusedBox(const Form& form) const;
 
     // What a user does: a click on a button or menu entry, typing into a box. Nothing happens
     // once the program has ended.
@@ -57,6 +60,7 @@ private:
         bool visible = false;
         std::map<std::string, std::string, std::less<>> boxes;
         std::map<std::string, std::string, std::less<>> writtenLabels;
+        std::string focusedBox;
     };
 
     std::string shown(std::string_view text) const;

@@ -35,6 +35,10 @@ EM_JS(void, formules_page_set_label_text, (const char* form, int formLength, con
     Page.setLabelText(UTF8ToString(form, formLength), UTF8ToString(label, labelLength),
                       UTF8ToString(text, textLength));
 });
+EM_JS(void, formules_page_focus_box, (const char* form, int formLength, const char* box,
+                                     int boxLength), {
+    Page.focusBox(UTF8ToString(form, formLength), UTF8ToString(box, boxLength));
+});
 EM_ASYNC_JS(char*, formules_page_message_box, (const char* title, int titleLength,
                                                const char* message, int messageLength,
                                                const char* ok, int okLength), {
@@ -99,6 +103,10 @@ void setBoxText(std::string_view form, std::string_view box, std::string_view te
 void setLabelText(std::string_view form, std::string_view label, std::string_view text) {
     formules_page_set_label_text(form.data(), lengthOf(form), label.data(), lengthOf(label),
                                  text.data(), lengthOf(text));
+}
+
+void focusBox(std::string_view form, std::string_view box) {
+    formules_page_focus_box(form.data(), lengthOf(form), box.data(), lengthOf(box));
 }
 
 std::string messageBox(std::string_view title, std::string_view message, std::string_view ok) {

@@ -22,6 +22,8 @@ void removeWindow(std::string_view form);
 std::string boxText(std::string_view form, std::string_view box);
 void setBoxText(std::string_view form, std::string_view box, std::string_view text);
 void setLabelText(std::string_view form, std::string_view label, std::string_view text);
+// Puts the focus in the box, its whole text selected.
+void focusBox(std::string_view form, std::string_view box);
 
 // Shows a modal message box and returns once the user has closed it, with the message as the
 // box showed it. Nothing else in the page responds meanwhile.

@@ -64,6 +64,13 @@ void WebToolkit::writeBox(Form& form, std::string_view box, std::string_view tex
     form.change(box);
 }
 
+void WebToolkit::focusBox(Form& form, std::string_view box) {
+    checkBox(form, box);
+    if (!m_ended) {
+        page::focusBox(windowOf(form).name, box);
+    }
+}
+
 void WebToolkit::writeLabel(Form& form, std::string_view label, std::string_view text) {
     const Window& window = windowOf(form);
     const ControlDescription* described = form.description().control(label);

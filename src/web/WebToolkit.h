@@ -22,6 +22,7 @@ public:
     void hide(Form& form) override;
     std::string readBox(const Form& form, std::string_view box) const override;
     void writeBox(Form& form, std::string_view box, std::string_view text) override;
+    void focusBox(Form& form, std::string_view box) override;
     void writeLabel(Form& form, std::string_view label, std::string_view text) override;
     void messageBox(std::string_view text) override;
     void endProgram() override;

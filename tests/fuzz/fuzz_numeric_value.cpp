@@ -1,10 +1,12 @@
 // The value rules on any bytes: no crash, no undefined behaviour, a finite value or "beyond the
-// range", in every unit too; blanks never change a value; a double's shortest text reads back
-// exactly, and its 15-digit text of a number reads back within one part in 10^14; a number
-// with its box's own unit word reads as the number alone.
+// range", in every unit too; a box reads nothing it does not understand, and what a box without
+// a unit understands is the text's numeric value; blanks never change a value; a double's
+// shortest text reads back exactly, and its 15-digit text of a number reads back within one part
+// in 10^14; a number with its box's own unit word reads as the number alone; a component code
+// reads as its number written with a separator and its letter as a unit word.
+#include "quantities/BoxReading.h"
 #include "quantities/NumberText.h"
 #include "quantities/NumericValue.h"
-#include "quantities/Units.h"
 
 #include <charconv>
 #include <cmath>
@@ -13,6 +15,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 
 using namespace formules;
 
@@ -28,10 +31,30 @@ void checkReading(std::string_view text) {
     const auto value = numericValue(text);
     check(!value || std::isfinite(*value));
     for (Unit unit : {Unit::Kilohertz, Unit::Picofarad, Unit::Microhenry, Unit::Centimetre}) {
-        const auto inUnit = valueInUnit(text, unit);
-        check(!inUnit || std::isfinite(*inUnit));
+        const BoxReading inUnit = readBoxText(text, unit);
+        check(!inUnit.value || std::isfinite(*inUnit.value));
+        check(inUnit.understood || !inUnit.value);
     }
-    check(valueInUnit(text, Unit::None) == value);
+    const BoxReading plain = readBoxText(text, Unit::None);
+    check(!plain.understood || plain.value == value);
+}
+
+// Digits split in two by a code letter read as the number they make with a separator there.
+void checkCodes(std::string_view digits, std::uint8_t where) {
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) {
+        return;
+    }
+    const std::size_t at = where % (digits.size() + 1);
+    const std::string before(digits.substr(0, at));
+    const std::string after(digits.substr(at));
+    for (const auto& [letter, unit] :
+         {std::pair{"n", Unit::Picofarad}, std::pair{"M", Unit::Kilohertz},
+          std::pair{"m", Unit::Microhenry}}) {
+        const BoxReading code = readBoxText(before + letter + after, unit);
+        const BoxReading written = readBoxText(before + "." + after + letter, unit);
+        check(code.understood && code.worthShowing);
+        check(code.value == written.value);
+    }
 }
 
 // The shortest text of a double, followed by the word of the box's own unit.
@@ -39,10 +62,10 @@ void checkOwnUnitWord(double value) {
     char buffer[64];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     const std::string number(buffer, end);
-    check(valueInUnit(number + " kHz", Unit::Kilohertz) == numericValue(number));
-    check(valueInUnit(number + "pF", Unit::Picofarad) == numericValue(number));
-    check(valueInUnit(number + "µH", Unit::Microhenry) == numericValue(number));
-    check(valueInUnit(number + "CM", Unit::Centimetre) == numericValue(number));
+    check(readBoxText(number + " kHz", Unit::Kilohertz).value == numericValue(number));
+    check(readBoxText(number + "pF", Unit::Picofarad).value == numericValue(number));
+    check(readBoxText(number + "µH", Unit::Microhenry).value == numericValue(number));
+    check(readBoxText(number + "CM", Unit::Centimetre).value == numericValue(number));
 }
 
 void checkBlanksAreIgnored(std::string_view text, std::uint8_t where) {
@@ -77,6 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkReading(text);
     if (size > 0) {
         checkBlanksAreIgnored(text.substr(1), data[0]);
+        checkCodes(text.substr(1), data[0]);
     }
     if (size >= sizeof(double)) {
         double value = 0;

@@ -5,7 +5,8 @@
 // quantity holds only 0, and no Double is infinite or NaN.
 //
 // The design help of a window shows no inf or nan; it is empty after an edit of one of its
-// boxes and after a click that showed a message.
+// boxes and after a click that showed a message. A text not understood leaves every input box
+// as it was, the focus in one of them.
 //
 // After the session, a user goes to one calculator, empties its data boxes, types values that
 // its instruction asks for and presses "Calcul": the result must come on the first try,
@@ -37,7 +38,24 @@ void check(bool condition) {
     }
 }
 
-// The messages the program may show: the out-of-range message and each calculator's prompt.
+// The messages the program may show: the out-of-range message and each calculator's prompt,
+// and a text not understood, quoted and named by its quantity.
+bool isNotUnderstoodMessage(const std::string& message) {
+    const std::string_view pattern = kNotUnderstoodMessage;
+    const std::string_view opening = pattern.substr(0, pattern.find("%1"));
+    if (message.compare(0, opening.size(), opening) != 0) {
+        return false;
+    }
+    for (const char* word : quantityWords()) {
+        const std::string closing = "» (" + std::string(word) + ")";
+        if (message.size() >= closing.size() &&
+            message.compare(message.size() - closing.size(), closing.size(), closing) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::vector<std::string> allowedMessages() {
     std::vector<std::string> messages{kOutOfRangeMessage};
     for (const WindowRow& row : windows()) {
@@ -154,6 +172,7 @@ private:
     void step();
     void edit(SessionOp op, FormId id, Form& form);
     void checkWrittenBoxes(const Boxes& before);
+    void checkInputsKept(FormId id, const Form& form, const Boxes& before);
     void checkEditedBox(FormId id, const Form& form, const std::string& box);
     void checkQuantities();
     void checkMessages();
@@ -193,6 +212,10 @@ void Session::step() {
         const std::size_t messages = m_toolkit.messages().size();
         m_toolkit.click(*form, clickables[choice % clickables.size()]);
         checkWrittenBoxes(before);
+        if (m_toolkit.messages().size() > messages &&
+            isNotUnderstoodMessage(m_toolkit.messages().back())) {
+            checkInputsKept(id, *form, before);
+        }
         const std::string help = helpOf(id, *form);
         check(!showsInfinityOrNan(help));
         check(m_toolkit.messages().size() == messages || help.empty());
@@ -235,6 +258,21 @@ void Session::checkWrittenBoxes(const Boxes& before) {
     }
 }
 
+// A text not understood is named and kept to mend: no input box of the window changed, and the
+// focus is in one of them.
+void Session::checkInputsKept(FormId id, const Form& form, const Boxes& before) {
+    const Boxes after = snapshot();
+    for (const DataBox& data : windowRow(id).frame().dataBoxes) {
+        if (data.role == BoxRole::Input) {
+            const std::pair<FormId, std::string> key{id, std::string(data.box)};
+            check(after.at(key) == before.at(key));
+        }
+    }
+    const std::string focused = m_toolkit.focusedBox(form);
+    check(!focused.empty());
+    check(after.at({id, focused}) == before.at({id, focused}));
+}
+
 // The change rule ran on the edit: the box's quantity holds the box's text.
 void Session::checkEditedBox(FormId id, const Form& form, const std::string& box) {
     if (!isCalculator(id)) {
@@ -265,7 +303,8 @@ void Session::checkMessages() {
     for (; m_messagesChecked < messages.size(); ++m_messagesChecked) {
         const std::string& message = messages[m_messagesChecked];
         static const std::vector<std::string> kMessages = allowedMessages();
-        check(std::find(kMessages.begin(), kMessages.end(), message) != kMessages.end());
+        check(std::find(kMessages.begin(), kMessages.end(), message) != kMessages.end() ||
+              isNotUnderstoodMessage(message));
     }
 }
 
@@ -291,8 +330,11 @@ bool Session::triesForAResult(const Attempt& attempt) {
     const std::size_t messages = m_toolkit.messages().size();
     m_toolkit.click(form, CalculatorButtons::Command1);
     checkMessages();
+    // A window whose help has lines of its own shows them; the reactance windows' help says only
+    // what was read through units or codes, and "1" is read as it stands.
+    const FrameConfiguration& frame = windowRow(attempt.form).frame();
     const bool helps =
-        !windowRow(attempt.form).frame().helpLabel || !helpOf(attempt.form, form).empty();
+        !frame.helpLabel || frame.helpPhrases.empty() || !helpOf(attempt.form, form).empty();
     return m_toolkit.messages().size() == messages &&
            !m_toolkit.readBox(form, attempt.result).empty() && helps;
 }

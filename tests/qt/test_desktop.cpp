@@ -110,6 +110,8 @@ private slots:
     void textsWithoutAFontOfTheirOwnAreProportional();
     void captionsFitTheirControls_data();
     void captionsFitTheirControls();
+    void designHelpFitsItsLabel_data();
+    void designHelpFitsItsLabel();
 
 private:
     FormWindow* open(FormId id);
@@ -286,7 +288,8 @@ void DesktopTest::accessibilityTreeNamesEveryControl() {
 void DesktopTest::unitsAreNamedInTheTooltip() {
     auto* frequency = open(FormId::Form4)->findChild<QLineEdit*>("Text2");
     QCOMPARE(frequency->toolTip(), QString("Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; "
-                                           "kHz si rien n'est indiqué"));
+                                           "kHz si rien n'est indiqué ; codes k, M et G : 7M1 = "
+                                           "7,1 MHz"));
     auto* length = open(FormId::Form5)->findChild<QLineEdit*>("Text3");
     QCOMPARE(length->toolTip(),
              QString("Unités : mm, cm, m, in (\"), ft ; cm si rien n'est indiqué"));
@@ -700,6 +703,49 @@ void DesktopTest::captionsFitTheirControls() {
         const int needed = QFontMetrics(box->font()).horizontalAdvance(box->text());
         QVERIFY2(needed < box->width(), qPrintable(box->objectName() + ": " + box->text()));
     }
+}
+
+void DesktopTest::designHelpFitsItsLabel_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("entries");
+    // The longest help each window gives from values a user types: every value read through a
+    // unit or a code, and, in the coil windows, a short coil.
+    const std::vector<std::pair<FormId, QStringList>> helps{
+        {FormId::Form4, {"Text2=7,1 MHz", "Text3=4u7"}},
+        {FormId::Form2, {"Text1=7,1 MHz", "Text2=4u7"}},
+        {FormId::Form3, {"Text1=7,1 MHz", "Text2=4n7"}},
+        {FormId::Form5, {"Text1=10000 nH", "Text2=25 mm", "Text3=0,005 m"}},
+        {FormId::Form6, {"Text1=25 mm", "Text2=5 mm", "Text3=20"}},
+    };
+    for (const std::string& language : spokenLanguages()) {
+        for (const auto& [id, entries] : helps) {
+            QTest::addRow("%s %s", nameOf(id).data(), language.c_str())
+                << int(id) << QString::fromStdString(language) << entries;
+        }
+    }
+}
+
+// Every line of the design help stays whole in its label, in every language.
+void DesktopTest::designHelpFitsItsLabel() {
+    QFETCH(int, form);
+    QFETCH(QString, language);
+    QFETCH(QStringList, entries);
+    restartSpeaking(language);
+    FormWindow* window = open(static_cast<FormId>(form));
+    for (const QString& entry : entries) {
+        const QStringList parts = entry.split('=');
+        QTest::keyClicks(window->findChild<QLineEdit*>(parts[0]), parts[1]);
+    }
+    QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    auto* help = window->findChild<QLabel*>("Label11");
+    QVERIFY(help->text().count('\n') >= 1 || form == int(FormId::Form2) ||
+            form == int(FormId::Form3));
+    const QFontMetrics metrics(help->font());
+    const QRect needed = metrics.boundingRect(
+        help->contentsRect(), int(help->alignment()) | Qt::TextWordWrap, help->text());
+    QVERIFY2(needed.height() <= help->height() && needed.width() <= help->width(),
+             qPrintable(help->text() + " needs " + QString::number(needed.height())));
 }
 
 QTEST_MAIN(DesktopTest)

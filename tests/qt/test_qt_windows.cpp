@@ -28,6 +28,7 @@ private slots:
     void cleanup();
     void typingReachesTheSharedQuantities();
     void rejectedEntryShowsAModalMessageThenClears();
+    void textNotUnderstoodIsNamedAndKeptForMending();
     void buttonsAndMenuShowTheirWindows_data();
     void buttonsAndMenuShowTheirWindows();
     void menuAndOkHideTheirWindows();
@@ -128,6 +129,26 @@ void QtWindowsTest::rejectedEntryShowsAModalMessageThenClears() {
         QVERIFY2(box(FormId::Form4, name)->text().isEmpty(), name);
     }
     QCOMPARE(m_application->quantities().capacite, EntryValue::emptyText());
+}
+
+// A code letter of another box: the message names the box, which keeps its text, selected, with
+// the focus, so that typing replaces it; the other box keeps its text too.
+void QtWindowsTest::textNotUnderstoodIsNamedAndKeptForMending() {
+    m_application->show(FormId::Form4);
+    QTest::keyClicks(box(FormId::Form4, "Text1"), "100");
+    QTest::keyClicks(box(FormId::Form4, "Text3"), "4k7");
+    answerNextMessageBox();
+    QVERIFY(click(FormId::Form4, "Command1"));
+    QCOMPARE(m_lastMessage, QString("Valeur non comprise : « 4k7 » (inductance)"));
+    QLineEdit* inductance = box(FormId::Form4, "Text3");
+    QCOMPARE(inductance->text(), QString("4k7"));
+    QCOMPARE(box(FormId::Form4, "Text1")->text(), QString("100"));
+    QCOMPARE(window(FormId::Form4)->focusWidget(), inductance);
+    QCOMPARE(inductance->selectedText(), QString("4k7"));
+    QCOMPARE(m_application->quantities().inductance, EntryValue::text("4k7"));
+    QTest::keyClicks(inductance, "4u7");
+    QVERIFY(click(FormId::Form4, "Command1"));
+    QCOMPARE(box(FormId::Form4, "Text2")->text(), QString("7341.27"));
 }
 
 void QtWindowsTest::buttonsAndMenuShowTheirWindows_data() {

@@ -196,6 +196,21 @@ def rejected_entry_closed_with_enter():
         expect(p.message() == 'Erreur - Entrer deux valeurs seulement', 'a second message')
         p.keys(Keys.ESCAPE)
         expect(p.message() is None, 'Escape closes it too')
+        p.type('Form4', 'Text1', '100')
+        p.type('Form4', 'Text3', '4k7')
+        p.keys(Keys.RETURN)
+        expect(p.message() == 'Valeur non comprise : « 4k7 » (inductance)',
+               'a code letter of another box is named: %r' % p.message())
+        p.keys(Keys.RETURN)
+        expect(p.value('Form4', 'Text1') == '100' and p.value('Form4', 'Text3') == '4k7',
+               'the window keeps what was typed')
+        selected = p.js('const e = document.activeElement;'
+                        'return e.dataset.control + ":" + e.value.substring(e.selectionStart,'
+                        ' e.selectionEnd);')
+        expect(selected == 'Text3:4k7', 'the named box has the focus, its text selected: '
+               + selected)
+        p.keys('4u7', Keys.RETURN)
+        expect(p.value('Form4', 'Text2') == '7341,27', 'mended: ' + p.value('Form4', 'Text2'))
 
 
 @story
@@ -287,10 +302,21 @@ def phone_sized_screen():
         expect(p.value('Form4', 'Text2') == '5032,921', 'computed on a phone')
 
 
+# The longest design help each calculator gives from values a user types: every value read
+# through a unit or a code and, in the coil windows, a short coil.
+LONGEST_HELP = {
+    'Form4': (('Text2', '7,1 MHz'), ('Text3', '4u7')),
+    'Form2': (('Text1', '7,1 MHz'), ('Text2', '4u7')),
+    'Form3': (('Text1', '7,1 MHz'), ('Text2', '4n7')),
+    'Form5': (('Text1', '10000 nH'), ('Text2', '25 mm'), ('Text3', '0,005 m')),
+    'Form6': (('Text1', '25 mm'), ('Text2', '5 mm'), ('Text3', '20')),
+}
+
+
 @story
 def every_text_fits_in_every_language():
-    """Every caption, label and instruction fits its control in every language, whatever fonts
-    the device has: here Chromium's."""
+    """Every caption, label and instruction, and the longest design help, fits its control in
+    every language, whatever fonts the device has: here Chromium's."""
     with page() as p:
         for language in LANGUAGES:
             p.open('?lang=' + language)
@@ -298,6 +324,17 @@ def every_text_fits_in_every_language():
                             'Formule', 'Infos'):
                 p.js("Page.queue('click', 'Form1', arguments[0])", opening)
             p.settle()
+            for form, entries in LONGEST_HELP.items():
+                for box, text in entries:
+                    p.js("const b = Page.window(arguments[0]).controls.get(arguments[1]);"
+                         "b.value = arguments[2];"
+                         "b.dispatchEvent(new InputEvent('input', {bubbles: true}));",
+                         form, box, text)
+                p.js("Page.queue('click', arguments[0], 'Command1')", form)
+                p.settle()
+                expect(p.control(form, 'Label11').text.startswith(
+                    ('Lu', 'Read', 'Gelesen', 'Leído', 'Letto')),
+                    '%s %s shows what it read' % (language, form))
             for form in ('Form1', 'Form2', 'Form3', 'Form4', 'Form5', 'Form6', 'Form7', 'Form8'):
                 expect(p.visible(form), form + ' shown')
                 clipped = p.overflowing(form)

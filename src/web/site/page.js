@@ -319,6 +319,12 @@ const Page = (() => {
     control(form, box).value = text;
   }
 
+  function focusBox(form, box) {
+    const target = control(form, box);
+    target.focus({ preventScroll: true });
+    target.select();
+  }
+
   function setLabelText(form, label, text) {
     const record = windows.get(form);
     const target = record.controls.get(label);
@@ -661,7 +667,7 @@ const Page = (() => {
   }
 
   return {
-    buildWindow, showWindow, hideWindow, removeWindow, boxText, setBoxText, setLabelText,
+    buildWindow, showWindow, hideWindow, removeWindow, boxText, setBoxText, setLabelText, focusBox,
     messageBox, end, nextEvent, decimalSeparatorOf, start, intoModule, queue,
     acknowledgeMessages(on) { acknowledging = on; },
     window(form) { return windows.get(form); },
