@@ -6,13 +6,17 @@ without a sandbox (tests run as root) and without reaching for the network.
 import contextlib
 import functools
 import http.server
+import json
 import os
 import shutil
+import subprocess
 import tempfile
 import threading
+import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common import utils
 
 CHROMIUM = '/usr/bin/chromium'
 CHROMEDRIVER = '/usr/bin/chromedriver'
@@ -32,6 +36,18 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class LoopbackService(Service):
+    """The driver reached at 127.0.0.1 rather than "localhost", which a minimal system without
+    /etc/hosts cannot resolve."""
+
+    @property
+    def service_url(self):
+        return 'http://127.0.0.1:%d' % self.port
+
+    def is_connectable(self):
+        return utils.is_connectable(self.port, '127.0.0.1')
+
+
 @contextlib.contextmanager
 def served(folder):
     """Serves the folder on 127.0.0.1, on a free port; yields the address of its root."""
@@ -48,26 +64,56 @@ def served(folder):
 
 @contextlib.contextmanager
 def chromium(width=1280, height=900, language='fr-FR'):
-    """A headless Chromium with its own empty profile, its window of the size given."""
+    """A headless Chromium with its own empty profile, its window of the size given, and the
+    languages given (a browser's Accept-Language list). The browser is started here and the driver
+    attached to it at 127.0.0.1, so that nothing needs "localhost" to resolve."""
     profile = tempfile.mkdtemp(prefix='formules-chromium-')
-    options = webdriver.ChromeOptions()
-    options.binary_location = CHROMIUM
-    for argument in ('--headless=new', '--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage',
-                     '--disable-quic', '--no-first-run', '--disable-background-networking',
-                     '--disable-component-update', '--disable-sync', '--disable-extensions',
-                     '--disable-default-apps', '--mute-audio',
-                     '--window-size=%d,%d' % (width, height), '--lang=' + language,
-                     '--user-data-dir=' + profile):
-        options.add_argument(argument)
-    options.add_experimental_option('prefs', {'intl.accept_languages': language})
-    options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
-    driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
+    os.makedirs(os.path.join(profile, 'Default'))
+    with open(os.path.join(profile, 'Default', 'Preferences'), 'w', encoding='utf-8') as file:
+        json.dump({'intl': {'accept_languages': language}}, file)
+    arguments = [CHROMIUM, '--headless=new', '--no-sandbox', '--disable-gpu',
+                 '--disable-dev-shm-usage', '--disable-quic', '--no-first-run',
+                 '--disable-background-networking', '--disable-component-update',
+                 '--disable-sync', '--disable-extensions', '--disable-default-apps',
+                 '--mute-audio', '--window-size=%d,%d' % (width, height),
+                 '--lang=' + language.split(',')[0], '--user-data-dir=' + profile,
+                 '--remote-debugging-port=0', 'about:blank']
+    process = subprocess.Popen(arguments, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    driver = None
     try:
+        options = webdriver.ChromeOptions()
+        options.debugger_address = '127.0.0.1:%d' % debugging_port(profile, process)
+        driver = webdriver.Chrome(service=LoopbackService(CHROMEDRIVER), options=options)
         driver.set_script_timeout(90)
         yield driver
     finally:
-        driver.quit()
+        if driver is not None:
+            driver.quit()
+        process.terminate()
+        try:
+            process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
         shutil.rmtree(profile, ignore_errors=True)
+
+
+def debugging_port(profile, process, timeout=30):
+    """The port Chromium's DevTools listen on, once it has written it into its profile."""
+    path = os.path.join(profile, 'DevToolsActivePort')
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if process.poll() is not None:
+            raise RuntimeError('Chromium ended with status %d' % process.returncode)
+        try:
+            with open(path, encoding='ascii') as file:
+                port = file.readline().strip()
+            if port.isdigit() and utils.is_connectable(int(port), '127.0.0.1'):
+                return int(port)
+        except OSError:
+            pass
+        time.sleep(0.05)
+    raise RuntimeError('Chromium did not open its DevTools port')
 
 
 def wait_for(driver, script, timeout=30):
