@@ -1,3 +1,4 @@
+#include "calculators/CoilShape.h"
 #include "calculators/EllipticIntegrals.h"
 #include "calculators/Form2.h"
 #include "calculators/Form3.h"
@@ -213,11 +214,47 @@ INSTANTIATE_TEST_SUITE_P(StandardValues, NeighboursTest, testing::ValuesIn(kNeig
 TEST(StandardValues, NearestOnALogarithmicScale) {
     EXPECT_EQ(nearestE12(6.91), 6.8);
     EXPECT_EQ(nearestE12(1.1), 1.2) << "ln(1,2 / 1,1) < ln(1,1 / 1,0)";
+    EXPECT_EQ(nearestE12(1.098), 1.2) << "by ratio; by difference 1,098 is nearer 1,0";
+    EXPECT_EQ(nearestE12(9.08), 10.0) << "by ratio; by difference 9,08 is nearer 8,2";
     EXPECT_EQ(nearestE12(1.09), 1.0);
     EXPECT_EQ(nearestE12(9.5), 10.0);
     EXPECT_EQ(nearestE12(std::sqrt(1.0 * 1.2)), 1.0) << "a tie goes to the smaller";
     EXPECT_FALSE(nearestE12(DBL_MAX).has_value());
     EXPECT_FALSE(nearestE12(0).has_value());
+}
+
+struct ShapeRow {
+    const char* name;
+    double longueur;
+    double diametre;
+    bool isShort;
+};
+
+// The short-coil line stands under l/D = 0,4, decided on the unrounded ratio: a coil of 0,4 is
+// not short, nor one of 0,45, and one a hair under 0,4 is, though l/D reads 0,40.
+const ShapeRow kShapes[] = {
+    {"ratio_0_4_is_not_short", 0.8, 2, false},
+    {"ratio_0_45_is_not_short", 0.9, 2, false},
+    {"just_under_0_4_is_short", 0.7999, 2, true},
+    {"ratio_0_2_is_short", 0.4, 2, true},
+    {"long_coil", 5, 2, false},
+};
+
+class ShapeTest : public testing::TestWithParam<ShapeRow> {};
+
+TEST_P(ShapeTest, ShortUnderFourTenthsOfTheDiameter) {
+    EXPECT_EQ(isShortCoil(GetParam().longueur, GetParam().diametre), GetParam().isShort);
+}
+
+INSTANTIATE_TEST_SUITE_P(CoilShape, ShapeTest, testing::ValuesIn(kShapes), rowName);
+
+// The pitch in mm to three decimals and l/D to two, halves up.
+TEST(CoilShape, PitchAndRatioAreRounded) {
+    EXPECT_EQ(windingPitch(2.5, 26), 0.962) << "25 mm over 26 turns";
+    EXPECT_EQ(windingPitch(0.5, 16), 0.313) << "0,3125 rounds up";
+    EXPECT_FALSE(windingPitch(1, 0).has_value()) << "no turns, no pitch";
+    EXPECT_EQ(lengthToDiameter(2.5, 2), 1.25);
+    EXPECT_EQ(lengthToDiameter(0.7999, 2), 0.4);
 }
 
 struct CoefficientRow {

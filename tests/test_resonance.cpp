@@ -32,6 +32,14 @@ const Case kInductances[] = {
     {"c50_f7000", 50, 7000, 10.339},
 };
 
+// Wavelength in metres from frequency (kHz): 299792,458 / f, two decimals.
+const Case kWavelengths[] = {
+    {"forty_metres_band_two_decimals", 7341.27, 0, 40.84},
+    {"seven_megahertz", 7100, 0, 42.22},
+    {"twenty_metres_band", 14000, 0, 21.41},
+    {"long_wave", 100, 0, 2997.92},
+};
+
 // Capacitance in pF from inductance (uH) and frequency (kHz).
 const Case kCapacitances[] = {
     {"l253_3_f1000", 253.3, 1000, 100},
@@ -42,6 +50,7 @@ const Case kCapacitances[] = {
 class FrequencyTest : public testing::TestWithParam<Case> {};
 class InductanceTest : public testing::TestWithParam<Case> {};
 class CapacitanceTest : public testing::TestWithParam<Case> {};
+class WavelengthTest : public testing::TestWithParam<Case> {};
 
 TEST_P(FrequencyTest, IsBitExact) {
     EXPECT_EQ(resonanceFrequency(GetParam().first, GetParam().second), GetParam().expected);
@@ -52,11 +61,15 @@ TEST_P(InductanceTest, IsBitExact) {
 TEST_P(CapacitanceTest, IsBitExact) {
     EXPECT_EQ(resonanceCapacitance(GetParam().first, GetParam().second), GetParam().expected);
 }
+TEST_P(WavelengthTest, IsBitExact) {
+    EXPECT_EQ(wavelength(GetParam().first), GetParam().expected);
+}
 
 auto caseName = [](const auto& test) { return std::string(test.param.name); };
 INSTANTIATE_TEST_SUITE_P(Resonance, FrequencyTest, testing::ValuesIn(kFrequencies), caseName);
 INSTANTIATE_TEST_SUITE_P(Resonance, InductanceTest, testing::ValuesIn(kInductances), caseName);
 INSTANTIATE_TEST_SUITE_P(Resonance, CapacitanceTest, testing::ValuesIn(kCapacitances), caseName);
+INSTANTIATE_TEST_SUITE_P(Resonance, WavelengthTest, testing::ValuesIn(kWavelengths), caseName);
 
 // Published pairs: 10 uH with 100 pF resonates near 5.03 MHz; the 40 m band's 7 MHz with 50 pF
 // needs about 10.3 uH. The window's constants (159154.943 and 253.3e8) stay within 2e-5 of the

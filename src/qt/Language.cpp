@@ -55,12 +55,12 @@ bool cLibraryHasTheLocale() {
 
 } // namespace
 
-void fallBackFromMissingLocale(const QLocale& user) {
+void fallBackFromMissingLocale(const QLocale& user, const QStringList& uiLanguages) {
     keptInterfaceLanguages().clear();
     if (cLibraryHasTheLocale()) {
         return;
     }
-    keptInterfaceLanguages() = user.uiLanguages();
+    keptInterfaceLanguages() = uiLanguages;
     QLocale::setDefault(QLocale(user.name()));
     qputenv("LC_ALL", "C.UTF-8");
 }

@@ -20,7 +20,9 @@ std::string desktopLanguage();
 // GTK warns on the terminal: the C library is pointed at C.UTF-8 instead (LC_ALL), and the
 // program keeps the user's locale, the default QLocale that numbers are written in, and the
 // user's languages, for chooseLanguage. A locale the C library has changes nothing.
-void fallBackFromMissingLocale(const QLocale& user);
+// The user's interface languages are given as the desktop reports them
+// (QLocale::system().uiLanguages(), LANGUAGE first).
+void fallBackFromMissingLocale(const QLocale& user, const QStringList& uiLanguages);
 
 // The user's interface languages in order of preference (LANGUAGE=de:en gives German first),
 // as they were before any fallback.

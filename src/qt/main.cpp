@@ -10,7 +10,7 @@
 #include <string>
 
 int main(int argc, char* argv[]) {
-    formules::fallBackFromMissingLocale(QLocale::system());
+    formules::fallBackFromMissingLocale(QLocale::system(), QLocale::system().uiLanguages());
     QApplication qtApplication(argc, argv);
     const std::string language = formules::nameApplication(qtApplication);
     if (const auto status = formules::readCommandLine(QApplication::arguments(), language)) {

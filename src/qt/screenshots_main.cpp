@@ -40,7 +40,7 @@ const Example kExamples[] = {
 
 int main(int argc, char* argv[]) {
     using namespace formules;
-    fallBackFromMissingLocale(QLocale::system());
+    fallBackFromMissingLocale(QLocale::system(), QLocale::system().uiLanguages());
     QApplication qtApplication(argc, argv);
     const std::string language = prepareDesktopApplication(qtApplication);
     const QStringList arguments = QApplication::arguments();

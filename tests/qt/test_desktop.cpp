@@ -591,6 +591,7 @@ void DesktopTest::unreadableLocaleNamesAreRecognised_data() {
     QTest::newRow("symbols") << "@@@" << false;
     QTest::newRow("one letter") << "x" << false;
     QTest::newRow("long region") << "fr_FRANCE.UTF-8" << false;
+    QTest::newRow("region of three digits") << "es_419.UTF-8" << true;
     QTest::newRow("bad item in a list") << "fr:@" << false;
 }
 
@@ -603,13 +604,15 @@ void DesktopTest::unreadableLocaleNamesAreRecognised() {
 
 void DesktopTest::missingLocaleFallsBackToUtf8_data() {
     QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("uiLanguages"); // as the desktop reports them; empty: LANG's
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("separator");
-    QTest::newRow("fr_BE, not generated") << "fr_BE.UTF-8"
-                                          << "fr"
+    QTest::newRow("fr_BE, not generated") << "fr_BE.UTF-8" << QStringList() << "fr"
                                           << ",";
-    QTest::newRow("C.UTF-8, always there") << "C.UTF-8"
-                                           << "fr"
+    QTest::newRow("fr_BE, not generated, LANGUAGE=en") << "fr_BE.UTF-8" << QStringList{"en"} << "en"
+                                                       << ",";
+    // After a fallback, a locale the library has forgets the languages kept for the other.
+    QTest::newRow("C.UTF-8, always there") << "C.UTF-8" << QStringList() << "fr"
                                            << ".";
 }
 
@@ -618,6 +621,7 @@ void DesktopTest::missingLocaleFallsBackToUtf8_data() {
 // and the decimal separator of the locale. One the library has is left alone.
 void DesktopTest::missingLocaleFallsBackToUtf8() {
     QFETCH(QString, lang);
+    QFETCH(QStringList, uiLanguages);
     QFETCH(QString, language);
     QFETCH(QString, separator);
     const QByteArray name = lang.toLatin1();
@@ -630,7 +634,8 @@ void DesktopTest::missingLocaleFallsBackToUtf8() {
     qunsetenv("LANGUAGE");
     qputenv("LANG", name);
     const bool missing = !cLibraryHas("");
-    fallBackFromMissingLocale(QLocale(lang));
+    fallBackFromMissingLocale(QLocale(lang),
+                              uiLanguages.isEmpty() ? QLocale(lang).uiLanguages() : uiLanguages);
     const QByteArray lcAll = qgetenv("LC_ALL");
     const bool cLibraryStarts = std::setlocale(LC_ALL, "") != nullptr;
     const QString codeset = QString::fromLatin1(nl_langinfo(CODESET));
@@ -699,9 +704,11 @@ void DesktopTest::captionsFitTheirControls() {
         QCOMPARE(window->menuBar()->actionGeometry(entry).top(),
                  window->menuBar()->actionGeometry(entries.first()).top());
     }
+    // An instruction box shows its first characters: its cursor stands at their start.
     for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
         const int needed = QFontMetrics(box->font()).horizontalAdvance(box->text());
         QVERIFY2(needed < box->width(), qPrintable(box->objectName() + ": " + box->text()));
+        QCOMPARE(box->cursorPosition(), 0);
     }
 }
 
