@@ -1,6 +1,7 @@
 // Opens every window of the program and saves a PNG of each into the folder given as the only
 // argument: how the README's pictures are made and how the windows are checked by eye. Each
-// calculator shows a result and its design help: a 40 m tank circuit and its coil.
+// calculator shows a result and its design help: a 40 m tank circuit and its coil, the reactances
+// typed with a unit and with component codes.
 #include "Desktop.h"
 #include "FormWindow.h"
 #include "Language.h"
@@ -30,8 +31,8 @@ struct Example {
 
 const Example kExamples[] = {
     {FormId::Form4, {{"Text2", "7100"}, {"Text3", "4.7"}}},
-    {FormId::Form2, {{"Text1", "7100"}, {"Text2", "4.7"}}},
-    {FormId::Form3, {{"Text1", "7100"}, {"Text2", "106.8"}}},
+    {FormId::Form2, {{"Text1", "7.1 MHz"}, {"Text2", "4u7"}}},
+    {FormId::Form3, {{"Text1", "7.1 MHz"}, {"Text2", "106p8"}}},
     {FormId::Form5, {{"Text1", "4.7"}, {"Text2", "2.54"}, {"Text3", "2"}}},
     {FormId::Form6, {{"Text1", "2.54"}, {"Text2", "2"}, {"Text3", "17"}}},
 };
