@@ -7,8 +7,9 @@
 namespace formules {
 
 // Runs a script of user events on the program, done by the given user on its toolkit (in
-// memory, or the real Qt windows), and writes a transcript: how tests drive whole user stories,
-// and how anyone can check a behaviour without a screen. Both toolkits give the same transcript.
+// memory, the real Qt windows, or the windows of a web page), and writes a transcript: how tests
+// drive whole user stories, and how anyone can check a behaviour without a screen. Every toolkit
+// gives the same transcript.
 //
 // One command a line; blank lines and lines starting with # are ignored:
 //   decimal ","                    the decimal separator numbers are written with from now on
