@@ -13,6 +13,12 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 STORIES = {}
 LANGUAGES = ('fr', 'en', 'de', 'es', 'it')
+# True once the page's script has run and the program has shown its main window.
+MAIN_WINDOW_SHOWN = ("return typeof Page !== 'undefined' && Page.window('Form1') !== undefined"
+                     " && !Page.window('Form1').frame.hidden")
+# True once the service worker controls the page, every file of the site kept.
+SITE_KEPT = 'return navigator.serviceWorker.controller !== null'
+
 
 
 def story(function):
@@ -38,7 +44,7 @@ class Page:
 
     def open(self, query=''):
         self.driver.get(self.address + query)
-        self.wait("return Page.window('Form1') && !Page.window('Form1').frame.hidden")
+        self.wait(MAIN_WINDOW_SHOWN)
 
     def wait(self, script, timeout=30):
         import browser
@@ -253,15 +259,13 @@ def reload_with_the_network_off():
         with browser.served(site) as address:
             p = Page(driver, address)
             p.open()
-            p.wait('return navigator.serviceWorker.controller !== null'
-                   ' || (navigator.serviceWorker.ready.then(() => location.reload()), false)')
-            p.wait("return Page.window('Form1') && !Page.window('Form1').frame.hidden")
-            p.wait('return navigator.serviceWorker.controller !== null')
+            # The service worker claims the page once it has kept every file.
+            p.wait(SITE_KEPT)
         driver.execute_cdp_cmd('Network.enable', {})
         driver.execute_cdp_cmd('Network.emulateNetworkConditions', {
             'offline': True, 'latency': 0, 'downloadThroughput': -1, 'uploadThroughput': -1})
         driver.refresh()
-        p.wait("return Page.window('Form1') && !Page.window('Form1').frame.hidden")
+        p.wait(MAIN_WINDOW_SHOWN)
         p.click('Form1', 'Command2')
         p.type('Form2', 'Text1', '7100')
         p.type('Form2', 'Text2', '10')
@@ -413,8 +417,7 @@ def installable_application():
     """Chromium finds nothing that stops installing the site as an application."""
     with page() as p:
         p.open()
-        p.wait('return navigator.serviceWorker.controller !== null'
-               ' || (navigator.serviceWorker.ready.then(() => true), false)')
+        p.wait(SITE_KEPT)
         errors = p.driver.execute_cdp_cmd('Page.getInstallabilityErrors', {})
         expect(errors.get('installabilityErrors') == [], 'installability: %r' % errors)
         manifest = p.driver.execute_cdp_cmd('Page.getAppManifest', {})
@@ -454,8 +457,7 @@ def windows_in_a_page():
         notice = p.driver.find_element('id', 'ended')
         expect(notice.is_displayed() and 'terminé' in notice.text, 'the page says it has ended')
         p.driver.find_element('id', 'restart').click()
-        p.wait("return typeof Page !== 'undefined' && Page.window('Form1') !== undefined"
-               " && !Page.window('Form1').frame.hidden")
+        p.wait(MAIN_WINDOW_SHOWN)
 
 
 @story
