@@ -3,6 +3,7 @@
 #include "quantities/BoxReading.h"
 #include "quantities/NumberText.h"
 #include "quantities/NumericValue.h"
+#include "quantities/Utf8.h"
 #include "quantities/ValueRules.h"
 
 #include <algorithm>
@@ -63,8 +64,7 @@ std::string quotedText(std::string_view text) {
                      : std::string_view();
     std::size_t characters = 0;
     for (std::size_t i = 0; i < trimmed.size(); ++i) {
-        const bool starts = (static_cast<unsigned char>(trimmed[i]) & 0xC0u) != 0x80u;
-        if (starts && ++characters > kMostCharacters) {
+        if (!isContinuationByte(trimmed[i]) && ++characters > kMostCharacters) {
             return std::string(trimmed.substr(0, i)) + "…";
         }
     }

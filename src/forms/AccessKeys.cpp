@@ -1,17 +1,10 @@
 #include "AccessKeys.h"
 
+#include "quantities/Utf8.h"
+
 #include <cctype>
 
 namespace formules {
-
-namespace {
-
-// The length of the UTF-8 character that starts with this byte.
-std::size_t characterLength(unsigned char first) {
-    return first < 0xC0 ? 1 : first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
-}
-
-} // namespace
 
 std::string markedWithAccessKey(std::string caption, char key) {
     if (key == '\0' || caption.find('&') != std::string::npos) {
@@ -46,7 +39,7 @@ AccessKeyParts splitAtAccessKey(std::string_view caption) {
             continue;
         }
         ++i;
-        const std::size_t length = characterLength(static_cast<unsigned char>(caption[i]));
+        const std::size_t length = characterLength(caption[i]);
         if (caption[i] != '&' && current == &parts.before) {
             parts.key = std::string(caption.substr(i, length));
             i += length - 1;

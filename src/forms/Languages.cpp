@@ -62,11 +62,15 @@ std::vector<std::string> spokenLanguages() {
     return languages;
 }
 
-std::string chooseLanguage(const std::vector<std::string>& preferred) {
+bool speaks(std::string_view language) {
     const std::vector<std::string> spoken = spokenLanguages();
+    return std::find(spoken.begin(), spoken.end(), language) != spoken.end();
+}
+
+std::string chooseLanguage(const std::vector<std::string>& preferred) {
     for (const std::string& name : preferred) {
         const std::string language = languageOf(name);
-        if (std::find(spoken.begin(), spoken.end(), language) != spoken.end()) {
+        if (speaks(language)) {
             return language;
         }
     }

@@ -18,6 +18,9 @@ inline constexpr char kTextContext[] = "Formules";
 // French, then every language the program has a catalogue for, as language codes ("de", "en").
 std::vector<std::string> spokenLanguages();
 
+// Whether the program speaks the language, given by its code.
+bool speaks(std::string_view language);
+
 // The first of the user's languages, in order of preference, that the program speaks; French
 // when it speaks none. A name counts by its language: "de", "de-AT", "de_AT.UTF-8" and "DE" all
 // name German; "C", "POSIX" and malformed names name none.

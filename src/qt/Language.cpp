@@ -7,7 +7,6 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <algorithm>
 #include <clocale>
 #include <memory>
 #include <vector>
@@ -113,8 +112,7 @@ void quietenUnreadableLocale(const QString& language) {
 }
 
 bool speak(QCoreApplication& application, const std::string& language) {
-    const std::vector<std::string> spoken = spokenLanguages();
-    if (std::find(spoken.begin(), spoken.end(), language) == spoken.end()) {
+    if (!speaks(language)) {
         return false;
     }
     uninstallAll(application);

@@ -10,23 +10,16 @@
 
 #include <QApplication>
 
-#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
 int usage() {
     std::fprintf(stderr, "usage: formules-replay [--qt] [--language LANGUAGE] < SCRIPT\n");
     return 2;
-}
-
-bool isSpoken(const std::string& language) {
-    const std::vector<std::string> spoken = formules::spokenLanguages();
-    return std::find(spoken.begin(), spoken.end(), language) != spoken.end();
 }
 
 } // namespace
@@ -44,7 +37,7 @@ int main(int argc, char* argv[]) {
             return usage();
         }
     }
-    if (!isSpoken(language)) {
+    if (!formules::speaks(language)) {
         return usage();
     }
     if (!onQt) {

@@ -1,6 +1,7 @@
 #include "BoxReading.h"
 
 #include "NumericValue.h"
+#include "Utf8.h"
 
 #include <cmath>
 #include <string>
@@ -19,10 +20,6 @@ std::size_t digitRun(std::string_view text, std::size_t from) {
         ++end;
     }
     return end - from;
-}
-
-std::size_t characterLength(unsigned char first) {
-    return first < 0xC0 ? 1 : first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
 }
 
 // A number read in one of the box's units, in the box's own unit.
@@ -44,7 +41,7 @@ BoxReading componentCode(std::string_view plain, Unit unit) {
     if (before == plain.size()) {
         return {};
     }
-    const std::size_t letterLength = characterLength(static_cast<unsigned char>(plain[before]));
+    const std::size_t letterLength = characterLength(plain[before]);
     const std::size_t afterStart = before + letterLength;
     const std::size_t after = afterStart <= plain.size() ? digitRun(plain, afterStart) : 0;
     if (afterStart > plain.size() || afterStart + after != plain.size() || before + after == 0) {

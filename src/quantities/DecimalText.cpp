@@ -67,16 +67,23 @@ Digits withoutTrailingZeros(Digits d) {
     return d;
 }
 
-std::string scientificOf(const Digits& d) {
+// The digits in scientific notation, as the shortest text writes them and strtod reads them:
+// 1.5e+02.
+std::string scientificNotation(const Digits& d) {
     std::string text = d.digits.substr(0, 1);
     if (d.digits.size() > 1) {
         text += '.' + d.digits.substr(1);
     }
-    return text + 'e' + std::to_string(d.exponent);
+    const int exponent = std::abs(d.exponent);
+    text += d.exponent < 0 ? "e-" : "e+";
+    if (exponent < 10) {
+        text += '0';
+    }
+    return text + std::to_string(exponent);
 }
 
 bool readsBackAs(const Digits& d, double value) {
-    return readWithStrtod(scientificOf(d)).value == value;
+    return readWithStrtod(scientificNotation(d)).value == value;
 }
 
 // The digits one unit higher in their last place: 1.99 gives 2, 9.9 gives 10.
@@ -105,7 +112,7 @@ Digits shortestDigits(double magnitude) {
             return withoutTrailingZeros(rounded);
         }
         const Digits above = oneUnitUp(rounded);
-        if (readWithStrtod(scientificOf(rounded)).value < magnitude &&
+        if (readWithStrtod(scientificNotation(rounded)).value < magnitude &&
             readsBackAs(above, magnitude)) {
             return withoutTrailingZeros(above);
         }
@@ -131,19 +138,6 @@ std::string fixedNotation(const Digits& d, double magnitude) {
         return d.digits.substr(0, whole) + '.' + d.digits.substr(whole);
     }
     return "0." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
-}
-
-std::string scientificNotation(const Digits& d) {
-    std::string text = d.digits.substr(0, 1);
-    if (d.digits.size() > 1) {
-        text += '.' + d.digits.substr(1);
-    }
-    const int exponent = std::abs(d.exponent);
-    text += d.exponent < 0 ? "e-" : "e+";
-    if (exponent < 10) {
-        text += '0';
-    }
-    return text + std::to_string(exponent);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "Units.h"
 
+#include "Utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -106,7 +108,7 @@ struct Tail {
 Tail tailOf(std::string_view text) {
     constexpr std::size_t kTailBytes = 16; // more than any word takes
     std::size_t i = text.size() > kTailBytes ? text.size() - kTailBytes : 0;
-    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0u) == 0x80u) {
+    while (i < text.size() && isContinuationByte(text[i])) {
         ++i; // a character's continuation bytes: start on the next character
     }
     Tail tail;

@@ -1,6 +1,7 @@
 #include "HeadlessToolkit.h"
 
 #include "forms/Form.h"
+#include "quantities/Utf8.h"
 
 namespace formules {
 
@@ -163,7 +164,7 @@ std::vector<std::string_view> charactersOf(std::string_view text) {
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = start + 1;
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0u) == 0x80u) {
+        while (end < text.size() && isContinuationByte(text[end])) {
             ++end;
         }
         characters.push_back(text.substr(start, end - start));

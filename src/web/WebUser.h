@@ -6,7 +6,7 @@
 namespace formules {
 
 // The user of the windows in the page, for the replay driver: each action is done on the page's
-// elements as the browser delivers a user's (replay-page.js): a character inserted into the
+// elements as the browser delivers a user's (replay/replay-page.js): a character inserted into the
 // focused box with its input event, Backspace, a paste over the whole text, a click on a button,
 // a menu entry or a title bar's close button. The program then takes the events the page queued,
 // as it does when a real user acts. A message box is read and closed with its OK button.

@@ -1,16 +1,15 @@
-// The replay driver in a web page (replay.html): runs a script of user events on the program's
-// windows in the page, done as the browser delivers a user's, and returns its transcript; the
-// same transcripts as on the other toolkits. scripts/replay-web drives it in headless Chromium.
+// The replay driver in a web page (the site's page, with this program): runs a script of user
+// events on the program's windows in the page, done as the browser delivers a user's, and returns
+// its transcript; the same transcripts as on the other toolkits. scripts/replay-web drives it in
+// headless Chromium.
 #include "WebUser.h"
 #include "forms/Languages.h"
 #include "replay/ReplayDriver.h"
 
 #include <emscripten/emscripten.h>
 
-#include <algorithm>
 #include <sstream>
 #include <string>
-#include <vector>
 
 extern "C" {
 
@@ -19,8 +18,7 @@ extern "C" {
 // 2 for a language the program does not speak. A message box suspends it.
 EMSCRIPTEN_KEEPALIVE const char* formules_replay(const char* script, const char* language) {
     static std::string result;
-    const std::vector<std::string> spoken = formules::spokenLanguages();
-    if (std::find(spoken.begin(), spoken.end(), language) == spoken.end()) {
+    if (!formules::speaks(language)) {
         result = "\n2";
         return result.c_str();
     }

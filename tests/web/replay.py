@@ -23,7 +23,7 @@ def main(arguments):
     script = sys.stdin.buffer.read().decode('utf-8')
     site = os.path.join(browser.build_folder(), 'replay-site')
     with browser.served(site) as address, browser.chromium() as driver:
-        driver.get(address + 'replay.html')
+        driver.get(address)
         result = driver.execute_async_script(
             'const done = arguments[arguments.length - 1];'
             'window.formulesReplay(arguments[0], arguments[1])'

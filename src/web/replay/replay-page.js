@@ -1,8 +1,8 @@
 // The replay driver's page: the program's windows as on the site, driven by a script of user
 // events (formulesReplay). ReplayUser does what a user does to the page's elements, as the
 // browser delivers it: the events reach the program through the page, as a real user's do.
-// Built into replay.js after page.js (emscripten's --pre-js), where Module is the module being
-// loaded.
+// Built into the replay driver's formules.js after page.js (emscripten's --pre-js), where Module
+// is the module being loaded; its page is the site's own index.html.
 'use strict';
 
 const ReplayUser = (() => {
