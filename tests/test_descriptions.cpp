@@ -130,6 +130,10 @@ TEST_P(CalculatorDescriptionTest, FrameUsesTheWindowsBoxes) {
         ASSERT_NE(box, nullptr) << data.box.name;
         EXPECT_EQ(box->kind, ControlKind::TextBox) << data.box.name;
         EXPECT_TRUE(box->caption.empty()) << data.box.name << " must start empty";
+        if (data.role != BoxRole::Result) {
+            EXPECT_NE(*wordOf(data.quantity), '\0')
+                << data.box.name << " needs a word for messages";
+        }
         boxes.insert(std::string(data.box));
     }
     std::set<std::string> cleared;

@@ -32,27 +32,6 @@ ControlDescription designHelpLabel(LabelName name, FormRect rect, Colour backgro
 
 namespace {
 
-using Q = SharedQuantities;
-
-struct QuantityWord {
-    Quantity quantity;
-    const char* word;
-};
-
-constexpr QuantityWord kQuantityWords[] = {
-    {&Q::frequence, "fréquence"}, {&Q::capacite, "capacité"}, {&Q::inductance, "inductance"},
-    {&Q::diametre, "diamètre"},   {&Q::longueur, "longueur"}, {&Q::NbreSp, "nombre de spires"},
-};
-
-const char* wordFor(Quantity quantity) {
-    for (const QuantityWord& named : kQuantityWords) {
-        if (named.quantity == quantity) {
-            return named.word;
-        }
-    }
-    return "";
-}
-
 // A box's text as a message or the design help quotes it: without its outer blanks, and cut
 // after 40 characters with an ellipsis, so that a pasted page stays a line.
 std::string quotedText(std::string_view text) {
@@ -75,8 +54,10 @@ std::string quotedText(std::string_view text) {
 
 std::vector<const char*> quantityWords() {
     std::vector<const char*> words;
-    for (const QuantityWord& named : kQuantityWords) {
-        words.push_back(named.word);
+    for (const QuantityName& named : kQuantityNames) {
+        if (*named.word != '\0') {
+            words.push_back(named.word);
+        }
     }
     return words;
 }
@@ -224,7 +205,7 @@ bool CalculatorFrame::understood(std::initializer_list<BoxName> boxes) {
 // The box keeps its text and its quantity; the user mends it where the focus is.
 void CalculatorFrame::reportNotUnderstood(const DataBox& data, const std::string& text) {
     report(filled(kNotUnderstoodMessage,
-                  {quotedText(text), m_context.toolkit.translated(wordFor(data.quantity))}));
+                  {quotedText(text), m_context.toolkit.translated(wordOf(data.quantity))}));
     m_context.toolkit.focusBox(*this, data.box);
 }
 

@@ -28,18 +28,21 @@ struct QuantityName {
     const char* name;
     Quantity field;
     Unit unit; // the unit its boxes are read in, unit words included
+    // What a message calls it when its box is not understood, in French; empty for a result
+    // that no box feeds a calculation with.
+    const char* word;
 };
 
 // The quantities in the record's order, with the names the formulas sheet uses.
 inline constexpr QuantityName kQuantityNames[] = {
-    {"capacite", &SharedQuantities::capacite, Unit::Picofarad},
-    {"frequence", &SharedQuantities::frequence, Unit::Kilohertz},
-    {"inductance", &SharedQuantities::inductance, Unit::Microhenry},
-    {"XC", &SharedQuantities::XC, Unit::None},
-    {"XL", &SharedQuantities::XL, Unit::None},
-    {"longueur", &SharedQuantities::longueur, Unit::Centimetre},
-    {"diametre", &SharedQuantities::diametre, Unit::Centimetre},
-    {"NbreSp", &SharedQuantities::NbreSp, Unit::None},
+    {"capacite", &SharedQuantities::capacite, Unit::Picofarad, "capacité"},
+    {"frequence", &SharedQuantities::frequence, Unit::Kilohertz, "fréquence"},
+    {"inductance", &SharedQuantities::inductance, Unit::Microhenry, "inductance"},
+    {"XC", &SharedQuantities::XC, Unit::None, ""},
+    {"XL", &SharedQuantities::XL, Unit::None, ""},
+    {"longueur", &SharedQuantities::longueur, Unit::Centimetre, "longueur"},
+    {"diametre", &SharedQuantities::diametre, Unit::Centimetre, "diamètre"},
+    {"NbreSp", &SharedQuantities::NbreSp, Unit::None, "nombre de spires"},
 };
 
 // Every field of the record has its row, once: no field twice, and as many rows as the record
@@ -63,6 +66,15 @@ constexpr Unit unitOf(Quantity quantity) {
         }
     }
     return Unit::None;
+}
+
+constexpr const char* wordOf(Quantity quantity) {
+    for (const QuantityName& named : kQuantityNames) {
+        if (named.field == quantity) {
+            return named.word;
+        }
+    }
+    return "";
 }
 
 } // namespace formules
