@@ -275,13 +275,18 @@ def reload_with_the_network_off():
 
 @story
 def phone_sized_screen():
-    """On a phone the window in front fills the width, with no horizontal scrolling, and its
-    boxes and buttons are large enough to touch; each window leads back to the main one."""
-    with page(390, 844, phone=True) as p:
+    """On a phone 360 pixels wide the window in front fills the width, with no horizontal
+    scrolling, and its boxes and buttons are large enough to touch; each window leads back to
+    the main one."""
+    with page(360, 780, phone=True) as p:
         p.open()
         for form, opening, back in ((None, None, None), ('Form4', 'Command1', 'Command2'),
+                                    ('Form2', 'Command2', 'Command2'),
+                                    ('Form3', 'Command3', 'Command2'),
                                     ('Form5', 'Command4', 'Command2'),
-                                    ('Form8', 'Formule', 'Command1')):
+                                    ('Form6', 'Command5', 'Command2'),
+                                    ('Form8', 'Formule', 'Command1'),
+                                    ('Form7', 'Infos', 'Command1')):
             if opening:
                 p.click('Form1', opening)
             shown = form or 'Form1'

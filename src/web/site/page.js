@@ -522,34 +522,38 @@ const Page = (() => {
     }
   }
 
-  // The vertical room between two controls that stand one above the other, or Infinity when no
-  // part of one is above or below the other.
-  function roomBetween(a, b) {
-    if (a.left >= b.left + b.width || b.left >= a.left + a.width) {
+  // The room from control a down to control b: Infinity when b stands beside a or above it, 0
+  // when the two overlap.
+  function roomBelow(a, b) {
+    if (a.left >= b.left + b.width || b.left >= a.left + a.width || a.top >= b.top + b.height) {
       return Infinity;
     }
-    if (b.top >= a.top + a.height) {
-      return b.top - a.top - a.height;
-    }
-    return a.top >= b.top + b.height ? a.top - b.top - b.height : 0;
+    return Math.max(0, b.top - a.top - a.height);
   }
 
-  // At a zoom (0 for none), each box and button grows its hit area, up and down alike, towards a
-  // fingertip's height on the screen, into at most half the room its neighbours leave.
+  // At a zoom (0 for none), each box and button grows its hit area towards a fingertip's height
+  // on the screen, into at most half the room left above and below it by its neighbours: evenly,
+  // and on the freer side what the other side cannot take.
   function widenHitAreas(record, zoom) {
     const places = record.tabOrder.map((target) => record.described.controls.find(
       (control) => control.name === target.dataset.control));
     record.tabOrder.forEach((target, i) => {
       const own = places[i];
-      let extra = zoom > 0 ? Math.max(0, (touchHeight / zoom - own.height) / 2) : 0;
+      const wanted = zoom > 0 ? Math.max(0, touchHeight / zoom - own.height) : 0;
+      let above = Infinity;
+      let below = Infinity;
       places.forEach((other, j) => {
         if (j !== i) {
-          extra = Math.min(extra, roomBetween(own, other) / 2);
+          above = Math.min(above, roomBelow(other, own) / 2);
+          below = Math.min(below, roomBelow(own, other) / 2);
         }
       });
-      target.style.setProperty('--touch', extra + 'px');
-      target.style.top = (own.top - extra) + 'px';
-      target.style.height = (own.height + 2 * extra) + 'px';
+      const up = Math.min(above, Math.max(wanted / 2, wanted - below));
+      const down = Math.min(below, wanted - up);
+      target.style.setProperty('--touch-above', up + 'px');
+      target.style.setProperty('--touch-below', down + 'px');
+      target.style.top = (own.top - up) + 'px';
+      target.style.height = (own.height + up + down) + 'px';
     });
   }
 
