@@ -7,6 +7,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,13 +25,10 @@ Program& program() {
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
-    std::size_t start = 0;
-    for (std::size_t end = text.find('\n'); end != std::string::npos;
-         end = text.find('\n', start)) {
-        result.push_back(text.substr(start, end - start));
-        start = end + 1;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        result.push_back(line);
     }
-    result.push_back(text.substr(start));
     return result;
 }
 
