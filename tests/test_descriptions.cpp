@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <ostream>
 #include <set>
 #include <string>
@@ -283,6 +285,67 @@ TEST_P(FocusRingTest, ContrastsWithTheBackground) {
     EXPECT_EQ(ring.blue, GetParam().ring.blue);
 }
 
+struct ContrastRow {
+    const char* name;
+    Rgb ink;
+    Rgb ground;
+    double ratio; // as published (WebAIM's contrast checker), to two decimals
+};
+
+const ContrastRow kContrasts[] = {
+    {"black_on_white", {0, 0, 0}, {255, 255, 255}, 21.0},
+    {"grey_77_just_short", {119, 119, 119}, {255, 255, 255}, 4.48},
+    {"grey_76_just_enough", {118, 118, 118}, {255, 255, 255}, 4.54},
+    {"diameter_green", {0, 192, 0}, {255, 255, 255}, 2.46},
+    {"result_red", {255, 0, 0}, {255, 255, 255}, 4.0},
+    {"blue", {0, 0, 255}, {255, 255, 255}, 8.59},
+    {"black_on_dark_grey", {0, 0, 0}, {85, 85, 85}, 2.82},
+};
+
+class ContrastTest : public testing::TestWithParam<ContrastRow> {};
+
+TEST_P(ContrastTest, AsPublished) {
+    const ContrastRow& row = GetParam();
+    EXPECT_NEAR(contrastRatio(row.ink, row.ground), row.ratio, 0.005);
+    EXPECT_NEAR(contrastRatio(row.ground, row.ink), row.ratio, 0.005);
+}
+
+bool same(Rgb a, Rgb b) {
+    return a.red == b.red && a.green == b.green && a.blue == b.blue;
+}
+
+bool sameHue(Rgb a, Rgb b) {
+    // Scaled towards black or moved towards white, a colour keeps which channel leads.
+    auto order = [](Rgb c) {
+        return std::array<bool, 3>{c.red >= c.green, c.green >= c.blue, c.red >= c.blue};
+    };
+    return order(a) == order(b);
+}
+
+// Asked for more contrast, a pair below 4.5:1 reaches it by the least change in the same hue:
+// the text darkened, or, where black text is not enough, the ground lightened.
+TEST_P(ContrastTest, MadeLegibleInTheSameHue) {
+    const ContrastRow& row = GetParam();
+    const ColourPair legible = withContrast({row.ink, row.ground});
+    EXPECT_GE(contrastRatio(legible.ink, legible.ground), kLegibleContrast);
+    if (row.ratio >= kLegibleContrast) {
+        EXPECT_TRUE(same(legible.ink, row.ink));
+        EXPECT_TRUE(same(legible.ground, row.ground));
+        return;
+    }
+    const bool inkDarkened = same(legible.ground, row.ground);
+    EXPECT_TRUE(inkDarkened ? sameHue(legible.ink, row.ink) : sameHue(legible.ground, row.ground));
+    // One step less of the change falls short: the change is the least.
+    const Rgb lesser = inkDarkened ? Rgb{std::uint8_t(std::min(255, legible.ink.red + 1)),
+                                         std::uint8_t(std::min(255, legible.ink.green + 1)),
+                                         std::uint8_t(std::min(255, legible.ink.blue + 1))}
+                                   : Rgb{std::uint8_t(legible.ground.red - 1),
+                                         std::uint8_t(legible.ground.green - 1),
+                                         std::uint8_t(legible.ground.blue - 1)};
+    EXPECT_LT(inkDarkened ? contrastRatio(lesser, row.ground) : contrastRatio({0, 0, 0}, lesser),
+              kLegibleContrast);
+}
+
 // The system colours of a description are those of the classic light scheme on every desktop.
 TEST(ClassicScheme, SystemColoursAreLight) {
     const std::optional<Rgb> window = resolved(Colour::systemWindow());
@@ -298,5 +361,6 @@ INSTANTIATE_TEST_SUITE_P(Languages, LanguageChoiceTest, testing::ValuesIn(kLangu
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest, testing::ValuesIn(kTranslations), rowName);
 INSTANTIATE_TEST_SUITE_P(Captions, AccessKeyTest, testing::ValuesIn(kAccessKeys), rowName);
 INSTANTIATE_TEST_SUITE_P(Colours, FocusRingTest, testing::ValuesIn(kRings), rowName);
+INSTANTIATE_TEST_SUITE_P(Colours, ContrastTest, testing::ValuesIn(kContrasts), rowName);
 
 } // namespace

@@ -43,4 +43,22 @@ std::optional<Rgb> resolved(const Colour& colour);
 // (relative luminance, as the accessibility guidelines define it).
 Rgb focusRingOn(Rgb background);
 
+// The contrast of two colours, from 1 (the same) to 21 (black on white), as the accessibility
+// guidelines define it.
+double contrastRatio(Rgb first, Rgb second);
+
+// The usual least contrast of text on its background.
+inline constexpr double kLegibleContrast = 4.5;
+
+// A text colour and its background, as drawn for a user who asks for more contrast.
+struct ColourPair {
+    Rgb ink;
+    Rgb ground;
+};
+
+// The pair, with at least the contrast asked for, in the same hues: the text is darkened as far
+// as it needs, and only where black text is not enough is the background lightened. A pair that
+// has the contrast already comes back as it is.
+ColourPair withContrast(ColourPair pair, double least = kLegibleContrast);
+
 } // namespace formules

@@ -122,16 +122,21 @@ std::optional<Rgb> groundOf(const ControlDescription& control) {
     return std::nullopt;
 }
 
-// What a control writes its text in when its description gives no colour: a label or a panel
-// takes the window's text colour (the empty text), a button or a box the scheme's.
-std::string inkOf(const ControlDescription& control) {
+// What a control writes its text in when its description gives no colour: a button or a box the
+// scheme's text colour; a label or a panel nothing, taking the window's text colour.
+std::optional<Rgb> inkRgb(const ControlDescription& control) {
     if (const std::optional<Rgb> described = resolved(control.foreground)) {
-        return css(*described);
+        return described;
     }
     const bool inherits =
         control.kind == ControlKind::Label || control.kind == ControlKind::PictureBox;
-    return inherits ? std::string() : css(kClassicScheme.text);
+    return inherits ? std::nullopt : std::optional<Rgb>(kClassicScheme.text);
 }
+
+struct WindowColours {
+    Rgb ground;
+    Rgb ink;
+};
 
 // A caption in the language, split around its access key.
 void addCaption(JsonObject& object, const std::string& caption, char accessKey,
@@ -170,13 +175,41 @@ FormRect inClientArea(const FormDescription& d, const ControlDescription& contro
     return rect;
 }
 
+// What shows behind a control without a ground of its own: its panel's ground, or the window's.
+Rgb groundBehind(const FormDescription& d, const ControlDescription& control, Rgb windowGround) {
+    for (const ControlDescription* panel = d.control(control.parent); panel != nullptr;
+         panel = d.control(panel->parent)) {
+        if (const std::optional<Rgb> ground = groundOf(*panel)) {
+            return *ground;
+        }
+    }
+    return windowGround;
+}
+
+// The colours for a user who asks for more contrast, where the described ones have too little:
+// a text darkened, or a ground of the control's own lightened. Empty where nothing changes.
+void addLegibleColours(JsonObject& object, Rgb ink, std::optional<Rgb> ownGround, Rgb behind) {
+    const ColourPair described{ink, ownGround.value_or(behind)};
+    ColourPair legible = withContrast(described);
+    if (!ownGround) {
+        legible.ground = behind; // a ground that is not the control's own stays as it is
+    }
+    const bool inkChanged = css(legible.ink) != css(described.ink);
+    const bool groundChanged = css(legible.ground) != css(described.ground);
+    object.text("inkMore", inkChanged ? css(legible.ink) : std::string())
+        .text("groundMore", groundChanged ? css(legible.ground) : std::string());
+}
+
 std::string controlObject(const FormDescription& d, const ControlDescription& control, int tabPlace,
-                          Rgb windowGround, const std::string& language) {
+                          const WindowColours& window, const std::string& language) {
     const FormRect rect = inClientArea(d, control);
     const std::optional<Rgb> ground = groundOf(control);
+    const Rgb behind = groundBehind(d, control, window.ground);
+    const std::optional<Rgb> ink = inkRgb(control);
     JsonObject object;
     object.text("name", control.name)
         .text("kind", kindName(control.kind))
+        .text("panel", control.parent)
         .number("left", pixels(rect.left))
         .number("top", pixels(rect.top))
         .number("width", pixels(rect.width))
@@ -184,15 +217,16 @@ std::string controlObject(const FormDescription& d, const ControlDescription& co
         .number("tab", tabPlace)
         .flag("centred", control.alignment == Alignment::Centre)
         .text("ground", ground ? css(*ground) : std::string())
-        .text("ink", inkOf(control))
+        .text("ink", ink ? css(*ink) : std::string())
         .text("font", control.font ? css(*control.font) : std::string())
-        .text("ring", css(focusRingOn(ground.value_or(windowGround))))
+        .text("ring", css(focusRingOn(ground.value_or(behind))))
         .text("announced", control.accessibleName.empty()
                                ? std::string()
                                : translate(language, control.accessibleName))
         .text("hint", control.hint.empty() ? std::string() : translate(language, control.hint))
         .text("enter", control.enterClicks)
         .flag("escape", control.clickedByEscape);
+    addLegibleColours(object, ink.value_or(window.ink), ground, behind);
     addCaption(object, control.caption, control.accessKey, language);
     return object.str();
 }
@@ -208,11 +242,12 @@ std::string menuObject(const MenuEntryDescription& entry, const std::string& lan
 
 std::string pageWindow(const FormDescription& d, std::string_view form,
                        const std::string& language) {
-    const Rgb ground = resolved(d.background).value_or(kClassicScheme.face);
+    const WindowColours colours{resolved(d.background).value_or(kClassicScheme.face),
+                                resolved(d.foreground).value_or(kClassicScheme.text)};
     const std::vector<int> places = tabPlaces(d);
     std::vector<std::string> controls;
     for (std::size_t i = 0; i < d.controls.size(); ++i) {
-        controls.push_back(controlObject(d, d.controls[i], places[i], ground, language));
+        controls.push_back(controlObject(d, d.controls[i], places[i], colours, language));
     }
     std::vector<std::string> menu;
     for (const MenuEntryDescription& entry : d.menu) {
@@ -227,8 +262,8 @@ std::string pageWindow(const FormDescription& d, std::string_view form,
         .number("top", pixels(d.clientArea.top))
         .number("width", pixels(d.clientArea.width))
         .number("height", pixels(d.clientArea.height))
-        .text("ground", css(ground))
-        .text("ink", css(resolved(d.foreground).value_or(kClassicScheme.text)))
+        .text("ground", css(colours.ground))
+        .text("ink", css(colours.ink))
         .text("font", css(d.font.value_or(kDefaultFont)))
         .raw("controls", jsonArray(controls))
         .raw("menu", jsonArray(menu));

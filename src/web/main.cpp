@@ -36,11 +36,12 @@ std::vector<std::string> lines(const std::string& text) {
 
 extern "C" {
 
-// Starts the program in the first language of the list (one name a line, in order of
-// preference) that it speaks, and returns that language.
-EMSCRIPTEN_KEEPALIVE const char* formules_start(const char* preferredLanguages) {
+// Starts the program in the first language of the list (UTF-8 of the length given, one name a
+// line, in order of preference) that it speaks, and returns that language.
+EMSCRIPTEN_KEEPALIVE const char* formules_start(const char* preferredLanguages, int length) {
     static std::string language;
-    language = formules::chooseLanguage(lines(preferredLanguages));
+    language = formules::chooseLanguage(
+        lines(std::string(preferredLanguages, static_cast<std::size_t>(length))));
     program().toolkit.setLanguage(language);
     program().application.start();
     return language.c_str();

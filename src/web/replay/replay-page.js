@@ -13,7 +13,7 @@ const ReplayUser = (() => {
 
   function boxOf(form, name) {
     const frame = windowOf(form);
-    const box = frame && frame.querySelector('input[data-control="' + CSS.escape(name) + '"]');
+    const box = frame && frame.querySelector('.box[data-control="' + CSS.escape(name) + '"]');
     if (box) {
       box.focus();
     }
@@ -88,7 +88,7 @@ const ReplayUser = (() => {
       if (!target) {
         return null;
       }
-      return target.tagName === 'INPUT' ? target.value : target.textContent;
+      return target.classList.contains('box') ? target.value : target.textContent;
     },
   };
 })();

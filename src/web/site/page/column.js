@@ -1,0 +1,175 @@
+// The layout of a narrow screen: each window as one column, derived from its description rather
+// than zoomed from it. The focusable controls come in the described tab order, each box under
+// the labels that name it (a label right above it or just to its left, by the geometry), and
+// buttons that stand side by side share a row; labels above every focusable control come first,
+// the others last, and those the program writes into (empty when built: the design help) at the
+// very end, where a growing text moves nothing the user aims at. A panel spans the rows of what
+// it holds. The places are written as style properties that only the narrow screen's
+// stylesheet reads (a grid of twelve columns).
+'use strict';
+
+const Column = (() => {
+  const kColumns = 12;
+
+  function bottom(c) {
+    return c.top + c.height;
+  }
+
+  function right(c) {
+    return c.left + c.width;
+  }
+
+  function overlapsAcross(a, b) {
+    return a.left < right(b) && b.left < right(a);
+  }
+
+  function overlapsDown(a, b) {
+    return a.top < bottom(b) && b.top < bottom(a);
+  }
+
+  function hasText(described) {
+    return (described.before + described.key + described.after).trim() !== '';
+  }
+
+  function readingOrder(a, b) {
+    return a.top - b.top || a.left - b.left;
+  }
+
+  // How far the label stands from naming the box: right above it (overlapping it across, its
+  // foot within a box's height of the box's top) or just to its left on the box's line;
+  // Infinity when neither.
+  function distanceToName(label, box) {
+    let distance = Infinity;
+    const gapDown = box.top - bottom(label);
+    if (overlapsAcross(label, box) && gapDown >= -label.height / 2 && gapDown <= box.height) {
+      distance = Math.abs(gapDown);
+    }
+    const middle = label.top + label.height / 2;
+    const gapAcross = box.left - right(label);
+    if (middle >= box.top && middle <= bottom(box) && gapAcross >= -label.height
+        && gapAcross <= box.height) {
+      distance = Math.min(distance, Math.abs(gapAcross));
+    }
+    return distance;
+  }
+
+  function namedBox(label, boxes) {
+    let nearest = null;
+    let least = Infinity;
+    for (const box of boxes) {
+      const distance = distanceToName(label, box);
+      if (distance < least) {
+        nearest = box;
+        least = distance;
+      }
+    }
+    return nearest;
+  }
+
+  // The focusable controls from the tab place given, as rows: a box alone, under its captions;
+  // buttons on one described line together, as many as share the columns evenly.
+  function focusableRows(focusable, captions) {
+    const rows = [];
+    for (let i = 0; i < focusable.length;) {
+      const first = focusable[i];
+      const row = [first];
+      if (first.kind === 'box') {
+        for (const caption of captions.get(first.name) || []) {
+          rows.push([caption]);
+        }
+      } else {
+        for (let next = focusable[i + 1]; next && next.kind === 'button' && overlapsDown(next, first)
+          && kColumns % (row.length + 1) === 0; next = focusable[i + row.length]) {
+          row.push(next);
+        }
+      }
+      rows.push(row);
+      i += row.length;
+    }
+    return rows;
+  }
+
+  // The window's controls as rows, top to bottom (panels are not among them), and the names of
+  // the labels that name a box.
+  function rowsOf(controls) {
+    const focusable = controls.filter((c) => c.tab >= 0).sort((a, b) => a.tab - b.tab);
+    const boxes = focusable.filter((c) => c.kind === 'box');
+    const captions = new Map();
+    const others = [];
+    for (const label of controls.filter((c) => c.kind === 'label').sort(readingOrder)) {
+      const box = hasText(label) ? namedBox(label, boxes) : null;
+      if (box) {
+        captions.set(box.name, (captions.get(box.name) || []).concat([label]));
+      } else {
+        others.push(label);
+      }
+    }
+    const firstTop = Math.min.apply(null, focusable.map((c) => c.top));
+    const leading = others.filter((label) => hasText(label) && bottom(label) <= firstTop);
+    const trailing = others.filter((label) => !leading.includes(label));
+    const written = trailing.filter((label) => !hasText(label));
+    const rows = leading.map((label) => [label])
+      .concat(focusableRows(focusable, captions))
+      .concat(trailing.filter((label) => hasText(label)).map((label) => [label]))
+      .concat(written.map((label) => [label]));
+    const naming = new Set();
+    for (const list of captions.values()) {
+      list.forEach((label) => naming.add(label.name));
+    }
+    return { rows, naming };
+  }
+
+  // The panel a control is in, at any depth.
+  function isInside(described, panel, byName) {
+    for (let at = byName.get(described.panel); at; at = byName.get(at.panel)) {
+      if (at === panel) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  function placePanels(record, rowOf) {
+    const controls = record.described.controls;
+    const byName = new Map(controls.map((c) => [c.name, c]));
+    for (const panel of controls.filter((c) => c.kind === 'panel')) {
+      const rows = controls.filter((c) => rowOf.has(c.name) && isInside(c, panel, byName))
+        .map((c) => rowOf.get(c.name));
+      const element = record.controls.get(panel.name);
+      if (rows.length === 0) {
+        continue;
+      }
+      const first = Math.min.apply(null, rows);
+      const last = Math.max.apply(null, rows);
+      element.style.setProperty('--row', first + ' / ' + (last + 1));
+      element.classList.add('in-column');
+      for (const c of controls.filter((c) => rowOf.has(c.name) && isInside(c, panel, byName))) {
+        const inside = record.controls.get(c.name).classList;
+        inside.add('in-panel');
+        inside.toggle('panel-top', rowOf.get(c.name) === first);
+        inside.toggle('panel-bottom', rowOf.get(c.name) === last);
+      }
+    }
+  }
+
+  // Writes each control's row and columns in the window's column.
+  function arrange(record) {
+    const laidOut = rowsOf(record.described.controls);
+    const rows = laidOut.rows;
+    const rowOf = new Map();
+    rows.forEach((row, index) => {
+      const span = kColumns / row.length;
+      row.forEach((described, at) => {
+        const element = record.controls.get(described.name);
+        element.style.setProperty('--row', String(index + 1));
+        element.style.setProperty('--column', (1 + at * span) + ' / span ' + span);
+        element.classList.add('in-column');
+        element.classList.toggle('names-box', laidOut.naming.has(described.name));
+        rowOf.set(described.name, index + 1);
+      });
+    });
+    placePanels(record, rowOf);
+  }
+
+  return { arrange, rowsOf };
+})();
