@@ -3,8 +3,8 @@
 // the labels that name it (a label right above it or just to its left, by the geometry), and
 // buttons that stand side by side share a row; labels above every focusable control come first,
 // the others last, and those the program writes into (empty when built: the design help) at the
-// very end, where a growing text moves nothing the user aims at. A panel spans the rows of what
-// it holds. The places are written as style properties that only the narrow screen's
+// very end, where a growing text moves nothing the user aims at. A panel, or an empty label
+// that serves as one, spans the rows of what it holds. The places are written as style properties that only the narrow screen's
 // stylesheet reads (a grid of twelve columns).
 'use strict';
 
@@ -119,31 +119,30 @@ const Column = (() => {
     return { rows, naming };
   }
 
-  // The panel a control is in, at any depth.
-  function isInside(described, panel, byName) {
-    for (let at = byName.get(described.panel); at; at = byName.get(at.panel)) {
-      if (at === panel) {
-        return true;
-      }
-    }
-    return false;
+  function encloses(outer, inner) {
+    return inner !== outer && inner.left >= outer.left && inner.top >= outer.top
+      && right(inner) <= right(outer) && bottom(inner) <= bottom(outer);
   }
 
-  function placePanels(record, rowOf) {
+  // What is drawn under other controls as their ground: a panel, or an empty label that holds
+  // focusable controls within it. It spans the rows of what it holds.
+  function placeBackings(record, rowOf) {
     const controls = record.described.controls;
-    const byName = new Map(controls.map((c) => [c.name, c]));
-    for (const panel of controls.filter((c) => c.kind === 'panel')) {
-      const rows = controls.filter((c) => rowOf.has(c.name) && isInside(c, panel, byName))
-        .map((c) => rowOf.get(c.name));
-      const element = record.controls.get(panel.name);
-      if (rows.length === 0) {
+    const backings = controls.filter((c) => c.kind === 'panel' || (c.kind === 'label'
+      && !hasText(c) && controls.some((inner) => inner.tab >= 0 && encloses(c, inner))));
+    for (const backing of backings) {
+      const held = controls.filter((c) => rowOf.has(c.name) && encloses(backing, c));
+      if (held.length === 0) {
         continue;
       }
+      const rows = held.map((c) => rowOf.get(c.name));
       const first = Math.min.apply(null, rows);
       const last = Math.max.apply(null, rows);
+      const element = record.controls.get(backing.name);
       element.style.setProperty('--row', first + ' / ' + (last + 1));
-      element.classList.add('in-column');
-      for (const c of controls.filter((c) => rowOf.has(c.name) && isInside(c, panel, byName))) {
+      element.style.removeProperty('--column');
+      element.classList.add('in-column', 'backing');
+      for (const c of held) {
         const inside = record.controls.get(c.name).classList;
         inside.add('in-panel');
         inside.toggle('panel-top', rowOf.get(c.name) === first);
@@ -168,7 +167,7 @@ const Column = (() => {
         rowOf.set(described.name, index + 1);
       });
     });
-    placePanels(record, rowOf);
+    placeBackings(record, rowOf);
   }
 
   return { arrange, rowsOf };
