@@ -121,11 +121,28 @@ class WebKit:
 
     def __init__(self):
         from selenium import webdriver
+        from selenium.webdriver.common import utils
         from selenium.webdriver.webkitgtk.options import Options
+        from selenium.webdriver.webkitgtk.service import Service
+
+        class LoopbackService(Service):
+            """The driver listening on, and reached at, 127.0.0.1: a minimal system without
+            /etc/hosts cannot resolve "localhost"."""
+
+            @property
+            def service_url(self):
+                return 'http://127.0.0.1:%d' % self.port
+
+            def is_connectable(self):
+                return utils.is_connectable(self.port, '127.0.0.1')
+
         options = Options()
         options.binary_location = MINIBROWSER
         options.add_argument('--automation')
-        self.driver = webdriver.WebKitGTK(executable_path=WEBKIT_DRIVER, options=options)
+        self.service = LoopbackService(WEBKIT_DRIVER, service_args=['--host=127.0.0.1'])
+        self.service.start()
+        self.driver = webdriver.Remote(command_executor=self.service.service_url,
+                                       options=options)
         self.driver.set_script_timeout(90)
 
     def get(self, address):
@@ -154,7 +171,10 @@ class WebKit:
         self.driver.set_window_size(width, height)
 
     def close(self):
-        self.driver.quit()
+        try:
+            self.driver.quit()
+        finally:
+            self.service.stop()
 
 
 class EnginePage:
