@@ -103,5 +103,5 @@ const Keys = (() => {
     }
   });
 
-  return { listen, selectAll };
+  return { listen };
 })();
