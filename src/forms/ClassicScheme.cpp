@@ -85,10 +85,9 @@ ColourPair withContrast(ColourPair pair, double least) {
 }
 
 Rgb focusRingOn(Rgb background) {
-    const double l = luminance(background);
-    const double againstBlack = (l + 0.05) / 0.05;
-    const double againstWhite = 1.05 / (l + 0.05);
-    return againstBlack >= againstWhite ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
+    const Rgb black{0, 0, 0};
+    const Rgb white{255, 255, 255};
+    return contrastRatio(background, black) >= contrastRatio(background, white) ? black : white;
 }
 
 } // namespace formules
