@@ -211,9 +211,11 @@ const Translation kTranslations[] = {
      "Errore - Valori fuori intervallo - Riprovare"},
     {"two_lines_and_a_quote", "en", kTextContext,
      "Unités : mm, cm, m, in (\"), ft ; cm si rien n'est indiqué\nDiamètre de la bobine, mesuré "
-     "au centre du fil (le diamètre du mandrin plus celui d'un fil)",
+     "au centre du fil (le diamètre du mandrin plus celui d'un fil)\nSi les résultats s'écrivent "
+     "avec un point, la virgule sépare les milliers : 14,230 = 14230",
      "Units: mm, cm, m, in (\"), ft; cm if none is given\nDiameter of the coil, measured to the "
-     "centre of the wire (the former's diameter plus one wire's)"},
+     "centre of the wire (the former's diameter plus one wire's)\nWhere results are written with "
+     "a point, a comma separates thousands: 14,230 = 14230"},
     {"other_context", "es", "CommandLine", "argument inattendu : %1", "argumento inesperado: %1"},
     {"french_is_the_source", "fr", kTextContext, "Calcul", "Calcul"},
     {"unknown_language", "pt", kTextContext, "Calcul", "Calcul"},

@@ -119,6 +119,8 @@ struct UnitReading {
     std::string text;
     Unit unit;
     std::optional<double> expected; // empty: the text is not understood
+    // How the program writes its results where the box is read.
+    ResultsWritten written = ResultsWritten::WithComma;
 };
 
 constexpr Unit kHz = Unit::Kilohertz;
@@ -126,6 +128,7 @@ constexpr Unit pF = Unit::Picofarad;
 constexpr Unit uH = Unit::Microhenry;
 constexpr Unit cm = Unit::Centimetre;
 const std::optional<double> kRefused;
+constexpr ResultsWritten kPoint = ResultsWritten::WithPoint;
 
 // The whole text is read, or it is not understood. A unit word after a plain number converts it
 // into the box's unit; a word of another box's units, a word after something that is not a plain
@@ -242,13 +245,35 @@ const UnitReading kUnitReadings[] = {
     {"code_with_two_letters", "4nn7", pF, kRefused},
     {"code_with_a_leftover", "4n7n", pF, kRefused},
     {"code_with_a_separator", "4.7n7", pF, kRefused},
+    // Where results are written with a point, commas between groups of three digits in the whole
+    // part separate thousands; any other comma is the decimal separator it always was.
+    {"thousands_comma", "14,230", kHz, 14230, kPoint},
+    {"thousands_comma_before_a_point", "1,234,567.5", kHz, 1234567.5, kPoint},
+    {"thousands_comma_with_a_unit", "14,230 kHz", kHz, 14230, kPoint},
+    {"thousands_comma_with_a_scaling_unit", "2,200 nF", pF, 2.2e6, kPoint},
+    {"thousands_comma_with_a_sign", "-1,000", kHz, -1000, kPoint},
+    {"thousands_comma_with_an_exponent", "1,000E3", kHz, 1e6, kPoint},
+    {"thousands_comma_with_blanks", "1, 000", Unit::None, 1000, kPoint},
+    {"thousands_comma_first_group_of_three", "100,000", kHz, 100000, kPoint},
+    {"thousands_comma_no_unit", "1,000", Unit::None, 1000, kPoint},
+    {"comma_before_a_zero_group_is_decimal", "0,047", pF, 0.047, kPoint},
+    {"comma_before_two_digits_is_decimal", "14,23", kHz, 14.23, kPoint},
+    {"comma_before_one_digit_is_decimal", "1,5", kHz, 1.5, kPoint},
+    {"comma_before_four_digits_is_decimal", "1,2345", kHz, 1.2345, kPoint},
+    {"first_group_of_four_is_decimal", "1234,567", kHz, 1234.567, kPoint},
+    {"groups_of_two_are_refused", "1,23,456", kHz, kRefused, kPoint},
+    {"short_last_group_is_refused", "1,234,56", kHz, kRefused, kPoint},
+    {"comma_after_the_point_is_refused", "1,234.5,6", kHz, kRefused, kPoint},
+    {"thousands_comma_in_a_code_is_refused", "1,234n7", pF, kRefused, kPoint},
+    {"with_a_decimal_comma_it_is_decimal", "14,230", kHz, 14.23},
+    {"with_a_decimal_comma_groups_are_refused", "1,234,567.5", kHz, kRefused},
 };
 
 class UnitReadingTest : public testing::TestWithParam<UnitReading> {};
 
 TEST_P(UnitReadingTest, ReadsWhollyInTheBoxsUnitOrIsNotUnderstood) {
     const UnitReading& row = GetParam();
-    const BoxReading reading = readBoxText(row.text, row.unit);
+    const BoxReading reading = readBoxText(row.text, row.unit, row.written);
     EXPECT_EQ(reading.understood, row.expected.has_value());
     if (row.expected) {
         EXPECT_EQ(reading.value, row.expected);
@@ -310,6 +335,9 @@ TEST(UnitReading, WhatIsWorthShowing) {
     EXPECT_FALSE(readBoxText("10 µH", uH).worthShowing);
     EXPECT_FALSE(readBoxText("7100", kHz).worthShowing);
     EXPECT_FALSE(readBoxText("&H10", kHz).worthShowing);
+    EXPECT_TRUE(readBoxText("1,000", Unit::None, kPoint).worthShowing);
+    EXPECT_TRUE(readBoxText("14,230 kHz", kHz, kPoint).worthShowing);
+    EXPECT_FALSE(readBoxText("14,23", kHz, kPoint).worthShowing);
 }
 
 // Numbers whose conversion leaves the range of a double, or that already lie beyond it, read

@@ -185,11 +185,6 @@
         <translation>Diámetro en cm</translation>
     </message>
     <message>
-        <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Form5 Text3 (text box, 4035 x 390 twips), the tooltip of Form6 Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unidades: mm, cm, m, in (&quot;), ft; cm si no se indica ninguna</translation>
-    </message>
-    <message>
         <source>Longueur bobine en cm</source>
         <extracomment>Form5 Label10 (label, 2340 x 210 twips), what a screen reader says for Form5 Text3 (text box, 4035 x 390 twips), Form6 Label10 (label, 2340 x 210 twips), what a screen reader says for Form6 Text2 (text box, 4035 x 390 twips)</extracomment>
         <translation>Longitud de la bobina en cm</translation>
@@ -456,38 +451,23 @@
     </message>
     <message>
         <source>Lu : %1</source>
-        <extracomment>the first line of the design help: what was read through a unit or a code, entries such as 4n7 = 4700 pF</extracomment>
+        <extracomment>the first line of the design help: what was read through a unit, a code or commas between thousands, entries such as 4n7 = 4700 pF</extracomment>
         <translation>Leído: %1</translation>
     </message>
     <message>
         <source>Lu : %1 ; %2</source>
-        <extracomment>the first line of the design help: what was read through a unit or a code, entries such as 4n7 = 4700 pF</extracomment>
+        <extracomment>the first line of the design help: what was read through a unit, a code or commas between thousands, entries such as 4n7 = 4700 pF</extracomment>
         <translation>Leído: %1; %2</translation>
     </message>
     <message>
         <source>Lu : %1 ; %2 ; %3</source>
-        <extracomment>the first line of the design help: what was read through a unit or a code, entries such as 4n7 = 4700 pF</extracomment>
+        <extracomment>the first line of the design help: what was read through a unit, a code or commas between thousands, entries such as 4n7 = 4700 pF</extracomment>
         <translation>Leído: %1; %2; %3</translation>
     </message>
     <message>
-        <source>Aide : ce que le calcul a lu avec une unité ou un code, dans l&apos;unité de la case</source>
+        <source>Aide : ce que le calcul a lu avec une unité, un code ou des virgules de milliers, dans l&apos;unité de la case</source>
         <extracomment>the tooltip of Form2 Label11 (label, 5775 x 600 twips), the tooltip of Form3 Label11 (label, 5775 x 480 twips)</extracomment>
-        <translation>Ayuda: lo que el cálculo leyó con una unidad o un código, en la unidad de la casilla</translation>
-    </message>
-    <message>
-        <source>Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué ; codes k, M et G : 7M1 = 7,1 MHz</source>
-        <extracomment>the tooltip of Form2 Text1 (text box, 4035 x 390 twips), the tooltip of Form3 Text1 (text box, 4035 x 390 twips), the tooltip of Form4 Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unidades: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz si no se indica ninguna; códigos k, M y G: 7M1 = 7,1 MHz</translation>
-    </message>
-    <message>
-        <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué ; codes n, u (µ), m et R : 4R7 = 4,7 µH</source>
-        <extracomment>the tooltip of Form2 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text3 (text box, 4035 x 390 twips), the tooltip of Form5 Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unidades: nH (n), µH (uH, µ, u), mH (m), H; µH si no se indica ninguna; códigos n, u (µ), m y R: 4R7 = 4,7 µH</translation>
-    </message>
-    <message>
-        <source>Unités : pF (p), nF (n), µF (uF, µ, u), F ; pF si rien n&apos;est indiqué ; codes p, n et u (µ) : 4n7 = 4,7 nF</source>
-        <extracomment>the tooltip of Form3 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unidades: pF (p), nF (n), µF (uF, µ, u), F; pF si no se indica ninguna; códigos p, n y u (µ): 4n7 = 4,7 nF</translation>
+        <translation>Ayuda: lo que el cálculo leyó con una unidad, un código o comas de millares, en la unidad de la casilla</translation>
     </message>
     <message>
         <source>Aide : les valeurs E12 voisines de la capacité ou de l&apos;inductance trouvée et la fréquence que donne chacune, puis une paire qui la compose (condensateurs en parallèle, selfs en série) ; la longueur d&apos;onde d&apos;une fréquence trouvée</source>
@@ -500,11 +480,46 @@
         <translation>Ayuda: la inductancia que dan las espiras enteras, el paso del bobinado, l/D y el número de espiras según la fórmula exacta de la lámina de corriente (coeficiente de Nagaoka)</translation>
     </message>
     <message>
+        <source>Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué ; codes k, M et G : 7M1 = 7,1 MHz
+Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
+        <extracomment>the tooltip of Form2 Text1 (text box, 4035 x 390 twips), the tooltip of Form3 Text1 (text box, 4035 x 390 twips), the tooltip of Form4 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unidades: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz si no se indica ninguna; códigos k, M y G: 7M1 = 7,1 MHz
+Si los resultados se escriben con punto, la coma separa los miles: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué ; codes n, u (µ), m et R : 4R7 = 4,7 µH
+Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
+        <extracomment>the tooltip of Form2 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text3 (text box, 4035 x 390 twips), the tooltip of Form5 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unidades: nH (n), µH (uH, µ, u), mH (m), H; µH si no se indica ninguna; códigos n, u (µ), m y R: 4R7 = 4,7 µH
+Si los resultados se escriben con punto, la coma separa los miles: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>Unités : pF (p), nF (n), µF (uF, µ, u), F ; pF si rien n&apos;est indiqué ; codes p, n et u (µ) : 4n7 = 4,7 nF
+Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
+        <extracomment>the tooltip of Form3 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unidades: pF (p), nF (n), µF (uF, µ, u), F; pF si no se indica ninguna; códigos p, n y u (µ): 4n7 = 4,7 nF
+Si los resultados se escriben con punto, la coma separa los miles: 14,230 = 14230</translation>
+    </message>
+    <message>
         <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué
-Diamètre de la bobine, mesuré au centre du fil (le diamètre du mandrin plus celui d&apos;un fil)</source>
+Diamètre de la bobine, mesuré au centre du fil (le diamètre du mandrin plus celui d&apos;un fil)
+Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
         <extracomment>the tooltip of Form5 Text2 (text box, 4035 x 390 twips), the tooltip of Form6 Text1 (text box, 4035 x 390 twips)</extracomment>
         <translation>Unidades: mm, cm, m, in (&quot;), ft; cm si no se indica ninguna
-Diámetro de la bobina, medido hasta el centro del hilo (el diámetro del soporte más el de un hilo)</translation>
+Diámetro de la bobina, medido hasta el centro del hilo (el diámetro del soporte más el de un hilo)
+Si los resultados se escriben con punto, la coma separa los miles: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué
+Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
+        <extracomment>the tooltip of Form5 Text3 (text box, 4035 x 390 twips), the tooltip of Form6 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unidades: mm, cm, m, in (&quot;), ft; cm si no se indica ninguna
+Si los resultados se escriben con punto, la coma separa los miles: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
+        <extracomment>the tooltip of Form6 Text3 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Si los resultados se escriben con punto, la coma separa los miles: 14,230 = 14230</translation>
     </message>
 </context>
 </TS>

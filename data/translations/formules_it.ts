@@ -185,11 +185,6 @@
         <translation>Diametro in cm</translation>
     </message>
     <message>
-        <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué</source>
-        <extracomment>the tooltip of Form5 Text3 (text box, 4035 x 390 twips), the tooltip of Form6 Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unità: mm, cm, m, in (&quot;), ft; cm se non indicata</translation>
-    </message>
-    <message>
         <source>Longueur bobine en cm</source>
         <extracomment>Form5 Label10 (label, 2340 x 210 twips), what a screen reader says for Form5 Text3 (text box, 4035 x 390 twips), Form6 Label10 (label, 2340 x 210 twips), what a screen reader says for Form6 Text2 (text box, 4035 x 390 twips)</extracomment>
         <translation>Lunghezza bobina in cm</translation>
@@ -456,38 +451,23 @@
     </message>
     <message>
         <source>Lu : %1</source>
-        <extracomment>the first line of the design help: what was read through a unit or a code, entries such as 4n7 = 4700 pF</extracomment>
+        <extracomment>the first line of the design help: what was read through a unit, a code or commas between thousands, entries such as 4n7 = 4700 pF</extracomment>
         <translation>Letto: %1</translation>
     </message>
     <message>
         <source>Lu : %1 ; %2</source>
-        <extracomment>the first line of the design help: what was read through a unit or a code, entries such as 4n7 = 4700 pF</extracomment>
+        <extracomment>the first line of the design help: what was read through a unit, a code or commas between thousands, entries such as 4n7 = 4700 pF</extracomment>
         <translation>Letto: %1; %2</translation>
     </message>
     <message>
         <source>Lu : %1 ; %2 ; %3</source>
-        <extracomment>the first line of the design help: what was read through a unit or a code, entries such as 4n7 = 4700 pF</extracomment>
+        <extracomment>the first line of the design help: what was read through a unit, a code or commas between thousands, entries such as 4n7 = 4700 pF</extracomment>
         <translation>Letto: %1; %2; %3</translation>
     </message>
     <message>
-        <source>Aide : ce que le calcul a lu avec une unité ou un code, dans l&apos;unité de la case</source>
+        <source>Aide : ce que le calcul a lu avec une unité, un code ou des virgules de milliers, dans l&apos;unité de la case</source>
         <extracomment>the tooltip of Form2 Label11 (label, 5775 x 600 twips), the tooltip of Form3 Label11 (label, 5775 x 480 twips)</extracomment>
-        <translation>Aiuto: ciò che il calcolo ha letto con un&apos;unità o un codice, nell&apos;unità della casella</translation>
-    </message>
-    <message>
-        <source>Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué ; codes k, M et G : 7M1 = 7,1 MHz</source>
-        <extracomment>the tooltip of Form2 Text1 (text box, 4035 x 390 twips), the tooltip of Form3 Text1 (text box, 4035 x 390 twips), the tooltip of Form4 Text2 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unità: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz se non indicata; codici k, M e G: 7M1 = 7,1 MHz</translation>
-    </message>
-    <message>
-        <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué ; codes n, u (µ), m et R : 4R7 = 4,7 µH</source>
-        <extracomment>the tooltip of Form2 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text3 (text box, 4035 x 390 twips), the tooltip of Form5 Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unità: nH (n), µH (uH, µ, u), mH (m), H; µH se non indicata; codici n, u (µ), m e R: 4R7 = 4,7 µH</translation>
-    </message>
-    <message>
-        <source>Unités : pF (p), nF (n), µF (uF, µ, u), F ; pF si rien n&apos;est indiqué ; codes p, n et u (µ) : 4n7 = 4,7 nF</source>
-        <extracomment>the tooltip of Form3 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text1 (text box, 4035 x 390 twips)</extracomment>
-        <translation>Unità: pF (p), nF (n), µF (uF, µ, u), F; pF se non indicata; codici p, n e u (µ): 4n7 = 4,7 nF</translation>
+        <translation>Aiuto: ciò che il calcolo ha letto con un&apos;unità, un codice o le virgole delle migliaia, nell&apos;unità della casella</translation>
     </message>
     <message>
         <source>Aide : les valeurs E12 voisines de la capacité ou de l&apos;inductance trouvée et la fréquence que donne chacune, puis une paire qui la compose (condensateurs en parallèle, selfs en série) ; la longueur d&apos;onde d&apos;une fréquence trouvée</source>
@@ -500,11 +480,46 @@
         <translation>Aiuto: l&apos;induttanza data dalle spire intere, il passo dell&apos;avvolgimento, l/D e il numero di spire secondo la formula esatta della lamina di corrente (coefficiente di Nagaoka)</translation>
     </message>
     <message>
+        <source>Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué ; codes k, M et G : 7M1 = 7,1 MHz
+Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
+        <extracomment>the tooltip of Form2 Text1 (text box, 4035 x 390 twips), the tooltip of Form3 Text1 (text box, 4035 x 390 twips), the tooltip of Form4 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unità: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz se non indicata; codici k, M e G: 7M1 = 7,1 MHz
+Se i risultati sono scritti con il punto, la virgola separa le migliaia: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué ; codes n, u (µ), m et R : 4R7 = 4,7 µH
+Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
+        <extracomment>the tooltip of Form2 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text3 (text box, 4035 x 390 twips), the tooltip of Form5 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unità: nH (n), µH (uH, µ, u), mH (m), H; µH se non indicata; codici n, u (µ), m e R: 4R7 = 4,7 µH
+Se i risultati sono scritti con il punto, la virgola separa le migliaia: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>Unités : pF (p), nF (n), µF (uF, µ, u), F ; pF si rien n&apos;est indiqué ; codes p, n et u (µ) : 4n7 = 4,7 nF
+Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
+        <extracomment>the tooltip of Form3 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unità: pF (p), nF (n), µF (uF, µ, u), F; pF se non indicata; codici p, n e u (µ): 4n7 = 4,7 nF
+Se i risultati sono scritti con il punto, la virgola separa le migliaia: 14,230 = 14230</translation>
+    </message>
+    <message>
         <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué
-Diamètre de la bobine, mesuré au centre du fil (le diamètre du mandrin plus celui d&apos;un fil)</source>
+Diamètre de la bobine, mesuré au centre du fil (le diamètre du mandrin plus celui d&apos;un fil)
+Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
         <extracomment>the tooltip of Form5 Text2 (text box, 4035 x 390 twips), the tooltip of Form6 Text1 (text box, 4035 x 390 twips)</extracomment>
         <translation>Unità: mm, cm, m, in (&quot;), ft; cm se non indicata
-Diametro della bobina, misurato al centro del filo (il diametro del supporto più quello di un filo)</translation>
+Diametro della bobina, misurato al centro del filo (il diametro del supporto più quello di un filo)
+Se i risultati sono scritti con il punto, la virgola separa le migliaia: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué
+Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
+        <extracomment>the tooltip of Form5 Text3 (text box, 4035 x 390 twips), the tooltip of Form6 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Unità: mm, cm, m, in (&quot;), ft; cm se non indicata
+Se i risultati sono scritti con il punto, la virgola separa le migliaia: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
+        <extracomment>the tooltip of Form6 Text3 (text box, 4035 x 390 twips)</extracomment>
+        <translation>Se i risultati sono scritti con il punto, la virgola separa le migliaia: 14,230 = 14230</translation>
     </message>
 </context>
 </TS>

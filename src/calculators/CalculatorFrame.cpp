@@ -1,9 +1,8 @@
 #include "CalculatorFrame.h"
 
+#include "ReadStep.h"
 #include "quantities/BoxReading.h"
 #include "quantities/NumberText.h"
-#include "quantities/NumericValue.h"
-#include "quantities/Utf8.h"
 #include "quantities/ValueRules.h"
 
 #include <algorithm>
@@ -31,41 +30,12 @@ ControlDescription designHelpLabel(LabelName name, FormRect rect, Colour backgro
 }
 
 namespace {
-
-// A box's text as a message or the design help quotes it: without its outer blanks, and cut
-// after 40 characters with an ellipsis, so that a pasted page stays a line.
-std::string quotedText(std::string_view text) {
-    constexpr std::size_t kMostCharacters = 40;
-    const auto first = std::find_if_not(text.begin(), text.end(), isIgnoredBlank);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), isIgnoredBlank).base();
-    const std::string_view trimmed =
-        first < last ? text.substr(std::size_t(first - text.begin()), std::size_t(last - first))
-                     : std::string_view();
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < trimmed.size(); ++i) {
-        if (!isContinuationByte(trimmed[i]) && ++characters > kMostCharacters) {
-            return std::string(trimmed.substr(0, i)) + "…";
-        }
-    }
-    return std::string(trimmed);
-}
-
-} // namespace
-
-std::vector<const char*> quantityWords() {
-    std::vector<const char*> words;
-    for (const QuantityName& named : kQuantityNames) {
-        if (*named.word != '\0') {
-            words.push_back(named.word);
-        }
-    }
-    return words;
-}
-
-namespace {
 // What a coil's diameter is measured to, which the formulas assume.
 constexpr char kDiameterNote[] =
     "\nDiamètre de la bobine, mesuré au centre du fil (le diamètre du mandrin plus celui d'un fil)";
+// How a number with commas between thousands reads where results are written with a point.
+constexpr char kThousandsNote[] =
+    "Si les résultats s'écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230";
 } // namespace
 
 FormDescription asCalculator(FormDescription description, const FrameConfiguration& frame) {
@@ -81,6 +51,7 @@ FormDescription asCalculator(FormDescription description, const FrameConfigurati
                 if (data.quantity == &SharedQuantities::diametre) {
                     control.hint += kDiameterNote;
                 }
+                control.hint += (control.hint.empty() ? "" : "\n") + std::string(kThousandsNote);
             }
         }
         for (const auto& [button, key] : kAccessKeys) {
@@ -134,6 +105,7 @@ void CalculatorFrame::Command3_Click() {
 // values the user types here.
 void CalculatorFrame::clearWindow() {
     clearHelp();
+    m_lastResult.reset();
     for (BoxName box : m_configuration.clearOrder) {
         clearBox(box);
     }
@@ -170,8 +142,13 @@ Unit CalculatorFrame::unitOfBox(BoxName box) const {
     return data != nullptr ? unitOf(data->quantity) : Unit::None;
 }
 
+bool CalculatorFrame::holdsLastResult(BoxName box) const {
+    return m_lastResult && m_lastResult->box.name == box.name && m_lastResult->text == readBox(box);
+}
+
 double CalculatorFrame::readNumber(BoxName box) const {
-    return readBoxText(readBox(box), unitOfBox(box)).value.value_or(0.0);
+    const ResultsWritten written = resultsWrittenWith(m_context.toolkit.decimalSeparator());
+    return readBoxText(readBox(box), unitOfBox(box), written).value.value_or(0.0);
 }
 
 bool CalculatorFrame::understood(std::initializer_list<BoxName> boxes) {
@@ -180,24 +157,19 @@ bool CalculatorFrame::understood(std::initializer_list<BoxName> boxes) {
     std::stable_sort(inTabOrder.begin(), inTabOrder.end(), [&d](BoxName a, BoxName b) {
         return d.control(a)->tabIndex < d.control(b)->tabIndex;
     });
-    m_readLine.clear();
-    std::vector<std::string> entries;
+    std::vector<BoxToRead> toRead;
     for (BoxName box : inTabOrder) {
-        const std::string text = readBox(box);
-        const Unit unit = unitOfBox(box);
-        const BoxReading reading = readBoxText(text, unit);
-        if (!reading.understood) {
-            reportNotUnderstood(dataBoxOf(box), text);
-            return false;
-        }
-        if (reading.worthShowing && reading.value) {
-            entries.push_back(quotedText(text) + " = " +
-                              textOfNumber(*reading.value, m_context.toolkit.decimalSeparator()) +
-                              " " + std::string(unitSymbol(unit)));
-        }
+        toRead.push_back({box, readBox(box), unitOfBox(box)});
     }
-    if (!entries.empty() && entries.size() <= std::size(kReadPhrases)) {
-        m_readLine = filled(kReadPhrases[entries.size() - 1], entries);
+    const ReadFindings findings = readStep(toRead, m_context.toolkit.decimalSeparator());
+    m_readLine.clear();
+    if (findings.notUnderstood) {
+        reportNotUnderstood(dataBoxOf(findings.notUnderstood->box), findings.notUnderstood->text);
+        return false;
+    }
+    const std::size_t count = findings.entries.size();
+    if (count > 0 && count <= std::size(kReadPhrases)) {
+        m_readLine = filled(kReadPhrases[count - 1], findings.entries);
     }
     return true;
 }
@@ -210,7 +182,10 @@ void CalculatorFrame::reportNotUnderstood(const DataBox& data, const std::string
 }
 
 void CalculatorFrame::writeResult(BoxName box, const EntryValue& quantity) {
-    writeBox(box, textOfNumber(operandOf(quantity), m_context.toolkit.decimalSeparator()));
+    const std::string text =
+        textOfNumber(operandOf(quantity), m_context.toolkit.decimalSeparator());
+    writeBox(box, text);
+    m_lastResult = WrittenResult{box, text};
 }
 
 double CalculatorFrame::readInto(Quantity quantity) {
@@ -256,6 +231,7 @@ const DataBox& CalculatorFrame::resultBox() const {
 
 void CalculatorFrame::report(std::string_view message) {
     clearHelp();
+    m_lastResult.reset();
     m_context.toolkit.messageBox(message);
 }
 
@@ -298,12 +274,11 @@ std::string CalculatorFrame::filled(const char* phrase,
 
 void CalculatorFrame::showHelp(const std::vector<std::optional<std::string>>& lines) {
     std::string text = m_readLine;
-    for (const std::optional<std::string>& line : lines) {
-        if (!line) {
-            clearHelp();
-            return;
+    if (std::all_of(lines.begin(), lines.end(),
+                    [](const auto& line) { return line.has_value(); })) {
+        for (const std::optional<std::string>& line : lines) {
+            text += (text.empty() ? "" : "\n") + *line;
         }
-        text += (text.empty() ? "" : "\n") + *line;
     }
     if (m_configuration.helpLabel) {
         m_context.toolkit.writeLabel(*this, *m_configuration.helpLabel, text);

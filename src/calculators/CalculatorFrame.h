@@ -58,9 +58,6 @@ struct CalculatorButtons {
     static constexpr ButtonName Command3{"Command3"}; // "Effacer"
 };
 
-// What the messages call the quantity each input box holds ("fréquence", "nombre de spires"...).
-std::vector<const char*> quantityWords();
-
 // A calculator's data box: it starts empty, is announced by the caption of its label, and
 // Return in it presses "Calcul".
 ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::string announced);
@@ -71,9 +68,9 @@ ControlDescription designHelpLabel(LabelName name, FormRect rect, Colour backgro
                                    std::string hint);
 
 // The description with what every calculator window adds to its own table: a hint on each data
-// box read in a unit, naming every unit word it understands (and for a coil's diameter, where
-// it is measured), and the access keys of its buttons (Alt+C "Calcul", Alt+E "Effacer", Alt+M
-// "Menu").
+// box the user fills, naming every unit word it understands (and for a coil's diameter, where
+// it is measured) and saying how commas between thousands read, and the access keys of its
+// buttons (Alt+C "Calcul", Alt+E "Effacer", Alt+M "Menu").
 FormDescription asCalculator(FormDescription description, const FrameConfiguration& frame);
 
 // What the five calculator windows share: the change rule of their data boxes, "Menu",
@@ -99,6 +96,11 @@ protected:
 
     std::string readBox(BoxName box) const;
     bool isBoxEmpty(BoxName box) const { return readBox(box).empty(); }
+    // The box still holds, exactly as written, the result of this window's last successful
+    // "Calcul": the program's own result, which a "Calcul" after a change to another box solves
+    // again rather than take as a third value given. Forgotten when a message, "Effacer",
+    // "Menu" or closing clears the window.
+    bool holdsLastResult(BoxName box) const;
     void writeBox(BoxName box, std::string_view text);
     void clearBox(BoxName box) { writeBox(box, std::string_view()); }
 
@@ -109,7 +111,7 @@ protected:
     // (quantities/BoxReading.h), in tab order. The first that is not is named in a message; the
     // window keeps every text and quantity, and the focus goes to that box with its text
     // selected; false is returned, and the calculation reads nothing. When all are understood,
-    // those read through a unit word or a code make the first line of the design help.
+    // those read through a unit word, a code or thousands commas make the design help's first line.
     bool understood(std::initializer_list<BoxName> boxes);
 
     // The number in the box's text, in the unit of the box's quantity (a unit word written after
@@ -117,7 +119,7 @@ protected:
     // as 0, so that the calculation's range test rejects it like any other unusable entry.
     double readNumber(BoxName box) const;
 
-    // Writes the text of the quantity's number into the box.
+    // Writes the text of the quantity's number into the box, as the last result.
     void writeResult(BoxName box, const EntryValue& quantity);
 
     // The number in the box that feeds the quantity, stored into the quantity as a Double.
@@ -138,8 +140,8 @@ protected:
     std::optional<std::string> helpLine(const char* phrase,
                                         std::initializer_list<std::optional<double>> figures) const;
     // Shows the lines in the help label, one under the other, after the line of what the read
-    // step read through units or codes; a missing line leaves the whole label empty, so that no
-    // figure stands without the others.
+    // step read through units, codes or thousands commas; a missing line leaves only that first
+    // line, so that no figure stands without the others and what was read is always said.
     void showHelp(const std::vector<std::optional<std::string>>& lines);
     void clearHelp();
 
@@ -155,8 +157,15 @@ private:
 
     const FrameConfiguration& m_configuration;
     FormContext& m_context;
-    // What the last read step read through units or codes, as the help's first line shows it.
+    // What the last read step read through units, codes or thousands commas, as the help's first
+    // line shows it.
     std::string m_readLine;
+    // The text of the last successful "Calcul"'s result, and its box.
+    struct WrittenResult {
+        BoxName box;
+        std::string text;
+    };
+    std::optional<WrittenResult> m_lastResult;
 };
 
 } // namespace formules

@@ -118,12 +118,18 @@ void Form4::Command1_Click() {
         &Q::capacite,         Text1,       {Text3, &Q::inductance}, {Text2, &Q::frequence},
         resonanceCapacitance, &kPicofarads};
 
-    // Exactly two of the three boxes must hold text; the empty one picks the unknown. The boxes
-    // decide, not the shared quantities: another window may have given a quantity that the
-    // user cannot see here.
-    const bool c = !isBoxEmpty(Text1);
-    const bool f = !isBoxEmpty(Text2);
-    const bool l = !isBoxEmpty(Text3);
+    // Exactly two of the three boxes must hold text; the empty one picks the unknown. When all
+    // three do and one still holds the last result, that one is the unknown again: the user
+    // changed a value and asks anew. The boxes decide, not the shared quantities: another window
+    // may have given a quantity that the user cannot see here.
+    bool c = !isBoxEmpty(Text1);
+    bool f = !isBoxEmpty(Text2);
+    bool l = !isBoxEmpty(Text3);
+    if (c && f && l) {
+        c = !holdsLastResult(Text1);
+        f = !holdsLastResult(Text2);
+        l = !holdsLastResult(Text3);
+    }
     if (c && f && !l) {
         solve(kInductance);
     } else if (!c && f && l) {
@@ -180,7 +186,7 @@ void Form4::showStandardParts(const PartPhrases& phrases, double part, double ot
     };
     const std::optional<StandardNeighbours> neighbours = e12Neighbours(part);
     if (!neighbours) {
-        clearHelp();
+        showHelp({});
         return;
     }
     if (neighbours->isStandard()) {

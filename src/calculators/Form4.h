@@ -40,7 +40,8 @@ struct PartPhrases;
 class Form4 final : public CalculatorFrame, private Form4Controls {
 public:
     explicit Form4(FormContext& context);
-    // Text1 feeds capacite, Text2 frequence and Text3 inductance; the empty one is solved for.
+    // Text1 feeds capacite, Text2 frequence and Text3 inductance; the empty one is solved for,
+    // or the last result when all three hold text.
     static const FrameConfiguration& frame();
     const FormDescription& description() const override;
 

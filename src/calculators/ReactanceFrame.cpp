@@ -13,8 +13,9 @@ void ReactanceFrame::Command1_Click() {
     EntryValue& input = q.*m_configuration.input;
     EntryValue& result = q.*m_configuration.result;
     // The window's own boxes decide, not the shared quantities that other windows also set: a
-    // frequency and a second input typed here, and no reactance yet.
-    if (!allOf({!isBoxEmpty(Text1), !isBoxEmpty(Text2), isBoxEmpty(Text3)})) {
+    // frequency and a second input typed here, and no reactance other than the last result.
+    const bool noReactance = isBoxEmpty(Text3) || holdsLastResult(Text3);
+    if (!allOf({!isBoxEmpty(Text1), !isBoxEmpty(Text2), noReactance})) {
         missingValuesOutcome();
         return;
     }

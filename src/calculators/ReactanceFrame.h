@@ -22,9 +22,10 @@ struct ReactanceControls : CalculatorButtons {
 };
 
 // What the twin windows' design help says it is: its only line is what "Calcul" read through a
-// unit word or a component code.
+// unit word, a component code or commas between thousands.
 inline constexpr char kReadHelpHint[] =
-    "Aide : ce que le calcul a lu avec une unité ou un code, dans l'unité de la case";
+    "Aide : ce que le calcul a lu avec une unité, un code ou des virgules de milliers, dans "
+    "l'unité de la case";
 
 // What sets the two reactance windows apart beyond their frame: the second input, the result and
 // the formula.

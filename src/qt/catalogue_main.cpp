@@ -124,8 +124,8 @@ int main() {
         catalogue.add(word, "a quantity as the message of a text not understood names it (%2)");
     }
     for (const char* phrase : kReadPhrases) {
-        catalogue.add(phrase, "the first line of the design help: what was read through a unit or "
-                              "a code, entries such as 4n7 = 4700 pF");
+        catalogue.add(phrase, "the first line of the design help: what was read through a unit, "
+                              "a code or commas between thousands, entries such as 4n7 = 4700 pF");
     }
     for (const WindowRow& row : windows()) {
         application.show(row.id);

@@ -22,6 +22,43 @@ std::size_t digitRun(std::string_view text, std::size_t from) {
     return end - from;
 }
 
+// The number without the commas between its thousands, when its whole part is grouped that way:
+// an optional sign, one to three digits not starting with 0, then groups of a comma and exactly
+// three digits, up to the end, a decimal point or an exponent. Nothing otherwise.
+std::optional<std::string> withoutThousandsCommas(std::string_view number) {
+    std::size_t at = !number.empty() && (number[0] == '+' || number[0] == '-') ? 1 : 0;
+    const std::size_t leading = digitRun(number, at);
+    if (leading < 1 || leading > 3 || number[at] == '0') {
+        return std::nullopt;
+    }
+    std::string plain(number.substr(0, at + leading));
+    at += leading;
+    std::size_t groups = 0;
+    for (; at < number.size() && number[at] == ',' && digitRun(number, at + 1) == 3; at += 4) {
+        plain += number.substr(at + 1, 3);
+        ++groups;
+    }
+    if (groups == 0 || (at < number.size() && number[at] == ',')) {
+        return std::nullopt;
+    }
+    return plain + std::string(number.substr(at));
+}
+
+// One decimal number as the user wrote it, and whether commas grouped its thousands.
+struct DecimalReading {
+    WholeReading number;
+    bool grouped = false;
+};
+
+DecimalReading decimalAsWritten(std::string_view plain, ResultsWritten written) {
+    if (written == ResultsWritten::WithPoint) {
+        if (const std::optional<std::string> ungrouped = withoutThousandsCommas(plain)) {
+            return {wholeDecimal(*ungrouped), true};
+        }
+    }
+    return {wholeDecimal(plain), false};
+}
+
 // A number read in one of the box's units, in the box's own unit.
 BoxReading inBoxUnit(const WholeReading& number, Scale scale, bool worthShowing) {
     BoxReading reading{true, std::nullopt, worthShowing};
@@ -58,7 +95,7 @@ BoxReading componentCode(std::string_view plain, Unit unit) {
 
 } // namespace
 
-BoxReading readBoxText(std::string_view text, Unit unit) {
+BoxReading readBoxText(std::string_view text, Unit unit, ResultsWritten written) {
     std::string storage;
     const std::string_view plain = withoutBlanks(text, storage);
     if (plain.empty()) {
@@ -73,14 +110,16 @@ BoxReading readBoxText(std::string_view text, Unit unit) {
         return {};
     }
     if (ending.kind == UnitEnding::Kind::Own) {
-        const WholeReading number = wholeDecimal(plain.substr(0, plain.size() - ending.bytes));
-        if (number.matches) {
-            return inBoxUnit(number, ending.scale, ending.scale.changesTheNumber());
+        const DecimalReading read =
+            decimalAsWritten(plain.substr(0, plain.size() - ending.bytes), written);
+        if (read.number.matches) {
+            return inBoxUnit(read.number, ending.scale,
+                             read.grouped || ending.scale.changesTheNumber());
         }
     }
-    const WholeReading number = wholeDecimal(plain);
-    if (number.matches) {
-        return inBoxUnit(number, Scale{}, false);
+    const DecimalReading read = decimalAsWritten(plain, written);
+    if (read.number.matches) {
+        return inBoxUnit(read.number, Scale{}, read.grouped);
     }
     return componentCode(plain, unit);
 }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <iterator>
+#include <vector>
 
 namespace formules {
 
@@ -75,6 +76,17 @@ constexpr const char* wordOf(Quantity quantity) {
         }
     }
     return "";
+}
+
+// What the messages call the quantity each input box holds ("fréquence", "nombre de spires"...).
+inline std::vector<const char*> quantityWords() {
+    std::vector<const char*> words;
+    for (const QuantityName& named : kQuantityNames) {
+        if (*named.word != '\0') {
+            words.push_back(named.word);
+        }
+    }
+    return words;
 }
 
 } // namespace formules

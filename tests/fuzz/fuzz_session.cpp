@@ -6,7 +6,8 @@
 //
 // The design help of a window shows no inf or nan; it is empty after an edit of one of its
 // boxes and after a click that showed a message. A text not understood leaves every input box
-// as it was, the focus in one of them.
+// as it was, the focus in one of them. A "Calcul" that showed no message, pressed again, shows
+// none and leaves every box and the help as they were.
 //
 // After the session, a user goes to one calculator, empties its data boxes, types values that
 // its instruction asks for and presses "Calcul": the result must come on the first try,
@@ -172,6 +173,7 @@ private:
     void step();
     void edit(SessionOp op, FormId id, Form& form);
     void checkWrittenBoxes(const Boxes& before);
+    void checkSecondCalcul(FormId id, Form& form);
     void checkInputsKept(FormId id, const Form& form, const Boxes& before);
     void checkEditedBox(FormId id, const Form& form, const std::string& box);
     void checkQuantities();
@@ -219,6 +221,10 @@ void Session::step() {
         const std::string help = helpOf(id, *form);
         check(!showsInfinityOrNan(help));
         check(m_toolkit.messages().size() == messages || help.empty());
+        if (m_toolkit.messages().size() == messages && isCalculator(id) &&
+            clickables[choice % clickables.size()] == CalculatorButtons::Command1.name) {
+            checkSecondCalcul(id, *form);
+        }
         return;
     }
     if (!visible) {
@@ -246,6 +252,18 @@ void Session::edit(SessionOp op, FormId id, Form& form) {
         checkEditedBox(id, form, box);
         check(helpOf(id, form).empty());
     }
+}
+
+// A "Calcul" that showed no message, pressed again at once, shows none either and leaves every
+// box and the design help as they were: a double click is harmless.
+void Session::checkSecondCalcul(FormId id, Form& form) {
+    const Boxes before = snapshot();
+    const std::string help = helpOf(id, form);
+    const std::size_t messages = m_toolkit.messages().size();
+    m_toolkit.click(form, CalculatorButtons::Command1);
+    check(m_toolkit.messages().size() == messages);
+    check(snapshot() == before);
+    check(helpOf(id, form) == help);
 }
 
 // A box that a click changed was written by the program.

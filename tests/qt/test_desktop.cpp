@@ -253,10 +253,11 @@ void DesktopTest::accessibilityTreeNamesEveryControl() {
             const DataBox* data =
                 dataBoxOf(static_cast<FormId>(form), node->object()->objectName());
             const bool result = data != nullptr && data->role == BoxRole::Result;
-            const bool takesUnits =
-                data != nullptr && !result && unitOf(data->quantity) != Unit::None;
+            const bool filled = data != nullptr && !result;
+            const bool takesUnits = filled && unitOf(data->quantity) != Unit::None;
             const QString description = node->text(QAccessible::Description);
-            QCOMPARE(!description.isEmpty(), takesUnits);
+            QCOMPARE(!description.isEmpty(), filled);
+            QCOMPARE(description.contains("14,230 = 14230"), filled);
             if (french) {
                 QCOMPARE(name.startsWith("Résultat : "), result);
                 QCOMPARE(description.startsWith("Unités : "), takesUnits);
@@ -289,10 +290,13 @@ void DesktopTest::unitsAreNamedInTheTooltip() {
     auto* frequency = open(FormId::Form4)->findChild<QLineEdit*>("Text2");
     QCOMPARE(frequency->toolTip(), QString("Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; "
                                            "kHz si rien n'est indiqué ; codes k, M et G : 7M1 = "
-                                           "7,1 MHz"));
+                                           "7,1 MHz\nSi les résultats s'écrivent avec un point, "
+                                           "la virgule sépare les milliers : 14,230 = 14230"));
     auto* length = open(FormId::Form5)->findChild<QLineEdit*>("Text3");
     QCOMPARE(length->toolTip(),
-             QString("Unités : mm, cm, m, in (\"), ft ; cm si rien n'est indiqué"));
+             QString("Unités : mm, cm, m, in (\"), ft ; cm si rien n'est indiqué\nSi les "
+                     "résultats s'écrivent avec un point, la virgule sépare les milliers : "
+                     "14,230 = 14230"));
 }
 
 void DesktopTest::returnInADataBoxPressesCalcul_data() {
