@@ -1,10 +1,12 @@
 #include "calculators/CoilShape.h"
 #include "calculators/EllipticIntegrals.h"
+#include "calculators/EnamelledWire.h"
 #include "calculators/Form2.h"
 #include "calculators/Form3.h"
 #include "calculators/Form5.h"
 #include "calculators/Form6.h"
 #include "calculators/Nagaoka.h"
+#include "calculators/SelfCapacitance.h"
 #include "calculators/StandardValues.h"
 
 #include <gtest/gtest.h>
@@ -256,6 +258,89 @@ TEST(CoilShape, PitchAndRatioAreRounded) {
     EXPECT_EQ(lengthToDiameter(2.5, 2), 1.25);
     EXPECT_EQ(lengthToDiameter(0.7999, 2), 0.4);
 }
+
+struct WireRow {
+    const char* name;
+    double pitchMm;
+    std::optional<double> metricBare;
+    std::optional<int> awgGauge;
+};
+
+// The thickest wire of each published series whose overall diameter is at most the pitch: at
+// each boundary (a pitch equal to an overall diameter) and just below it.
+const WireRow kWires[] = {
+    {"coarsest_metric_fits_exactly", 2.074, 2.0, 13},
+    {"just_below_the_coarsest_metric", 2.073, 1.8, 13},
+    {"awg_13_and_1_8_mm_fit_exactly", 1.872, 1.8, 13},
+    {"just_below_awg_13", 1.871, 1.6, 14},
+    {"awg_10_fits_exactly", 2.634, 2.0, 10},
+    {"just_below_awg_10", 2.633, 2.0, 11},
+    {"beyond_every_wire", 100, 2.0, 10},
+    {"the_40m_coil", 1.221, 1.12, 17},
+    {"finest_metric_fits_exactly", 0.117, 0.1, 38},
+    {"just_below_the_finest_metric", 0.116, std::nullopt, 38},
+    {"finest_awg_fits_exactly", 0.088, std::nullopt, 40},
+    {"just_below_the_finest_awg", 0.087, std::nullopt, std::nullopt},
+};
+
+class WireTest : public testing::TestWithParam<WireRow> {};
+
+TEST_P(WireTest, IsTheThickestThatFitsThePitch) {
+    const WireRow& row = GetParam();
+    const FittingWire wire = fittingWire(row.pitchMm);
+    EXPECT_EQ(wire.metricBare, row.metricBare);
+    EXPECT_EQ(wire.awgGauge, row.awgGauge);
+}
+
+INSTANTIATE_TEST_SUITE_P(EnamelledWire, WireTest, testing::ValuesIn(kWires), rowName);
+
+struct WoundCoilRow {
+    const char* name;
+    double diametre;
+    double longueur;
+    double NbreSp;
+    double wireLength;                 // cm, to 0,1
+    std::optional<double> capacitance; // pF, unrounded; none where the pitch is a turn or more
+    std::optional<double> resonance;   // MHz, three significant digits
+};
+
+// Coils from l/D 0,1 to 20 and pitches from a micrometre to beyond a turn: the wire in them,
+// and Knight's self-capacitance and self-resonance, computed from the published formulas at 30
+// digits. A million turns give the close-wound limit, whose C / D in pF per cm Knight tabulates:
+// 0,306 at l/D 0,5, 0,312 at 1, 0,392 at 2, 0,703 at 5 and 1,253 at 10.
+const WoundCoilRow kWoundCoils[] = {
+    {"published_check_coil", 2, 2, 10, 62.9, 0.6247244713927992, 173},
+    {"very_short", 1, 0.1, 10, 31.4, 0.5712708540637939, 149},
+    {"long_thousand_turns", 2, 20, 1000, 6283.2, 2.5055066202219627, 2.31},
+    {"the_40m_coil", 2.54, 3.175, 26, 207.5, 0.8343042456287357, 55.2},
+    {"wide_and_flat", 10, 1, 5, 157.1, 5.712725395091082, 29.7},
+    {"thin_and_long", 0.5, 10, 100, 157.4, 1.1895834948348287, 93.9},
+    {"close_wound_l_d_0_5", 1, 0.5, 1e6, 3141592.7, 0.30614010194409, 0.00282},
+    {"close_wound_l_d_1", 1, 1, 1e6, 3141592.7, 0.31219614544008845, 0.00346},
+    {"close_wound_l_d_2", 1, 2, 1e6, 3141592.7, 0.3923989836956958, 0.004},
+    {"close_wound_l_d_5", 1, 5, 1e6, 3141592.7, 0.7030014792977551, 0.00445},
+    {"close_wound_l_d_10", 1, 10, 1e6, 3141592.7, 1.252741396820329, 0.00462},
+    {"close_wound_l_d_20", 1, 20, 1e6, 3141592.7, 2.3697959166067033, 0.0047},
+    {"pitch_nearly_a_turn", 1, 3, 1, 4.3, 4.5042655317140134, 1400},
+    {"pitch_beyond_a_turn", 1, 4, 1, 5.1, std::nullopt, std::nullopt},
+};
+
+class WoundCoilTest : public testing::TestWithParam<WoundCoilRow> {};
+
+TEST_P(WoundCoilTest, MatchesKnightsFormula) {
+    const WoundCoilRow& row = GetParam();
+    EXPECT_EQ(wireLength(row.diametre, row.longueur, row.NbreSp), row.wireLength);
+    const std::optional<double> capacitance =
+        selfCapacitance(row.diametre, row.longueur, row.NbreSp);
+    ASSERT_EQ(capacitance.has_value(), row.capacitance.has_value());
+    if (capacitance) {
+        EXPECT_NEAR(*capacitance, *row.capacitance, *row.capacitance * 1e-12);
+        const double inductance = *currentSheetMicrohenrys(row.diametre, row.longueur, row.NbreSp);
+        EXPECT_EQ(selfResonance(inductance, *capacitance), row.resonance);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SelfCapacitance, WoundCoilTest, testing::ValuesIn(kWoundCoils), rowName);
 
 struct CoefficientRow {
     const char* name;

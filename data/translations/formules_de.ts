@@ -391,7 +391,7 @@
     </message>
     <message>
         <source>Aide : le pas du bobinage, l/D et l&apos;inductance selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
-        <extracomment>the tooltip of Form6 Label11 (label, 6765 x 580 twips)</extracomment>
+        <extracomment>the tooltip of Form6 Label11 (label, 6765 x 1560 twips)</extracomment>
         <translation>Hilfe: die Steigung der Wicklung, l/D und die Induktivität nach der exakten Stromschicht-Formel (Nagaoka-Koeffizient)</translation>
     </message>
     <message>
@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>Aide : l&apos;inductance que donnent les spires entières, le pas du bobinage, l/D et le nombre de spires selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
-        <extracomment>the tooltip of Form5 Label11 (label, 6750 x 800 twips)</extracomment>
+        <extracomment>the tooltip of Form5 Label11 (label, 6750 x 1560 twips)</extracomment>
         <translation>Hilfe: die Induktivität der ganzen Windungen, die Steigung der Wicklung, l/D und die Windungszahl nach der exakten Stromschicht-Formel (Nagaoka-Koeffizient)</translation>
     </message>
     <message>
@@ -520,6 +520,31 @@ Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 
         <source>Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
         <extracomment>the tooltip of Form6 Text3 (text box, 4035 x 390 twips)</extracomment>
         <translation>Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : %1 mm ou AWG %2 au plus ; %3 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Kupferlackdraht: höchstens %1 mm oder AWG %2; %3 cm Draht</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : %1 mm au plus ; %2 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Kupferlackdraht: höchstens %1 mm; %2 cm Draht</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : AWG %1 au plus ; %2 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Kupferlackdraht: höchstens AWG %1; %2 cm Draht</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : pas plus fin que le plus fin des fils ; %1 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Kupferlackdraht: Steigung feiner als der feinste Draht; %1 cm Draht</translation>
+    </message>
+    <message>
+        <source>Capacité propre : %1 pF ; résonance propre : %2 MHz (Knight)</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Eigenkapazität: %1 pF; Eigenresonanz: %2 MHz (Knight)</translation>
     </message>
 </context>
 </TS>

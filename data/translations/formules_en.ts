@@ -391,7 +391,7 @@
     </message>
     <message>
         <source>Aide : le pas du bobinage, l/D et l&apos;inductance selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
-        <extracomment>the tooltip of Form6 Label11 (label, 6765 x 580 twips)</extracomment>
+        <extracomment>the tooltip of Form6 Label11 (label, 6765 x 1560 twips)</extracomment>
         <translation>Help: the winding pitch, l/D and the inductance by the exact current-sheet formula (Nagaoka&apos;s coefficient)</translation>
     </message>
     <message>
@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>Aide : l&apos;inductance que donnent les spires entières, le pas du bobinage, l/D et le nombre de spires selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
-        <extracomment>the tooltip of Form5 Label11 (label, 6750 x 800 twips)</extracomment>
+        <extracomment>the tooltip of Form5 Label11 (label, 6750 x 1560 twips)</extracomment>
         <translation>Help: the inductance the whole turns give, the winding pitch, l/D and the number of turns by the exact current-sheet formula (Nagaoka&apos;s coefficient)</translation>
     </message>
     <message>
@@ -520,6 +520,31 @@ Where results are written with a point, a comma separates thousands: 14,230 = 14
         <source>Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
         <extracomment>the tooltip of Form6 Text3 (text box, 4035 x 390 twips)</extracomment>
         <translation>Where results are written with a point, a comma separates thousands: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : %1 mm ou AWG %2 au plus ; %3 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Enamelled wire: %1 mm or AWG %2 at most; %3 cm of wire</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : %1 mm au plus ; %2 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Enamelled wire: %1 mm at most; %2 cm of wire</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : AWG %1 au plus ; %2 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Enamelled wire: AWG %1 at most; %2 cm of wire</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : pas plus fin que le plus fin des fils ; %1 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Enamelled wire: pitch finer than the finest wire; %1 cm of wire</translation>
+    </message>
+    <message>
+        <source>Capacité propre : %1 pF ; résonance propre : %2 MHz (Knight)</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Self-capacitance: %1 pF; self-resonance: %2 MHz (Knight)</translation>
     </message>
 </context>
 </TS>

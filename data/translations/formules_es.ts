@@ -391,7 +391,7 @@
     </message>
     <message>
         <source>Aide : le pas du bobinage, l/D et l&apos;inductance selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
-        <extracomment>the tooltip of Form6 Label11 (label, 6765 x 580 twips)</extracomment>
+        <extracomment>the tooltip of Form6 Label11 (label, 6765 x 1560 twips)</extracomment>
         <translation>Ayuda: el paso del bobinado, l/D y la inductancia según la fórmula exacta de la lámina de corriente (coeficiente de Nagaoka)</translation>
     </message>
     <message>
@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>Aide : l&apos;inductance que donnent les spires entières, le pas du bobinage, l/D et le nombre de spires selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
-        <extracomment>the tooltip of Form5 Label11 (label, 6750 x 800 twips)</extracomment>
+        <extracomment>the tooltip of Form5 Label11 (label, 6750 x 1560 twips)</extracomment>
         <translation>Ayuda: la inductancia que dan las espiras enteras, el paso del bobinado, l/D y el número de espiras según la fórmula exacta de la lámina de corriente (coeficiente de Nagaoka)</translation>
     </message>
     <message>
@@ -520,6 +520,31 @@ Si los resultados se escriben con punto, la coma separa los miles: 14,230 = 1423
         <source>Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
         <extracomment>the tooltip of Form6 Text3 (text box, 4035 x 390 twips)</extracomment>
         <translation>Si los resultados se escriben con punto, la coma separa los miles: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : %1 mm ou AWG %2 au plus ; %3 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Hilo esmaltado: %1 mm o AWG %2 como máximo; %3 cm de hilo</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : %1 mm au plus ; %2 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Hilo esmaltado: %1 mm como máximo; %2 cm de hilo</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : AWG %1 au plus ; %2 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Hilo esmaltado: AWG %1 como máximo; %2 cm de hilo</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : pas plus fin que le plus fin des fils ; %1 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Hilo esmaltado: paso más fino que el hilo más fino; %1 cm de hilo</translation>
+    </message>
+    <message>
+        <source>Capacité propre : %1 pF ; résonance propre : %2 MHz (Knight)</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Capacidad propia: %1 pF; resonancia propia: %2 MHz (Knight)</translation>
     </message>
 </context>
 </TS>

@@ -391,7 +391,7 @@
     </message>
     <message>
         <source>Aide : le pas du bobinage, l/D et l&apos;inductance selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
-        <extracomment>the tooltip of Form6 Label11 (label, 6765 x 580 twips)</extracomment>
+        <extracomment>the tooltip of Form6 Label11 (label, 6765 x 1560 twips)</extracomment>
         <translation>Aiuto: il passo dell&apos;avvolgimento, l/D e l&apos;induttanza secondo la formula esatta della lamina di corrente (coefficiente di Nagaoka)</translation>
     </message>
     <message>
@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>Aide : l&apos;inductance que donnent les spires entières, le pas du bobinage, l/D et le nombre de spires selon la formule exacte de la nappe de courant (coefficient de Nagaoka)</source>
-        <extracomment>the tooltip of Form5 Label11 (label, 6750 x 800 twips)</extracomment>
+        <extracomment>the tooltip of Form5 Label11 (label, 6750 x 1560 twips)</extracomment>
         <translation>Aiuto: l&apos;induttanza data dalle spire intere, il passo dell&apos;avvolgimento, l/D e il numero di spire secondo la formula esatta della lamina di corrente (coefficiente di Nagaoka)</translation>
     </message>
     <message>
@@ -520,6 +520,31 @@ Se i risultati sono scritti con il punto, la virgola separa le migliaia: 14,230 
         <source>Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
         <extracomment>the tooltip of Form6 Text3 (text box, 4035 x 390 twips)</extracomment>
         <translation>Se i risultati sono scritti con il punto, la virgola separa le migliaia: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : %1 mm ou AWG %2 au plus ; %3 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Filo smaltato: %1 mm o AWG %2 al massimo; %3 cm di filo</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : %1 mm au plus ; %2 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Filo smaltato: %1 mm al massimo; %2 cm di filo</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : AWG %1 au plus ; %2 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Filo smaltato: AWG %1 al massimo; %2 cm di filo</translation>
+    </message>
+    <message>
+        <source>Fil émaillé : pas plus fin que le plus fin des fils ; %1 cm de fil</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Filo smaltato: passo più fine del filo più fine; %1 cm di filo</translation>
+    </message>
+    <message>
+        <source>Capacité propre : %1 pF ; résonance propre : %2 MHz (Knight)</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Capacità propria: %1 pF; risonanza propria: %2 MHz (Knight)</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,9 @@
 #include "CoilFrame.h"
 
 #include "CoilShape.h"
+#include "EnamelledWire.h"
+#include "Nagaoka.h"
+#include "SelfCapacitance.h"
 #include "quantities/ValueRules.h"
 
 namespace formules {
@@ -32,11 +35,42 @@ bool CoilFrame::anyNotPositive(std::initializer_list<double> inputs) {
 }
 
 void CoilFrame::showCoilHelp(std::vector<std::optional<std::string>> lines, double longueur,
-                             double diametre) {
+                             double diametre, double NbreSp) {
     if (isShortCoil(longueur, diametre)) {
         lines.push_back(helpLine(kShortCoilPhrase, {}));
     }
+    lines.push_back(wireLine(longueur, diametre, NbreSp));
+    if (const std::optional<double> own = selfCapacitance(diametre, longueur, NbreSp)) {
+        const std::optional<double> inductance =
+            currentSheetMicrohenrys(diametre, longueur, NbreSp);
+        lines.push_back(helpLine(kSelfResonancePhrase,
+                                 {roundHalfUp(*own, 100),
+                                  inductance ? selfResonance(*inductance, *own) : std::nullopt}));
+    }
     showHelp(lines);
+}
+
+// The wire is chosen for the pitch as the help shows it, to the thousandth of a millimetre.
+std::optional<std::string> CoilFrame::wireLine(double longueur, double diametre,
+                                               double NbreSp) const {
+    const std::optional<double> pitch = windingPitch(longueur, NbreSp);
+    if (!pitch) {
+        return std::nullopt;
+    }
+    const FittingWire wire = fittingWire(*pitch);
+    const std::optional<double> length = wireLength(diametre, longueur, NbreSp);
+    const std::optional<double> gauge =
+        wire.awgGauge ? std::optional<double>(*wire.awgGauge) : std::nullopt;
+    if (wire.metricBare && gauge) {
+        return helpLine(kWirePhrase, {wire.metricBare, gauge, length});
+    }
+    if (gauge) {
+        return helpLine(kAwgWirePhrase, {gauge, length});
+    }
+    if (wire.metricBare) {
+        return helpLine(kMetricWirePhrase, {wire.metricBare, length});
+    }
+    return helpLine(kNoWirePhrase, {length});
 }
 
 void CoilFrame::showResult(std::optional<double> result) {

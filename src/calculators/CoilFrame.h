@@ -3,7 +3,10 @@
 #include "CalculatorFrame.h"
 
 #include <initializer_list>
+#include <iterator>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace formules {
 
@@ -19,8 +22,26 @@ struct CoilControls : CalculatorButtons {
                                             Label11, Command1, Command2, Command3};
 };
 
-// The help phrases both coil windows use.
+// The help phrases both coil windows use: a short coil, then the coil as it will be wound, the
+// enamelled wire that fits its pitch (both series, one, or none) and how much of it, and its own
+// capacitance and resonance.
 inline constexpr char kShortCoilPhrase[] = "Bobine courte : préférer la valeur de Nagaoka";
+inline constexpr char kWirePhrase[] = "Fil émaillé : %1 mm ou AWG %2 au plus ; %3 cm de fil";
+inline constexpr char kMetricWirePhrase[] = "Fil émaillé : %1 mm au plus ; %2 cm de fil";
+inline constexpr char kAwgWirePhrase[] = "Fil émaillé : AWG %1 au plus ; %2 cm de fil";
+inline constexpr char kNoWirePhrase[] =
+    "Fil émaillé : pas plus fin que le plus fin des fils ; %1 cm de fil";
+inline constexpr char kSelfResonancePhrase[] =
+    "Capacité propre : %1 pF ; résonance propre : %2 MHz (Knight)";
+inline constexpr const char* kCoilPhrases[] = {kShortCoilPhrase,  kWirePhrase,
+                                               kMetricWirePhrase, kAwgWirePhrase,
+                                               kNoWirePhrase,     kSelfResonancePhrase};
+
+// A coil window's own help phrases, then those both coil windows use.
+inline std::vector<const char*> withCoilPhrases(std::vector<const char*> phrases) {
+    phrases.insert(phrases.end(), std::begin(kCoilPhrases), std::end(kCoilPhrases));
+    return phrases;
+}
 
 // What the twin coil windows Form5 (turns) and Form6 (inductance) share around their "Calcul":
 // the two ways it ends early, and its common end.
@@ -47,10 +68,14 @@ protected:
     // otherwise it is stored into the result quantity and written into its box.
     void showResult(std::optional<double> result);
 
-    // The help lines, with a last one that says to prefer the current-sheet value when the coil
-    // is short.
+    // The help lines of N turns of diameter D and length l, then one that says to prefer the
+    // current-sheet value when the coil is short, the wire line, and the line of the coil's own
+    // capacitance and resonance unless its pitch is as long as a turn.
     void showCoilHelp(std::vector<std::optional<std::string>> lines, double longueur,
-                      double diametre);
+                      double diametre, double NbreSp);
+
+private:
+    std::optional<std::string> wireLine(double longueur, double diametre, double NbreSp) const;
 };
 
 } // namespace formules

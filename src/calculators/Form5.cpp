@@ -41,7 +41,7 @@ const FrameConfiguration& Form5::frame() {
         {Text2, Text1, Text3, Text5},
         "Entrez les 3 valeurs: inductance, diamètre, et longueur  ",
         Label11,
-        {kTurnsPhrase, kCurrentSheetTurnsPhrase, kShortCoilPhrase}};
+        withCoilPhrases({kTurnsPhrase, kCurrentSheetTurnsPhrase})};
     return kFrame;
 }
 
@@ -82,7 +82,7 @@ void Form5::showHelpFor(double turns, double inductance, double diametre, double
                                  windingPitch(longueur, turns)}),
          helpLine(kCurrentSheetTurnsPhrase, {lengthToDiameter(longueur, diametre),
                                              currentSheetTurns(inductance, diametre, longueur)})},
-        longueur, diametre);
+        longueur, diametre, turns);
 }
 
 const FormDescription& Form5::description() const {
@@ -91,7 +91,7 @@ const FormDescription& Form5::description() const {
         FormDescription d;
         d.id = FormId::Form5;
         d.caption = "Calcul du nobre de spires d'une bobine";
-        d.clientArea = {2445, 1395, 7230, 6255};
+        d.clientArea = {2445, 1395, 7230, 7665};
         d.placed = true;
         d.background = Colour::rgb(255, 192, 192);
         d.foreground = Colour::systemWindowText();
@@ -103,7 +103,7 @@ const FormDescription& Form5::description() const {
                 .withBackground(Colour::rgb(255, 255, 192))
                 .withForeground(Colour::rgb(255, 0, 0)),
             designHelpLabel(
-                Label11, {240, 510, 6750, 800}, d.background,
+                Label11, {240, 5985, 6750, 1560}, d.background,
                 "Aide : l'inductance que donnent les spires entières, le pas du "
                 "bobinage, l/D et le nombre de spires selon la formule exacte de la nappe de "
                 "courant (coefficient de Nagaoka)"),

@@ -39,7 +39,7 @@ const FrameConfiguration& Form6::frame() {
         {Text2, Text1, Text3, Text5},
         "Entrez les 3 valeurs: diamètre, longueur et nombre spires ",
         Label11,
-        {kCurrentSheetInductancePhrase, kShortCoilPhrase}};
+        withCoilPhrases({kCurrentSheetInductancePhrase})};
     return kFrame;
 }
 
@@ -70,7 +70,7 @@ void Form6::Command1_Click() {
             {helpLine(kCurrentSheetInductancePhrase,
                       {windingPitch(longueur, NbreSp), lengthToDiameter(longueur, diametre),
                        currentSheetInductance(diametre, longueur, NbreSp)})},
-            longueur, diametre);
+            longueur, diametre, NbreSp);
     }
 }
 
@@ -81,7 +81,7 @@ const FormDescription& Form6::description() const {
         FormDescription d;
         d.id = FormId::Form6;
         d.caption = "Calcul de l'Inductance d'une bobine";
-        d.clientArea = {2445, 1395, 7245, 6225};
+        d.clientArea = {2445, 1395, 7245, 7425};
         d.placed = true;
         d.background = Colour::rgb(192, 255, 192);
         d.foreground = Colour::systemWindowText();
@@ -96,7 +96,7 @@ const FormDescription& Form6::description() const {
                 .centred()
                 .withBackground(instruction)
                 .withForeground(Colour::rgb(255, 0, 0)),
-            designHelpLabel(Label11, {240, 615, 6765, 580}, d.background,
+            designHelpLabel(Label11, {240, 5745, 6765, 1560}, d.background,
                             "Aide : le pas du bobinage, l/D et l'inductance selon la formule "
                             "exacte de la nappe de courant (coefficient de Nagaoka)"),
             label("Label1", "Diamétre en centimètres", {2400, 1200, 2340, 210})

@@ -38,13 +38,23 @@ std::optional<double> nagaokaCoefficient(double diametre, double longueur) {
     return coefficient;
 }
 
-std::optional<double> currentSheetInductance(double diametre, double longueur, double NbreSp) {
+std::optional<double> currentSheetMicrohenrys(double diametre, double longueur, double NbreSp) {
     const std::optional<double> k = nagaokaCoefficient(diametre, longueur);
     if (!k) {
         return std::nullopt;
     }
-    // Once a product overflows, no later factor brings it back: the rounding sees the infinity.
-    return roundHalfUp(kSheetConstant * diametre * diametre * NbreSp * NbreSp * *k / longueur, 100);
+    // Once a product overflows, no later factor brings it back: the test sees the infinity.
+    const double microhenrys =
+        kSheetConstant * diametre * diametre * NbreSp * NbreSp * *k / longueur;
+    if (!std::isfinite(microhenrys)) {
+        return std::nullopt;
+    }
+    return microhenrys;
+}
+
+std::optional<double> currentSheetInductance(double diametre, double longueur, double NbreSp) {
+    const std::optional<double> microhenrys = currentSheetMicrohenrys(diametre, longueur, NbreSp);
+    return microhenrys ? roundHalfUp(*microhenrys, 100) : std::nullopt;
 }
 
 std::optional<double> currentSheetTurns(double inductance, double diametre, double longueur) {

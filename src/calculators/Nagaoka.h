@@ -15,7 +15,11 @@ namespace formules {
 std::optional<double> nagaokaCoefficient(double diametre, double longueur);
 
 // The current-sheet inductance in uH of N turns of diameter D and length l in cm:
-// pi^2 10^-3 D^2 N^2 k / l, to two decimals, halves up.
+// pi^2 10^-3 D^2 N^2 k / l, unrounded, for the figures derived from it. Nothing when it would not
+// be finite.
+std::optional<double> currentSheetMicrohenrys(double diametre, double longueur, double NbreSp);
+
+// The same to two decimals, halves up, as the help shows it.
 std::optional<double> currentSheetInductance(double diametre, double longueur, double NbreSp);
 
 // The turns that give L uH on that coil: sqrt(L l / (pi^2 10^-3 D^2 k)), to the nearest whole
