@@ -39,13 +39,12 @@ EM_JS(void, formules_page_focus_box, (const char* form, int formLength, const ch
                                      int boxLength), {
     Page.focusBox(UTF8ToString(form, formLength), UTF8ToString(box, boxLength));
 });
-EM_ASYNC_JS(char*, formules_page_message_box, (const char* title, int titleLength,
-                                               const char* message, int messageLength,
-                                               const char* ok, int okLength), {
-    const shown = await Page.messageBox(UTF8ToString(title, titleLength),
+EM_JS(char*, formules_page_message_box, (const char* title, int titleLength,
+                                         const char* message, int messageLength,
+                                         const char* ok, int okLength), {
+    return allocateUTF8(Page.messageBox(UTF8ToString(title, titleLength),
                                         UTF8ToString(message, messageLength),
-                                        UTF8ToString(ok, okLength));
-    return allocateUTF8(shown);
+                                        UTF8ToString(ok, okLength)));
 });
 EM_JS(void, formules_page_end, (const char* ended, int endedLength, const char* restart,
                                 int restartLength), {

@@ -25,8 +25,9 @@ void setLabelText(std::string_view form, std::string_view label, std::string_vie
 // Puts the focus in the box, its whole text selected.
 void focusBox(std::string_view form, std::string_view box);
 
-// Shows a modal message box and returns once the user has closed it, with the message as the
-// box showed it. Nothing else in the page responds meanwhile.
+// Shows a modal message box, or queues it behind one already open, and returns the message as
+// the box shows it. Until the user has closed it, nothing else in the page responds, and the
+// page holds back every later call that changes the windows (a box's text reads as written).
 std::string messageBox(std::string_view title, std::string_view message, std::string_view ok);
 
 // Every window disappears, and the page says that the program has ended and offers to start it

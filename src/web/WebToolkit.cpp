@@ -82,7 +82,7 @@ void WebToolkit::writeLabel(Form& form, std::string_view label, std::string_view
     }
 }
 
-// The handler that called waits here, suspended, until the box is closed.
+// The handler goes on at once; the page shows its later changes once the box is closed.
 void WebToolkit::messageBox(std::string_view text) {
     if (m_ended) {
         return;

@@ -11,9 +11,10 @@ namespace formules {
 
 // The window operations on a web page's DOM (site/page.js): each form's window is built from its
 // description on its first show, as a dialog of the page that floats over it, and events reach
-// the forms through deliverEvents. A message box suspends the handler that opened it until the
-// user closes it (the module is built with Asyncify). A window that was never shown, or a control
-// its description lacks, stops the run loudly, as on the other toolkits.
+// the forms through deliverEvents. A message box is modal: the page shows what the handler does
+// after opening it only once the user has closed it, and no event reaches the program meanwhile.
+// A window that was never shown, or a control its description lacks, stops the run loudly, as
+// on the other toolkits.
 class WebToolkit final : public Toolkit {
 public:
     using MessageListener = std::function<void(std::string_view)>;

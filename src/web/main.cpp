@@ -47,7 +47,7 @@ EMSCRIPTEN_KEEPALIVE const char* formules_start(const char* preferredLanguages, 
     return language.c_str();
 }
 
-// Runs the handlers of the events the page has queued; a message box suspends it.
+// Runs the handlers of the events the page has queued.
 EMSCRIPTEN_KEEPALIVE void formules_deliver() {
     program().toolkit.deliverEvents();
 }

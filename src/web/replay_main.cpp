@@ -15,7 +15,7 @@ extern "C" {
 
 // Runs the script in the language (a code of the languages the program speaks) and returns the
 // transcript, then a line with the exit status formules-replay gives: 0, 1 after a bad line, or
-// 2 for a language the program does not speak. A message box suspends it.
+// 2 for a language the program does not speak.
 EMSCRIPTEN_KEEPALIVE const char* formules_replay(const char* script, const char* language) {
     static std::string result;
     if (!formules::speaks(language)) {

@@ -106,5 +106,5 @@ window.formulesReplay = async (script, language) => {
   await loaded;
   document.documentElement.lang = language;
   return Page.intoModule(() => Module.ccall('formules_replay', 'string', ['string', 'string'],
-    [script, language], { async: true }));
+    [script, language]));
 };

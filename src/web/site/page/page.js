@@ -32,16 +32,28 @@ const Page = (() => {
     Program.deliver();
   }
 
+  // What the program does to the windows waits while a message box is open (MessageBox).
+  function afterMessages(call) {
+    return function () {
+      const args = arguments;
+      MessageBox.whenClosed(() => call.apply(null, args));
+    };
+  }
+
   return {
-    buildWindow: Windows.build,
-    showWindow: Windows.show,
-    hideWindow: Windows.hide,
-    removeWindow: Windows.remove,
-    end: Windows.end,
-    boxText: Texts.boxText,
-    setBoxText: Texts.setBoxText,
-    setLabelText: Texts.setLabelText,
-    focusBox: Texts.focusBox,
+    buildWindow: afterMessages(Windows.build),
+    showWindow: afterMessages(Windows.show),
+    hideWindow: afterMessages(Windows.hide),
+    removeWindow: afterMessages(Windows.remove),
+    end: afterMessages(Windows.end),
+    boxText(form, box) {
+      return MessageBox.boxText(form, box, () => Texts.boxText(form, box));
+    },
+    setBoxText(form, box, text) {
+      MessageBox.setBoxText(form, box, text, () => Texts.setBoxText(form, box, text));
+    },
+    setLabelText: afterMessages(Texts.setLabelText),
+    focusBox: afterMessages(Texts.focusBox),
     messageBox: MessageBox.show,
     acknowledgeMessages: MessageBox.acknowledgeMessages,
     nextEvent: Program.nextEvent,

@@ -1,6 +1,6 @@
 // The program's side of the page: the user's events queued for it, and every call into it.
-// While the program runs a handler, or is suspended in one by a message box, no second call
-// enters: events wait in the queue, and a message box lets none in.
+// While the program runs a handler no second call enters: events wait in the queue, and a
+// message box lets none in.
 'use strict';
 
 const Program = (() => {
@@ -21,19 +21,19 @@ const Program = (() => {
     }
   }
 
-  // Runs a call into the program, which may suspend it in a message box.
-  async function enter(call) {
+  // Runs a call into the program.
+  function enter(call) {
     running = true;
     try {
-      return await call();
+      return call();
     } finally {
       running = false;
     }
   }
 
-  async function deliver() {
+  function deliver() {
     while (events.length > 0 && !running) {
-      await enter(() => Module.ccall('formules_deliver', null, [], [], { async: true }));
+      enter(() => Module.ccall('formules_deliver', null, [], []));
     }
   }
 
