@@ -10,7 +10,7 @@
 
 // clang-format off
 EM_JS(void, formules_page_build_window, (const char* json), {
-    Page.buildWindow(JSON.parse(UTF8ToString(json)));
+    Page.buildWindow(UTF8ToString(json));
 });
 EM_JS(void, formules_page_show_window, (const char* form, int length, int focusFirst), {
     Page.showWindow(UTF8ToString(form, length), focusFirst !== 0);

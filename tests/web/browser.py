@@ -48,10 +48,25 @@ class LoopbackService(Service):
         return utils.is_connectable(self.port, '127.0.0.1')
 
 
+class HoldingHandler(QuietHandler):
+    """Answers a request for one of the held files only once the release is set, as a slow
+    network would deliver it."""
+
+    held = ()
+    release = None
+
+    def do_GET(self):
+        if self.path.split('?')[0].lstrip('/') in self.held:
+            self.release.wait(60)
+        super().do_GET()
+
+
 @contextlib.contextmanager
-def served(folder):
-    """Serves the folder on 127.0.0.1, on a free port; yields the address of its root."""
-    handler = functools.partial(QuietHandler, directory=folder)
+def served(folder, held=(), release=None):
+    """Serves the folder on 127.0.0.1, on a free port; yields the address of its root. The held
+    files are answered only once the release (a threading.Event) is set."""
+    holding = type('Holding', (HoldingHandler,), {'held': tuple(held), 'release': release})
+    handler = functools.partial(holding, directory=folder)
     server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
     thread = threading.Thread(target=server.serve_forever, daemon=True)
     thread.start()

@@ -13,9 +13,9 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 STORIES = {}
 LANGUAGES = ('fr', 'en', 'de', 'es', 'it')
-# True once the page's script has run and the program has shown its main window.
-MAIN_WINDOW_SHOWN = ("return typeof Page !== 'undefined' && Page.window('Form1') !== undefined"
-                     " && !Page.window('Form1').frame.hidden")
+# True once the program has started (the page marks it) and shows its main window.
+MAIN_WINDOW_SHOWN = ("return performance.getEntriesByName('formules-ready').length > 0"
+                     " && Page.window('Form1') !== undefined && !Page.window('Form1').frame.hidden")
 # True once the service worker controls the page, every file of the site kept.
 SITE_KEPT = 'return navigator.serviceWorker.controller !== null'
 
@@ -211,10 +211,14 @@ return problems;
 
 
 @contextlib.contextmanager
-def page(width=1280, height=900, language='fr-FR', phone=False):
+def page(width=1280, height=900, language='fr-FR', phone=False, program_held=None):
+    """The site in Chromium; with program_held (a threading.Event), its WebAssembly arrives only
+    once that is set."""
     import browser
     site = os.path.join(browser.build_folder(), 'site')
-    with browser.served(site) as address, browser.chromium(width, height, language) as driver:
+    held = ('formules.wasm',) if program_held is not None else ()
+    with browser.served(site, held, program_held) as address, \
+            browser.chromium(width, height, language) as driver:
         if phone:
             driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
                 'width': width, 'height': height, 'deviceScaleFactor': 3, 'mobile': True})
@@ -223,6 +227,74 @@ def page(width=1280, height=900, language='fr-FR', phone=False):
 
 
 # The stories ------------------------------------------------------------------------------------
+
+# True once the page has drawn its main window, whether or not the program has loaded.
+MAIN_WINDOW_DRAWN = ("return typeof Page !== 'undefined' && Page.window('Form1') !== undefined"
+                     " && !Page.window('Form1').frame.hidden")
+PROGRAM_READY = "return performance.getEntriesByName('formules-ready').length > 0"
+
+# Every element of the main window as it is drawn: its text, place, size and colours, then the
+# control that has the focus.
+MAIN_WINDOW_DRAWING = '''
+const frame = document.querySelector('[data-form="Form1"]');
+const drawn = Array.from([frame].concat(Array.from(frame.querySelectorAll('*'))), (e) => {
+  const r = e.getBoundingClientRect();
+  const s = getComputedStyle(e);
+  return [e.tagName, e.className, e.dataset.control || '', e.textContent, r.x, r.y, r.width,
+          r.height, s.color, s.backgroundColor, s.font, s.display].join(' | ');
+});
+return drawn.concat(['focus: ' + (document.activeElement.dataset.control || '')]);
+'''
+
+
+@story
+def main_window_before_the_program():
+    """The main window is drawn before the program has loaded, in the language it will speak;
+    a click on it then is carried out once the program is ready, once, on the same window."""
+    import threading
+    release = threading.Event()
+    with page(program_held=release) as p:
+        p.driver.get(p.address + '?lang=de')
+        p.wait(MAIN_WINDOW_DRAWN)
+        expect(not p.js(PROGRAM_READY), 'the program has not loaded yet')
+        expect(p.control('Form1', 'Command1').text == 'LC-Schwingkreis', 'drawn in German')
+        frame = p.window('Form1')
+        p.control('Form1', 'Command1').click()
+        p.settle()
+        expect(not p.driver.find_elements('css selector', '[data-form="Form4"]'),
+               'nothing opens before the program is ready')
+        release.set()
+        p.wait(PROGRAM_READY)
+        p.wait("return Page.window('Form4') !== undefined && !Page.window('Form4').frame.hidden")
+        windows = [w.get_attribute('data-form') for w in
+                   p.driver.find_elements('css selector', '[data-form]')]
+        expect(sorted(windows) == ['Form1', 'Form4'], 'one main window and the calculator its '
+               'click opened: %s' % windows)
+        expect(p.window('Form1') == frame, 'the program took the drawn window over')
+        expect(p.js('return Page.nextEvent()') == '', 'no event left to deliver again')
+        expect(p.focused() == 'Form4.Text1', 'the calculator has the focus: ' + p.focused())
+
+
+@story
+def main_window_drawn_as_the_program_draws_it():
+    """In every language, the main window drawn before the program has loaded and the one the
+    program has taken over are the same: texts, places, sizes, colours and focus."""
+    import threading
+    for language in LANGUAGES:
+        release = threading.Event()
+        with page(program_held=release) as p:
+            p.driver.get(p.address + '?lang=' + language)
+            p.wait(MAIN_WINDOW_DRAWN)
+            before = p.js(MAIN_WINDOW_DRAWING)
+            release.set()
+            p.wait(PROGRAM_READY)
+            p.settle()
+            after = p.js(MAIN_WINDOW_DRAWING)
+            changed = [(b, a) for b, a in zip(before, after) if b != a]
+            expect(len(before) == len(after) and not changed,
+                   '%s: drawn before and after differ: %s' % (language, changed[:3]))
+            expect(p.js('return document.documentElement.lang') == language,
+                   '%s: the page speaks it' % language)
 
 @story
 def resonance_with_units_typed():

@@ -189,6 +189,7 @@ const WindowBuilder = (() => {
       frame, client, controls, described, announcer,
       tabOrder: tabOrder.filter(Boolean),
       lastFocus: null, placed: false, fitted: false,
+      text: '', takenOver: false, // its description's text; taken over by the program
     };
     Column.arrange(record);
     return record;

@@ -18,7 +18,7 @@ const Desktop = (() => {
   element.append(backdrop);
 
   // Form name -> { frame, client, controls (name -> element), described, tabOrder, lastFocus,
-  // placed, fitted, announcer }.
+  // placed, fitted, announcer, text, takenOver }.
   const windows = new Map();
   let frontmost = 0;
 

@@ -20,8 +20,33 @@ const Page = (() => {
     return listed.filter((name) => typeof name === 'string' && languageTag.test(name));
   }
 
-  // Starts the program in the user's language, once its module has loaded; a program that
-  // cannot start says so, as a browser that cannot load it does.
+  // The language the program will speak: the first of the user's that it speaks, by the letters
+  // before any "-" or "_" in any case, or else the first it speaks, its own (the program chooses
+  // alike, forms/Languages.cpp).
+  function chosenLanguage(spoken) {
+    for (const name of preferredLanguages()) {
+      const language = name.split(/[-_]/)[0].toLowerCase();
+      if (/^[a-z]{2,3}$/.test(language) && spoken.includes(language)) {
+        return language;
+      }
+    }
+    return spoken[0];
+  }
+
+  // Draws the main window at once, in the language the program will speak, from the description
+  // written into the site when it was built (PredrawnWindow): the program takes it over once it
+  // has loaded.
+  function predraw(predrawn) {
+    const languages = predrawn.languages;
+    const language = chosenLanguage(Object.keys(languages));
+    document.documentElement.lang = language;
+    Windows.build(languages[language]);
+    Windows.show(predrawn.form, true);
+  }
+
+  // Starts the program in the user's language, once its module has loaded, and hands it what the
+  // user has done meanwhile; a program that cannot start says so, as a browser that cannot load
+  // it does. Then the page says that the program is ready (a performance mark).
   function start() {
     try {
       document.documentElement.lang = Program.start(preferredLanguages().join('\n'));
@@ -30,6 +55,7 @@ const Page = (() => {
       throw failure;
     }
     Program.deliver();
+    performance.mark('formules-ready');
   }
 
   // What the program does to the windows waits while a message box is open (MessageBox).
@@ -59,7 +85,7 @@ const Page = (() => {
     nextEvent: Program.nextEvent,
     queue: Program.queue,
     intoModule: Program.enter,
-    decimalSeparatorOf, start,
+    decimalSeparatorOf, predraw, start,
     window(form) { return Desktop.windows.get(form); },
   };
 })();

@@ -5,6 +5,7 @@
 
 const Program = (() => {
   const events = []; // "kind\tform\tcontrol", waiting for the program
+  let ready = false; // the program has started: what waits can be delivered
   let running = false;
   let modal = false;
 
@@ -38,14 +39,15 @@ const Program = (() => {
   }
 
   // An event waits in the queue until the program takes it; it is taken at once unless the
-  // program is already running (the replay driver's user then takes it itself). Nothing reaches
-  // the program while a message box is open.
+  // program has not started yet (what the user does to the window drawn before it loaded is
+  // carried out once it has, in order) or is already running (the replay driver's user then
+  // takes it itself). Nothing reaches the program while a message box is open.
   function queue(kind, form, name) {
     if (modal) {
       return;
     }
     events.push(kind + '\t' + form + '\t' + name);
-    if (!running) {
+    if (ready && !running) {
       deliver();
     }
   }
@@ -63,6 +65,7 @@ const Program = (() => {
         ['number', 'number'], [pointer, length]));
     } finally {
       running = false;
+      ready = true;
     }
   }
 

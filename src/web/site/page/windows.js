@@ -2,8 +2,19 @@
 'use strict';
 
 const Windows = (() => {
-  function build(described) {
+  // A window is built from its description's text. One that the page drew before the program
+  // loaded, from the same text, is taken over as it stands, with what the user did to it; one
+  // from another text is built anew.
+  function build(text) {
+    const described = JSON.parse(text);
+    const drawn = Desktop.windows.get(described.form);
+    if (drawn && drawn.text === text) {
+      drawn.takenOver = true;
+      return;
+    }
+    remove(described.form);
     const record = WindowBuilder.build(described);
+    record.text = text;
     Desktop.windows.set(described.form, record);
     Keys.listen(record);
   }
@@ -21,8 +32,13 @@ const Windows = (() => {
     }
   }
 
+  // A window taken over keeps the focus where the page or the user put it.
   function show(form, focusFirst) {
     const record = Desktop.windows.get(form);
+    if (record.takenOver && !record.frame.hidden) {
+      record.takenOver = false;
+      return;
+    }
     record.frame.hidden = false;
     Desktop.noteVisibleWindows();
     Placing.placeOnce(record);
