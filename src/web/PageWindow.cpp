@@ -71,18 +71,22 @@ std::string css(Rgb colour) {
            std::to_string(colour.blue) + ")";
 }
 
-// The CSS font: its style, weight and size in pixels, then its family, its stand-ins and the
-// generic family, so that every device draws it in the nearest font it has.
-std::string css(const FontDescription& font) {
-    char size[32];
-    std::snprintf(size, sizeof size, "%.2fpx ", pointsToPixels(font.pointSize, kCssPixelsPerInch));
-    std::string shorthand = std::string(font.italic ? "italic " : "") + (font.bold ? "bold " : "") +
-                            size + JsonObject::quoted(font.family);
+// The font in its CSS parts: its family, its stand-ins and the generic family, so that every
+// device draws it in the nearest font it has; its weight, its slant, and its size in pixels.
+std::string fontObject(const FontDescription& font) {
+    std::string families = JsonObject::quoted(font.family);
     for (std::string_view standIn : standInsFor(font.family)) {
-        shorthand += ", " + JsonObject::quoted(standIn);
+        families += ", " + JsonObject::quoted(standIn);
     }
-    return shorthand +
-           (genericFamilyOf(font.family) == GenericFamily::Serif ? ", serif" : ", sans-serif");
+    families += genericFamilyOf(font.family) == GenericFamily::Serif ? ", serif" : ", sans-serif";
+    char size[32];
+    std::snprintf(size, sizeof size, "%.2f", pointsToPixels(font.pointSize, kCssPixelsPerInch));
+    return JsonObject()
+        .text("family", families)
+        .text("weight", font.bold ? "bold" : "normal")
+        .text("slant", font.italic ? "italic" : "normal")
+        .raw("size", size)
+        .str();
 }
 
 const char* kindName(ControlKind kind) {
@@ -218,7 +222,7 @@ std::string controlObject(const FormDescription& d, const ControlDescription& co
         .flag("centred", control.alignment == Alignment::Centre)
         .text("ground", ground ? css(*ground) : std::string())
         .text("ink", ink ? css(*ink) : std::string())
-        .text("font", control.font ? css(*control.font) : std::string())
+        .raw("font", control.font ? fontObject(*control.font) : "null")
         .text("ring", css(focusRingOn(ground.value_or(behind))))
         .text("announced", control.accessibleName.empty()
                                ? std::string()
@@ -264,7 +268,7 @@ std::string pageWindow(const FormDescription& d, std::string_view form,
         .number("height", pixels(d.clientArea.height))
         .text("ground", css(colours.ground))
         .text("ink", css(colours.ink))
-        .text("font", css(d.font.value_or(kDefaultFont)))
+        .raw("font", fontObject(d.font.value_or(kDefaultFont)))
         .raw("controls", jsonArray(controls))
         .raw("menu", jsonArray(menu));
     return window.str();

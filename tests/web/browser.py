@@ -78,10 +78,11 @@ def served(folder, held=(), release=None):
 
 
 @contextlib.contextmanager
-def chromium(width=1280, height=900, language='fr-FR'):
+def chromium(width=1280, height=900, language='fr-FR', wait_for_load=True):
     """A headless Chromium with its own empty profile, its window of the size given, and the
     languages given (a browser's Accept-Language list). The browser is started here and the driver
-    attached to it at 127.0.0.1, so that nothing needs "localhost" to resolve."""
+    attached to it at 127.0.0.1, so that nothing needs "localhost" to resolve. Unless it waits for
+    each page to load, the driver reaches a page as soon as it has one."""
     profile = tempfile.mkdtemp(prefix='formules-chromium-')
     os.makedirs(os.path.join(profile, 'Default'))
     with open(os.path.join(profile, 'Default', 'Preferences'), 'w', encoding='utf-8') as file:
@@ -98,6 +99,7 @@ def chromium(width=1280, height=900, language='fr-FR'):
     try:
         options = webdriver.ChromeOptions()
         options.debugger_address = '127.0.0.1:%d' % debugging_port(profile, process)
+        options.page_load_strategy = 'normal' if wait_for_load else 'none'
         driver = webdriver.Chrome(service=LoopbackService(CHROMEDRIVER), options=options)
         driver.set_script_timeout(90)
         yield driver

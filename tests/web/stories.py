@@ -46,6 +46,10 @@ class Page:
         self.driver.get(self.address + query)
         self.wait(MAIN_WINDOW_SHOWN)
 
+    def go(self, query=''):
+        """Starts loading the site and returns at once, without waiting for its files."""
+        self.js('window.location.href = arguments[0];', self.address + query)
+
     def wait(self, script, timeout=30):
         import browser
         return browser.wait_for(self.driver, script, timeout)
@@ -212,13 +216,13 @@ return problems;
 
 @contextlib.contextmanager
 def page(width=1280, height=900, language='fr-FR', phone=False, program_held=None):
-    """The site in Chromium; with program_held (a threading.Event), its WebAssembly arrives only
-    once that is set."""
+    """The site in Chromium; with program_held (a threading.Event), its script and WebAssembly
+    arrive only once that is set."""
     import browser
     site = os.path.join(browser.build_folder(), 'site')
-    held = ('formules.wasm',) if program_held is not None else ()
+    held = ('formules.js', 'formules.wasm') if program_held is not None else ()
     with browser.served(site, held, program_held) as address, \
-            browser.chromium(width, height, language) as driver:
+            browser.chromium(width, height, language, program_held is None) as driver:
         if phone:
             driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
                 'width': width, 'height': height, 'deviceScaleFactor': 3, 'mobile': True})
@@ -228,15 +232,16 @@ def page(width=1280, height=900, language='fr-FR', phone=False, program_held=Non
 
 # The stories ------------------------------------------------------------------------------------
 
-# True once the page has drawn its main window, whether or not the program has loaded.
-MAIN_WINDOW_DRAWN = ("return typeof Page !== 'undefined' && Page.window('Form1') !== undefined"
-                     " && !Page.window('Form1').frame.hidden")
+# The main window the page shows, whether or not its script and the program have loaded.
+SHOWN_MAIN_WINDOW = ("return Array.from(document.querySelectorAll('[data-form=\"Form1\"]'))"
+                     ".find((frame) => frame.getClientRects().length > 0) || null")
 PROGRAM_READY = "return performance.getEntriesByName('formules-ready').length > 0"
 
 # Every element of the main window as it is drawn: its text, place, size and colours, then the
 # control that has the focus.
 MAIN_WINDOW_DRAWING = '''
-const frame = document.querySelector('[data-form="Form1"]');
+const frame = Array.from(document.querySelectorAll('[data-form="Form1"]'))
+  .find((f) => f.getClientRects().length > 0);
 const drawn = Array.from([frame].concat(Array.from(frame.querySelectorAll('*'))), (e) => {
   const r = e.getBoundingClientRect();
   const s = getComputedStyle(e);
@@ -249,17 +254,19 @@ return drawn.concat(['focus: ' + (document.activeElement.dataset.control || '')]
 
 @story
 def main_window_before_the_program():
-    """The main window is drawn before the program has loaded, in the language it will speak;
-    a click on it then is carried out once the program is ready, once, on the same window."""
+    """The main window is drawn with the page, before any of its script or the program has
+    loaded, in the language the program will speak, the focus in its first button; a click on it
+    then is carried out once the program is ready, once, on the same window."""
     import threading
     release = threading.Event()
     with page(program_held=release) as p:
-        p.driver.get(p.address + '?lang=de')
-        p.wait(MAIN_WINDOW_DRAWN)
-        expect(not p.js(PROGRAM_READY), 'the program has not loaded yet')
-        expect(p.control('Form1', 'Command1').text == 'LC-Schwingkreis', 'drawn in German')
-        frame = p.window('Form1')
-        p.control('Form1', 'Command1').click()
+        p.go('?lang=de')
+        frame = p.wait(SHOWN_MAIN_WINDOW)
+        expect(p.js("return typeof Page === 'undefined'"), 'the page\'s script has not loaded yet')
+        button = frame.find_element('css selector', '[data-control="Command1"]')
+        expect(button.text == 'LC-Schwingkreis', 'drawn in German: ' + button.text)
+        expect(p.focused() == 'Form1.Command1', 'the first button has the focus: ' + p.focused())
+        button.click()
         p.settle()
         expect(not p.driver.find_elements('css selector', '[data-form="Form4"]'),
                'nothing opens before the program is ready')
@@ -271,6 +278,8 @@ def main_window_before_the_program():
         expect(sorted(windows) == ['Form1', 'Form4'], 'one main window and the calculator its '
                'click opened: %s' % windows)
         expect(p.window('Form1') == frame, 'the program took the drawn window over')
+        expect(p.js('return document.getElementById("Form1-caption").textContent')
+               == 'Formeln von VELDRAN', 'the window is named by its caption')
         expect(p.js('return Page.nextEvent()') == '', 'no event left to deliver again')
         expect(p.focused() == 'Form4.Text1', 'the calculator has the focus: ' + p.focused())
 
@@ -283,8 +292,8 @@ def main_window_drawn_as_the_program_draws_it():
     for language in LANGUAGES:
         release = threading.Event()
         with page(program_held=release) as p:
-            p.driver.get(p.address + '?lang=' + language)
-            p.wait(MAIN_WINDOW_DRAWN)
+            p.go('?lang=' + language)
+            p.wait(SHOWN_MAIN_WINDOW)
             before = p.js(MAIN_WINDOW_DRAWING)
             release.set()
             p.wait(PROGRAM_READY)

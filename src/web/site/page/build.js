@@ -6,7 +6,6 @@
 
 const WindowBuilder = (() => {
   const make = Desktop.make;
-  const scratch = document.createElement('div');
 
   // A caption with its access key underlined; the key's letter stays in the text.
   function fillCaption(target, described) {
@@ -28,12 +27,11 @@ const WindowBuilder = (() => {
   // The parts of a CSS font, so that a narrow screen can change its size alone; the size also in
   // rem, so that it follows the browser's default font size there.
   function setFont(style, font) {
-    scratch.style.font = font;
-    style.setProperty('--family', scratch.style.fontFamily);
-    style.setProperty('--weight', scratch.style.fontWeight || 'normal');
-    style.setProperty('--slant', scratch.style.fontStyle || 'normal');
-    style.setProperty('--size', scratch.style.fontSize);
-    style.setProperty('--size-rem', parseFloat(scratch.style.fontSize) / 16 + 'rem');
+    style.setProperty('--family', font.family);
+    style.setProperty('--weight', font.weight);
+    style.setProperty('--slant', font.slant);
+    style.setProperty('--size', font.size + 'px');
+    style.setProperty('--size-rem', font.size / 16 + 'rem');
   }
 
   function setColours(control, described) {
@@ -185,15 +183,41 @@ const WindowBuilder = (() => {
     announcer.setAttribute('aria-live', 'polite');
     frame.append(client, announcer);
     Desktop.element.append(frame);
-    const record = {
+    const record = recordOf(frame, client, controls, described, announcer, tabOrder);
+    Column.arrange(record);
+    return record;
+  }
+
+  function recordOf(frame, client, controls, described, announcer, tabOrder) {
+    return {
       frame, client, controls, described, announcer,
       tabOrder: tabOrder.filter(Boolean),
       lastFocus: null, placed: false, fitted: false,
       text: '', takenOver: false, // its description's text; taken over by the program
     };
-    Column.arrange(record);
-    return record;
   }
 
-  return { build };
+  // The record of a window already drawn in the page from this description, by this builder
+  // (src/web/drawing): its elements as they stand.
+  function adopt(frame, described) {
+    const caption = frame.querySelector('.caption');
+    caption.id = described.form + '-caption';
+    frame.setAttribute('aria-labelledby', caption.id);
+    delete frame.dataset.predrawn;
+    const client = frame.querySelector('.client');
+    const controls = new Map();
+    const tabOrder = [];
+    for (const describedControl of described.controls) {
+      const control = client.querySelector('[data-control="' + CSS.escape(describedControl.name)
+        + '"]');
+      controls.set(describedControl.name, control);
+      if (describedControl.tab >= 0) {
+        tabOrder[describedControl.tab] = control;
+      }
+    }
+    return recordOf(frame, client, controls, described, frame.querySelector('.announcer'),
+      tabOrder);
+  }
+
+  return { build, adopt };
 })();

@@ -32,6 +32,44 @@ const Windows = (() => {
     }
   }
 
+  // The window drawn in the page in its language (site/early.js shows it) taken over as the
+  // window of this description; those drawn in other languages go. False when the page has none
+  // (the replay driver's page): the program's description then builds it.
+  function adopt(text) {
+    let drawn = null;
+    for (const frame of document.querySelectorAll('[data-predrawn]')) {
+      if (!drawn && frame.dataset.predrawn === document.documentElement.lang) {
+        drawn = frame;
+      } else {
+        frame.remove();
+      }
+    }
+    if (!drawn || text === undefined) {
+      return false;
+    }
+    const record = WindowBuilder.adopt(drawn, JSON.parse(text));
+    record.text = text;
+    Desktop.windows.set(record.described.form, record);
+    Keys.listen(record);
+    // Placed and fitted as a window the program shows, so that a drawing that differed from it
+    // would show here rather than stay.
+    Desktop.noteVisibleWindows();
+    Placing.placeOnce(record);
+    Desktop.raise(record);
+    Texts.fitWindow(record);
+    return true;
+  }
+
+  // A click or key the user made on the drawn window before it was taken over, made again.
+  function replay(event) {
+    const again = event.type === 'click'
+      ? new MouseEvent('click', { bubbles: true, cancelable: true })
+      : new KeyboardEvent('keydown', { bubbles: true, cancelable: true, key: event.key,
+        code: event.code, altKey: event.altKey, ctrlKey: event.ctrlKey,
+        metaKey: event.metaKey, shiftKey: event.shiftKey });
+    event.target.dispatchEvent(again);
+  }
+
   // A window taken over keeps the focus where the page or the user put it.
   function show(form, focusFirst) {
     const record = Desktop.windows.get(form);
@@ -103,5 +141,5 @@ const Windows = (() => {
     }
   });
 
-  return { build, show, hide, remove, end };
+  return { build, adopt, replay, show, hide, remove, end };
 })();

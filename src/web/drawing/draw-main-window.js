@@ -1,0 +1,115 @@
+// Writes the site's page with its main window already drawn, so that the browser draws it with
+// the page itself, before any script has run. The window is built by the page's own builder
+// (site/page/build.js and column.js), run here in node on a small document that writes markup,
+// from the descriptions formules-predrawn wrote (predrawn.js), once in every language; the page
+// shows the one in its language (site/early.js) until the program takes it over
+// (site/page/windows.js). The page's policy forbids style attributes, so the style properties
+// the builder sets become rules of the stylesheet, one per element, the same in every language.
+//
+//   node draw-main-window.js PREDRAWN PAGE_FOLDER INDEX CSS OUT_INDEX OUT_CSS
+'use strict';
+
+const fs = require('fs');
+const path = require('path');
+const vm = require('vm');
+const MarkupDocument = require('./markup-document.js');
+
+// Where the page places a window it opens at its described place: its frame's border, title bar
+// and menu bar above and beside its client area, as formules.css draws them (px).
+const kBorder = 1;
+const kTitleBar = 28;
+const kMenuBar = 25;
+
+function builderIn(pageFolder, predrawnScript) {
+  const document = new MarkupDocument();
+  const context = vm.createContext({
+    document,
+    Desktop: {
+      make(tag, className) {
+        const made = document.createElement(tag);
+        if (className) {
+          made.className = className;
+        }
+        return made;
+      },
+      element: { append() {} },
+    },
+  });
+  for (const file of ['column.js', 'build.js']) {
+    vm.runInContext(fs.readFileSync(path.join(pageFolder, file), 'utf8'), context, { filename: file });
+  }
+  vm.runInContext(fs.readFileSync(predrawnScript, 'utf8'), context, { filename: 'predrawn.js' });
+  return vm.runInContext('({ build: WindowBuilder.build, predrawn: PredrawnWindow })', context);
+}
+
+// The frame at its described place, kept on the screen as the page keeps it, in front.
+function frameRules(described) {
+  const width = described.width + 2 * kBorder;
+  const bars = kTitleBar + (described.menu.length > 0 ? kMenuBar : 0);
+  const height = described.height + bars + 2 * kBorder;
+  const left = described.left;
+  const top = described.top - bars;
+  return {
+    '--x': 'max(0px, min(' + left + 'px, 100vw - ' + width + 'px))',
+    '--y': 'max(0px, min(' + top + 'px, 100vh - ' + height + 'px))',
+    'z-index': '2',
+  };
+}
+
+function drawnWindow(builder, language) {
+  const text = builder.predrawn.languages[language];
+  const described = JSON.parse(text);
+  const record = builder.build(described);
+  const frame = record.frame;
+  frame.hidden = false;
+  frame.classList.add('front');
+  frame.setAttribute('lang', language);
+  frame.dataset.predrawn = language;
+  Object.assign(frame.extraStyle, frameRules(described));
+  // Each language's caption has an id of its own; the page gives the shown one back its usual id.
+  const caption = frame.find((element) => element.className === 'caption');
+  caption.id += '-' + language;
+  frame.setAttribute('aria-labelledby', caption.id);
+  if (record.tabOrder.length > 0) {
+    record.tabOrder[0].setAttribute('autofocus', '');
+  }
+  return frame;
+}
+
+function main(argv) {
+  const [predrawnScript, pageFolder, indexFile, cssFile, outIndex, outCss] = argv;
+  const builder = builderIn(pageFolder, predrawnScript);
+  const languages = Object.keys(builder.predrawn.languages);
+  const rules = new Map();
+  let markup = '';
+  for (const language of languages) {
+    const drawn = MarkupDocument.serialize(drawnWindow(builder, language));
+    for (const [selector, rule] of drawn.rules) {
+      if (rules.has(selector) && rules.get(selector) !== rule) {
+        throw new Error('the ' + language + ' window is drawn otherwise: ' + selector);
+      }
+      rules.set(selector, rule);
+    }
+    markup += drawn.markup + '\n';
+  }
+  const hiding = languages.map((language) => 'html:not([lang="' + language
+    + '"]) [data-predrawn="' + language + '"]').join(',\n');
+  const css = fs.readFileSync(cssFile, 'utf8')
+    + '\n/* The main window drawn in the page before the program runs, in every language; only the\n'
+    + '   one in the page\'s language shows. Written while the site was built. */\n'
+    + hiding + ' {\n  display: none;\n}\n\n'
+    + Array.from(rules, ([selector, rule]) => selector + ' {' + rule + '}').join('\n') + '\n';
+  const index = fs.readFileSync(indexFile, 'utf8');
+  const empty = '<div id="desktop" class="desktop"></div>';
+  if (!index.includes(empty)) {
+    throw new Error(indexFile + ' has no empty desktop to draw in');
+  }
+  const drawnIndex = index.replace(empty, '<div id="desktop" class="desktop with-windows">\n'
+    + markup + '</div>')
+    .replace('<meta name="formules-languages" content="">',
+      '<meta name="formules-languages" content="' + languages.join(' ') + '">');
+  fs.writeFileSync(outIndex, drawnIndex);
+  fs.writeFileSync(outCss, css);
+}
+
+main(process.argv.slice(2));
