@@ -104,10 +104,21 @@ Attempt attemptOn(const WindowRow& row, std::uint8_t choice) {
     return attempt;
 }
 
-bool showsInfinityOrNan(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
+// A figure written as inf or nan: a word of its own, in any case ("résonance" holds "nan").
+bool showsInfinityOrNan(const std::string& text) {
+    std::string word;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const unsigned char c = i < text.size() ? static_cast<unsigned char>(text[i]) : ' ';
+        if (std::isalpha(c) || c >= 0x80) {
+            word += char(std::tolower(c));
+            continue;
+        }
+        if (word == "inf" || word == "infinity" || word == "nan") {
+            return true;
+        }
+        word.clear();
+    }
+    return false;
 }
 
 class Session {
