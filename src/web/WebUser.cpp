@@ -28,9 +28,6 @@ EM_JS(char*, formules_user_read, (const char* form, const char* control), {
     const text = ReplayUser.read(UTF8ToString(form), UTF8ToString(control));
     return text === null ? 0 : allocateUTF8(text);
 });
-EM_JS(void, formules_user_acknowledge_messages, (), {
-    Page.acknowledgeMessages(true);
-});
 // clang-format on
 
 namespace formules {
@@ -103,7 +100,6 @@ void WebUser::setDecimalSeparator(const std::string& separator) {
 }
 
 void WebUser::setMessageListener(MessageListener listener) {
-    formules_user_acknowledge_messages();
     m_toolkit.setMessageListener(std::move(listener));
 }
 

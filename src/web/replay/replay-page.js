@@ -6,8 +6,19 @@
 'use strict';
 
 const ReplayUser = (() => {
+  // The replay driver's user reads each message as it comes and closes it with OK before doing
+  // anything else, so that what the program held back behind it is done first.
+  function acknowledgeMessages() {
+    const overlay = document.getElementById('message-overlay');
+    const ok = document.getElementById('message-ok');
+    while (!overlay.hidden) {
+      ok.click();
+    }
+  }
+
   function windowOf(form) {
-    const record = Page.window(form);
+    acknowledgeMessages();
+    const record = Desktop.windows.get(form);
     return record ? record.frame : null;
   }
 
@@ -105,6 +116,6 @@ Module.onRuntimeInitialized = () => moduleReady();
 window.formulesReplay = async (script, language) => {
   await loaded;
   document.documentElement.lang = language;
-  return Page.intoModule(() => Module.ccall('formules_replay', 'string', ['string', 'string'],
+  return Program.enter(() => Module.ccall('formules_replay', 'string', ['string', 'string'],
     [script, language]));
 };

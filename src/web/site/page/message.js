@@ -5,7 +5,6 @@
 'use strict';
 
 const MessageBox = (() => {
-  let acknowledging = false; // message boxes close themselves (the replay driver's user)
   let open = false;
   const waiting = []; // what the program did after the box opened, not yet done
   const pendingTexts = new Map(); // "form\tbox" -> the text the program has written, not yet shown
@@ -79,9 +78,6 @@ const MessageBox = (() => {
     }
     document.addEventListener('keydown', onKeyDown, true);
     okButton.addEventListener('click', close);
-    if (acknowledging) {
-      close();
-    }
   }
 
   // Returns the message as the box shows it; the box opens now, or after those before it.
@@ -90,8 +86,5 @@ const MessageBox = (() => {
     return message;
   }
 
-  return {
-    show, whenClosed, boxText, setBoxText,
-    acknowledgeMessages(on) { acknowledging = on; },
-  };
+  return { show, whenClosed, boxText, setBoxText };
 })();

@@ -56,11 +56,7 @@ const Page = (() => {
     setLabelText: afterMessages(Texts.setLabelText),
     focusBox: afterMessages(Texts.focusBox),
     messageBox: MessageBox.show,
-    acknowledgeMessages: MessageBox.acknowledgeMessages,
     nextEvent: Program.nextEvent,
-    queue: Program.queue,
-    intoModule: Program.enter,
     decimalSeparatorOf, adoptDrawn, start,
-    window(form) { return Desktop.windows.get(form); },
   };
 })();
