@@ -152,14 +152,13 @@ double CalculatorFrame::readNumber(BoxName box) const {
 }
 
 bool CalculatorFrame::understood(std::initializer_list<BoxName> boxes) {
-    std::vector<BoxName> inTabOrder(boxes);
-    const FormDescription& d = description();
-    std::stable_sort(inTabOrder.begin(), inTabOrder.end(), [&d](BoxName a, BoxName b) {
-        return d.control(a)->tabIndex < d.control(b)->tabIndex;
-    });
     std::vector<BoxToRead> toRead;
-    for (BoxName box : inTabOrder) {
-        toRead.push_back({box, readBox(box), unitOfBox(box)});
+    for (const ControlDescription* control : tabOrder(description())) {
+        for (BoxName box : boxes) {
+            if (control->name == box.name) {
+                toRead.push_back({box, readBox(box), unitOfBox(box)});
+            }
+        }
     }
     const ReadFindings findings = readStep(toRead, m_context.toolkit.decimalSeparator());
     m_readLine.clear();

@@ -1,5 +1,6 @@
 #include "FormDescription.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace formules {
@@ -118,6 +119,23 @@ const ControlDescription* FormDescription::control(std::string_view name) const 
         }
     }
     return nullptr;
+}
+
+bool takesFocus(const ControlDescription& control) {
+    return control.tabIndex >= 0 &&
+           (control.kind == ControlKind::Button || control.kind == ControlKind::TextBox);
+}
+
+std::vector<const ControlDescription*> tabOrder(const FormDescription& description) {
+    std::vector<const ControlDescription*> order;
+    for (const ControlDescription& control : description.controls) {
+        if (takesFocus(control)) {
+            order.push_back(&control);
+        }
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+    return order;
 }
 
 } // namespace formules

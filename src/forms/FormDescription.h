@@ -112,4 +112,12 @@ struct FormDescription {
     bool hasClickable(std::string_view name) const;
 };
 
+// Whether the control takes the keyboard focus: a button or a text box with a place in the tab
+// order. Labels and panels never do.
+bool takesFocus(const ControlDescription& control);
+
+// The controls that take the focus, in the order Tab visits them: by their tab indexes, those
+// with the same index in the order of the description. Every toolkit follows this order.
+std::vector<const ControlDescription*> tabOrder(const FormDescription& description);
+
 } // namespace formules

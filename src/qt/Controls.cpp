@@ -118,8 +118,7 @@ QWidget* createControl(const ControlDescription& control, QWidget* parent, doubl
     widget->setGeometry(
         formUnitsToPixels(r.left, dotsPerInch), formUnitsToPixels(r.top, dotsPerInch),
         formUnitsToPixels(r.width, dotsPerInch), formUnitsToPixels(r.height, dotsPerInch));
-    if (control.tabIndex < 0 || control.kind == ControlKind::Label ||
-        control.kind == ControlKind::PictureBox) {
+    if (!takesFocus(control)) {
         widget->setFocusPolicy(Qt::NoFocus);
     }
     return widget;

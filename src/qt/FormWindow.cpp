@@ -134,14 +134,7 @@ void FormWindow::buildMenu(const FormDescription& description) {
 }
 
 void FormWindow::setTabOrder(const FormDescription& description) {
-    std::vector<const ControlDescription*> focusable;
-    for (const ControlDescription& control : description.controls) {
-        if (m_controls.at(control.name)->focusPolicy() != Qt::NoFocus) {
-            focusable.push_back(&control);
-        }
-    }
-    std::sort(focusable.begin(), focusable.end(),
-              [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+    const std::vector<const ControlDescription*> focusable = tabOrder(description);
     for (std::size_t i = 1; i < focusable.size(); ++i) {
         QWidget::setTabOrder(m_controls.at(focusable[i - 1]->name),
                              m_controls.at(focusable[i]->name));

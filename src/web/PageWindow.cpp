@@ -103,11 +103,6 @@ const char* kindName(ControlKind kind) {
     return "label";
 }
 
-bool isFocusable(const ControlDescription& control) {
-    return control.tabIndex >= 0 &&
-           (control.kind == ControlKind::Button || control.kind == ControlKind::TextBox);
-}
-
 // What a control draws its ground in when its description gives none: a box is white, a button
 // has the face, and a label or a panel lets what is under it show.
 std::optional<Rgb> groundOf(const ControlDescription& control) {
@@ -150,20 +145,12 @@ void addCaption(JsonObject& object, const std::string& caption, char accessKey,
     object.text("before", parts.before).text("key", parts.key).text("after", parts.after);
 }
 
-// Each focusable control's place in the tab order, by the described tab indexes.
+// Each control's place in the window's tab order; -1 for one that takes no focus.
 std::vector<int> tabPlaces(const FormDescription& d) {
-    std::vector<std::size_t> focusable;
-    for (std::size_t i = 0; i < d.controls.size(); ++i) {
-        if (isFocusable(d.controls[i])) {
-            focusable.push_back(i);
-        }
-    }
-    std::stable_sort(focusable.begin(), focusable.end(), [&](std::size_t a, std::size_t b) {
-        return d.controls[a].tabIndex < d.controls[b].tabIndex;
-    });
+    const std::vector<const ControlDescription*> order = tabOrder(d);
     std::vector<int> places(d.controls.size(), -1);
-    for (std::size_t place = 0; place < focusable.size(); ++place) {
-        places[focusable[place]] = static_cast<int>(place);
+    for (std::size_t place = 0; place < order.size(); ++place) {
+        places[std::size_t(order[place] - d.controls.data())] = static_cast<int>(place);
     }
     return places;
 }
