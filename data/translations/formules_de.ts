@@ -76,22 +76,22 @@
     </message>
     <message>
         <source>                   Entrez la  fréquence et l&apos;inductance</source>
-        <extracomment>Form2 Text4 (text box, 5775 x 495 twips)</extracomment>
+        <extracomment>Form2 Text4 (box, 5775 x 495 twips)</extracomment>
         <translation>                                Frequenz und Induktivität eingeben</translation>
     </message>
     <message>
         <source>Consigne</source>
-        <extracomment>what a screen reader says for Form2 Text4 (text box, 5775 x 495 twips), what a screen reader says for Form3 Text4 (text box, 5775 x 495 twips), what a screen reader says for Form4 Text4 (text box, 5775 x 495 twips)</extracomment>
+        <extracomment>what a screen reader says for Form2 Text4 (box, 5775 x 495 twips), what a screen reader says for Form3 Text4 (box, 5775 x 495 twips), what a screen reader says for Form4 Text4 (box, 5775 x 495 twips)</extracomment>
         <translation>Anweisung</translation>
     </message>
     <message>
         <source>Frequence en Khz</source>
-        <extracomment>Form2 Label1 (label, 2340 x 210 twips), what a screen reader says for Form2 Text1 (text box, 4035 x 390 twips), Form3 Label4 (label, 2340 x 210 twips), what a screen reader says for Form3 Text1 (text box, 4035 x 390 twips), Form4 Label1 (label, 2340 x 210 twips), what a screen reader says for Form4 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>Form2 Label1 (label, 2340 x 210 twips), what a screen reader says for Form2 Text1 (box, 4035 x 390 twips), Form3 Label4 (label, 2340 x 210 twips), what a screen reader says for Form3 Text1 (box, 4035 x 390 twips), Form4 Label1 (label, 2340 x 210 twips), what a screen reader says for Form4 Text2 (box, 4035 x 390 twips)</extracomment>
         <translation>Frequenz in kHz</translation>
     </message>
     <message>
         <source>Inductance en micro henry</source>
-        <extracomment>Form2 Label2 (label, 2340 x 210 twips), what a screen reader says for Form2 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>Form2 Label2 (label, 2340 x 210 twips), what a screen reader says for Form2 Text2 (box, 4035 x 390 twips)</extracomment>
         <translation>Induktivität in µH</translation>
     </message>
     <message>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Résultat : Réactance en ohms</source>
-        <extracomment>what a screen reader says for Form2 Text3 (text box, 4035 x 390 twips), what a screen reader says for Form3 Text3 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>what a screen reader says for Form2 Text3 (box, 4035 x 390 twips), what a screen reader says for Form3 Text3 (box, 4035 x 390 twips)</extracomment>
         <translation>Ergebnis: Blindwiderstand in Ohm</translation>
     </message>
     <message>
@@ -131,12 +131,12 @@
     </message>
     <message>
         <source>                   Entrez la  fréquence et la capacité</source>
-        <extracomment>Form3 Text4 (text box, 5775 x 495 twips)</extracomment>
+        <extracomment>Form3 Text4 (box, 5775 x 495 twips)</extracomment>
         <translation>                                  Frequenz und Kapazität eingeben</translation>
     </message>
     <message>
         <source>Capacité en picofarad</source>
-        <extracomment>Form3 Label2 (label, 2340 x 210 twips), what a screen reader says for Form3 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>Form3 Label2 (label, 2340 x 210 twips), what a screen reader says for Form3 Text2 (box, 4035 x 390 twips)</extracomment>
         <translation>Kapazität in pF</translation>
     </message>
     <message>
@@ -151,17 +151,17 @@
     </message>
     <message>
         <source>               Entrez deux valeurs pour obtenir la troisième</source>
-        <extracomment>Form4 Text4 (text box, 5775 x 495 twips)</extracomment>
+        <extracomment>Form4 Text4 (box, 5775 x 495 twips)</extracomment>
         <translation>                     Zwei Werte eingeben, um den dritten zu erhalten</translation>
     </message>
     <message>
         <source>Capacite en pf</source>
-        <extracomment>Form4 Label10 (label, 2340 x 210 twips), what a screen reader says for Form4 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>Form4 Label10 (label, 2340 x 210 twips), what a screen reader says for Form4 Text1 (box, 4035 x 390 twips)</extracomment>
         <translation>Kapazität in pF</translation>
     </message>
     <message>
         <source>Inductance en microH</source>
-        <extracomment>Form4 Label2 (label, 2340 x 210 twips), what a screen reader says for Form4 Text3 (text box, 4035 x 390 twips), Form5 Label2 (label, 2340 x 210 twips), what a screen reader says for Form5 Text1 (text box, 4035 x 390 twips), Form6 Label2 (label, 2340 x 210 twips)</extracomment>
+        <extracomment>Form4 Label2 (label, 2340 x 210 twips), what a screen reader says for Form4 Text3 (box, 4035 x 390 twips), Form5 Label2 (label, 2340 x 210 twips), what a screen reader says for Form5 Text1 (box, 4035 x 390 twips), Form6 Label2 (label, 2340 x 210 twips)</extracomment>
         <translation>Induktivität in µH</translation>
     </message>
     <message>
@@ -181,12 +181,12 @@
     </message>
     <message>
         <source>Diamétre en centimètres</source>
-        <extracomment>Form5 Label1 (label, 2340 x 210 twips), what a screen reader says for Form5 Text2 (text box, 4035 x 390 twips), Form6 Label1 (label, 2340 x 210 twips), what a screen reader says for Form6 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>Form5 Label1 (label, 2340 x 210 twips), what a screen reader says for Form5 Text2 (box, 4035 x 390 twips), Form6 Label1 (label, 2340 x 210 twips), what a screen reader says for Form6 Text1 (box, 4035 x 390 twips)</extracomment>
         <translation>Durchmesser in cm</translation>
     </message>
     <message>
         <source>Longueur bobine en cm</source>
-        <extracomment>Form5 Label10 (label, 2340 x 210 twips), what a screen reader says for Form5 Text3 (text box, 4035 x 390 twips), Form6 Label10 (label, 2340 x 210 twips), what a screen reader says for Form6 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>Form5 Label10 (label, 2340 x 210 twips), what a screen reader says for Form5 Text3 (box, 4035 x 390 twips), Form6 Label10 (label, 2340 x 210 twips), what a screen reader says for Form6 Text2 (box, 4035 x 390 twips)</extracomment>
         <translation>Spulenlänge in cm</translation>
     </message>
     <message>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Résultat : Nombre de spires</source>
-        <extracomment>what a screen reader says for Form5 Text5 (text box, 3975 x 375 twips)</extracomment>
+        <extracomment>what a screen reader says for Form5 Text5 (box, 3975 x 375 twips)</extracomment>
         <translation>Ergebnis: Windungszahl</translation>
     </message>
     <message>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Nombre de spires</source>
-        <extracomment>what a screen reader says for Form6 Text3 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>what a screen reader says for Form6 Text3 (box, 4035 x 390 twips)</extracomment>
         <translation>Windungszahl</translation>
     </message>
     <message>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Résultat : Inductance en microH</source>
-        <extracomment>what a screen reader says for Form6 Text5 (text box, 3975 x 375 twips)</extracomment>
+        <extracomment>what a screen reader says for Form6 Text5 (box, 3975 x 375 twips)</extracomment>
         <translation>Ergebnis: Induktivität in µH</translation>
     </message>
     <message>
@@ -482,21 +482,21 @@
     <message>
         <source>Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué ; codes k, M et G : 7M1 = 7,1 MHz
 Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
-        <extracomment>the tooltip of Form2 Text1 (text box, 4035 x 390 twips), the tooltip of Form3 Text1 (text box, 4035 x 390 twips), the tooltip of Form4 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>the tooltip of Form2 Text1 (box, 4035 x 390 twips), the tooltip of Form3 Text1 (box, 4035 x 390 twips), the tooltip of Form4 Text2 (box, 4035 x 390 twips)</extracomment>
         <translation>Einheiten: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz, wenn keine angegeben ist; Codes k, M und G: 7M1 = 7,1 MHz
 Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 = 14230</translation>
     </message>
     <message>
         <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué ; codes n, u (µ), m et R : 4R7 = 4,7 µH
 Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
-        <extracomment>the tooltip of Form2 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text3 (text box, 4035 x 390 twips), the tooltip of Form5 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>the tooltip of Form2 Text2 (box, 4035 x 390 twips), the tooltip of Form4 Text3 (box, 4035 x 390 twips), the tooltip of Form5 Text1 (box, 4035 x 390 twips)</extracomment>
         <translation>Einheiten: nH (n), µH (uH, µ, u), mH (m), H; µH, wenn keine angegeben ist; Codes n, u (µ), m und R: 4R7 = 4,7 µH
 Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 = 14230</translation>
     </message>
     <message>
         <source>Unités : pF (p), nF (n), µF (uF, µ, u), F ; pF si rien n&apos;est indiqué ; codes p, n et u (µ) : 4n7 = 4,7 nF
 Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
-        <extracomment>the tooltip of Form3 Text2 (text box, 4035 x 390 twips), the tooltip of Form4 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>the tooltip of Form3 Text2 (box, 4035 x 390 twips), the tooltip of Form4 Text1 (box, 4035 x 390 twips)</extracomment>
         <translation>Einheiten: pF (p), nF (n), µF (uF, µ, u), F; pF, wenn keine angegeben ist; Codes p, n und u (µ): 4n7 = 4,7 nF
 Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 = 14230</translation>
     </message>
@@ -504,7 +504,7 @@ Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 
         <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué
 Diamètre de la bobine, mesuré au centre du fil (le diamètre du mandrin plus celui d&apos;un fil)
 Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
-        <extracomment>the tooltip of Form5 Text2 (text box, 4035 x 390 twips), the tooltip of Form6 Text1 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>the tooltip of Form5 Text2 (box, 4035 x 390 twips), the tooltip of Form6 Text1 (box, 4035 x 390 twips)</extracomment>
         <translation>Einheiten: mm, cm, m, in (&quot;), ft; cm, wenn keine angegeben ist
 Durchmesser der Spule, bis zur Drahtmitte gemessen (Spulenkörper plus eine Drahtstärke)
 Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 = 14230</translation>
@@ -512,13 +512,13 @@ Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 
     <message>
         <source>Unités : mm, cm, m, in (&quot;), ft ; cm si rien n&apos;est indiqué
 Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
-        <extracomment>the tooltip of Form5 Text3 (text box, 4035 x 390 twips), the tooltip of Form6 Text2 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>the tooltip of Form5 Text3 (box, 4035 x 390 twips), the tooltip of Form6 Text2 (box, 4035 x 390 twips)</extracomment>
         <translation>Einheiten: mm, cm, m, in (&quot;), ft; cm, wenn keine angegeben ist
 Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 = 14230</translation>
     </message>
     <message>
         <source>Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
-        <extracomment>the tooltip of Form6 Text3 (text box, 4035 x 390 twips)</extracomment>
+        <extracomment>the tooltip of Form6 Text3 (box, 4035 x 390 twips)</extracomment>
         <translation>Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 = 14230</translation>
     </message>
     <message>

@@ -19,6 +19,31 @@ std::optional<Rgb> resolved(const Colour& colour) {
     return std::nullopt;
 }
 
+std::optional<Rgb> groundOf(const ControlDescription& control) {
+    if (const std::optional<Rgb> described = resolved(control.background)) {
+        return described;
+    }
+    switch (control.kind) {
+    case ControlKind::Button:
+        return kClassicScheme.face;
+    case ControlKind::TextBox:
+        return kClassicScheme.boxGround;
+    case ControlKind::Label:
+    case ControlKind::PictureBox:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<Rgb> inkOf(const ControlDescription& control) {
+    if (const std::optional<Rgb> described = resolved(control.foreground)) {
+        return described;
+    }
+    const bool inherits =
+        control.kind == ControlKind::Label || control.kind == ControlKind::PictureBox;
+    return inherits ? std::nullopt : std::optional<Rgb>(kClassicScheme.text);
+}
+
 namespace {
 
 // Relative luminance, from 0 (black) to 1 (white).

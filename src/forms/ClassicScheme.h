@@ -39,6 +39,14 @@ inline constexpr ClassicScheme kClassicScheme{
 // nothing for the default, which the control's kind decides.
 std::optional<Rgb> resolved(const Colour& colour);
 
+// What a control draws its ground in: its described colour, or else its kind's: a box is white,
+// a button has the face, and a label or a panel has none, letting what is under it show.
+std::optional<Rgb> groundOf(const ControlDescription& control);
+
+// What a control writes its text in: its described colour, or else a button's or a box's is the
+// scheme's text colour; a label or a panel has none, taking its window's text colour.
+std::optional<Rgb> inkOf(const ControlDescription& control);
+
 // The colour of a focus ring drawn on the background: black or white, whichever contrasts more
 // (relative luminance, as the accessibility guidelines define it).
 Rgb focusRingOn(Rgb background);

@@ -121,6 +121,20 @@ const ControlDescription* FormDescription::control(std::string_view name) const 
     return nullptr;
 }
 
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Button:
+        return "button";
+    case ControlKind::TextBox:
+        return "box";
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::PictureBox:
+        return "panel";
+    }
+    return "label";
+}
+
 bool takesFocus(const ControlDescription& control) {
     return control.tabIndex >= 0 &&
            (control.kind == ControlKind::Button || control.kind == ControlKind::TextBox);

@@ -46,6 +46,10 @@ struct FontDescription {
 };
 
 enum class ControlKind { Button, TextBox, Label, PictureBox };
+
+// The kind's name where a kind is written out: "button", "box", "label" or "panel" (the page's
+// classes, the translators' notes).
+const char* kindName(ControlKind kind);
 enum class Alignment { Left, Centre };
 
 struct ControlDescription {

@@ -68,26 +68,12 @@ private:
     std::map<std::string, std::string> m_places;
 };
 
-const char* kindOf(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Button:
-        return "button";
-    case ControlKind::TextBox:
-        return "text box";
-    case ControlKind::Label:
-        return "label";
-    case ControlKind::PictureBox:
-        return "panel";
-    }
-    return "control";
-}
-
 void addWindow(Catalogue& catalogue, const FormDescription& d) {
     const std::string window(nameOf(d.id));
     catalogue.add(d.caption, window + "'s caption");
     for (const ControlDescription& control : d.controls) {
-        const std::string place = window + " " + control.name + " (" + kindOf(control.kind) + ", " +
-                                  std::to_string(control.rect.width) + " x " +
+        const std::string place = window + " " + control.name + " (" + kindName(control.kind) +
+                                  ", " + std::to_string(control.rect.width) + " x " +
                                   std::to_string(control.rect.height) + " twips)";
         catalogue.add(control.caption, place);
         catalogue.add(control.accessibleName, "what a screen reader says for " + place);

@@ -89,49 +89,6 @@ std::string fontObject(const FontDescription& font) {
         .str();
 }
 
-const char* kindName(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Button:
-        return "button";
-    case ControlKind::TextBox:
-        return "box";
-    case ControlKind::Label:
-        return "label";
-    case ControlKind::PictureBox:
-        return "panel";
-    }
-    return "label";
-}
-
-// What a control draws its ground in when its description gives none: a box is white, a button
-// has the face, and a label or a panel lets what is under it show.
-std::optional<Rgb> groundOf(const ControlDescription& control) {
-    if (const std::optional<Rgb> described = resolved(control.background)) {
-        return described;
-    }
-    switch (control.kind) {
-    case ControlKind::Button:
-        return kClassicScheme.face;
-    case ControlKind::TextBox:
-        return kClassicScheme.boxGround;
-    case ControlKind::Label:
-    case ControlKind::PictureBox:
-        break;
-    }
-    return std::nullopt;
-}
-
-// What a control writes its text in when its description gives no colour: a button or a box the
-// scheme's text colour; a label or a panel nothing, taking the window's text colour.
-std::optional<Rgb> inkRgb(const ControlDescription& control) {
-    if (const std::optional<Rgb> described = resolved(control.foreground)) {
-        return described;
-    }
-    const bool inherits =
-        control.kind == ControlKind::Label || control.kind == ControlKind::PictureBox;
-    return inherits ? std::nullopt : std::optional<Rgb>(kClassicScheme.text);
-}
-
 struct WindowColours {
     Rgb ground;
     Rgb ink;
@@ -196,7 +153,7 @@ std::string controlObject(const FormDescription& d, const ControlDescription& co
     const FormRect rect = inClientArea(d, control);
     const std::optional<Rgb> ground = groundOf(control);
     const Rgb behind = groundBehind(d, control, window.ground);
-    const std::optional<Rgb> ink = inkRgb(control);
+    const std::optional<Rgb> ink = inkOf(control);
     JsonObject object;
     object.text("name", control.name)
         .text("kind", kindName(control.kind))
