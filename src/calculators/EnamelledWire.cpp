@@ -48,9 +48,11 @@ FittingWire fittingWire(double pitchMm) {
             wire.metricBare = metric.bare;
         }
     }
+    // The gauges run from the thickest wire to the finest: the first that fits is the one.
     for (const AwgWire& awg : kAwgWires) {
-        if (awg.overall <= pitchMm && !wire.awgGauge) {
+        if (awg.overall <= pitchMm) {
             wire.awgGauge = awg.gauge;
+            break;
         }
     }
     return wire;

@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 

@@ -6,7 +6,6 @@
 #include "forms/Languages.h"
 #include "forms/ToolkitTexts.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <vector>

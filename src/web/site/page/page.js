@@ -13,8 +13,7 @@ const Page = (() => {
   // of its description (PredrawnWindow, written when the site was built), before the program
   // has loaded; what the user did to it meanwhile is done again, and waits for the program.
   function adoptDrawn(predrawn) {
-    const language = document.documentElement.lang;
-    if (Windows.adopt(predrawn.languages[language])) {
+    if (Windows.adopt(predrawn.languages[document.documentElement.lang])) {
       Early.takeEvents().forEach(Windows.replay);
     }
   }
