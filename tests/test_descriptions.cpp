@@ -221,6 +221,9 @@ const Translation kTranslations[] = {
     {"unknown_language", "pt", kTextContext, "Calcul", "Calcul"},
     {"unknown_text", "de", kTextContext, "Bonjour", "Bonjour"},
     {"context_matters", "de", "CommandLine", "Calcul", "Calcul"},
+    {"blank_caption_in_german", "de", kTextContext, "", ""},
+    {"blank_hint_in_english", "en", kTextContext, "", ""},
+    {"blank_in_another_context", "it", "CommandLine", "", ""},
 };
 
 class TranslationTest : public testing::TestWithParam<Translation> {};

@@ -77,7 +77,11 @@ std::string chooseLanguage(const std::vector<std::string>& preferred) {
     return kSourceLanguage;
 }
 
+// An empty text (a caption, a hint or a name left blank) stays empty in every language.
 std::string translate(std::string_view language, std::string_view text, std::string_view context) {
+    if (text.empty()) {
+        return std::string();
+    }
     if (const auto* texts = textsOf(language)) {
         const auto found = texts->find(TextKey{context, text});
         if (found != texts->end()) {

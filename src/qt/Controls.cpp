@@ -73,9 +73,6 @@ QWidget* createLabel(const ControlDescription& control, const QString& caption, 
 } // namespace
 
 QString shownText(const std::string& text, const std::string& language) {
-    if (text.empty()) {
-        return QString();
-    }
     return QString::fromStdString(translate(language, text));
 }
 
@@ -102,13 +99,9 @@ QWidget* createControl(const ControlDescription& control, QWidget* parent, doubl
         break;
     }
     widget->setObjectName(QString::fromStdString(control.name));
-    if (!control.accessibleName.empty()) {
-        widget->setAccessibleName(shownText(control.accessibleName, language));
-    }
-    if (!control.hint.empty()) {
-        widget->setToolTip(shownText(control.hint, language));
-        widget->setAccessibleDescription(shownText(control.hint, language));
-    }
+    widget->setAccessibleName(shownText(control.accessibleName, language));
+    widget->setToolTip(shownText(control.hint, language));
+    widget->setAccessibleDescription(shownText(control.hint, language));
     if (control.font) {
         widget->setFont(toQt(*control.font));
     }

@@ -34,7 +34,7 @@ void HeadlessToolkit::show(Form& form) {
     if (created) {
         for (const ControlDescription& control : form.description().controls) {
             if (control.kind == ControlKind::TextBox) {
-                it->second.boxes.emplace(control.name, shown(control.caption));
+                it->second.boxes.emplace(control.name, translated(control.caption));
             }
         }
     }
@@ -89,7 +89,7 @@ void HeadlessToolkit::writeLabel(Form& form, std::string_view label, std::string
 }
 
 void HeadlessToolkit::messageBox(std::string_view text) {
-    const std::string message = shown(text);
+    const std::string message = translated(text);
     m_messages.push_back(message);
     if (m_messageListener) {
         m_messageListener(message);
@@ -113,11 +113,7 @@ std::string HeadlessToolkit::readText(const Form& form, std::string_view control
         }
     }
     return withoutAccessKeys(
-        shown(described != nullptr ? described->caption : description.caption));
-}
-
-std::string HeadlessToolkit::shown(std::string_view text) const {
-    return text.empty() ? std::string() : translated(text);
+        translated(described != nullptr ? described->caption : description.caption));
 }
 
 bool HeadlessToolkit::isVisible(const Form& form) const {

@@ -63,7 +63,6 @@ private:
         std::string focusedBox;
     };
 
-    std::string shown(std::string_view text) const;
     [[noreturn]] static void refuse(const Form& form, const char* what, std::string_view name);
     template <typename Windows>
     static auto& boxIn(Windows& windows, const Form& form, std::string_view box);

@@ -96,7 +96,7 @@ struct WindowColours {
 // A caption in the language, split around its access key.
 void addCaption(JsonObject& object, const std::string& caption, char accessKey,
                 const std::string& language) {
-    const std::string shown = caption.empty() ? std::string() : translate(language, caption);
+    const std::string shown = translate(language, caption);
     const AccessKeyParts parts = splitAtAccessKey(markedWithAccessKey(shown, accessKey));
     object.text("before", parts.before).text("key", parts.key).text("after", parts.after);
 }
@@ -167,10 +167,8 @@ std::string controlObject(const FormDescription& d, const ControlDescription& co
         .text("ink", ink ? css(*ink) : std::string())
         .raw("font", control.font ? fontObject(*control.font) : "null")
         .text("ring", css(focusRingOn(ground.value_or(behind))))
-        .text("announced", control.accessibleName.empty()
-                               ? std::string()
-                               : translate(language, control.accessibleName))
-        .text("hint", control.hint.empty() ? std::string() : translate(language, control.hint))
+        .text("announced", translate(language, control.accessibleName))
+        .text("hint", translate(language, control.hint))
         .text("enter", control.enterClicks)
         .flag("escape", control.clickedByEscape);
     addLegibleColours(object, ink.value_or(window.ink), ground, behind);
