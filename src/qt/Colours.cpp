@@ -55,37 +55,43 @@ void applyColour(QWidget* widget, QPalette::ColorRole role, const Colour& colour
     widget->setPalette(palette);
 }
 
-void applyBackground(QWidget* widget, ControlKind kind, const Colour& colour) {
-    if (colour.isDefault()) {
-        return;
-    }
+namespace {
+
+struct KindRoles {
+    QPalette::ColorRole ground;
+    QPalette::ColorRole ink;
+};
+
+// The palette roles each kind of control draws its ground and its text with.
+KindRoles rolesOf(ControlKind kind) {
     switch (kind) {
     case ControlKind::Button:
-        applyColour(widget, QPalette::Button, colour);
-        break;
+        return {QPalette::Button, QPalette::ButtonText};
     case ControlKind::TextBox:
-        applyColour(widget, QPalette::Base, colour);
-        break;
+        return {QPalette::Base, QPalette::Text};
     case ControlKind::Label:
     case ControlKind::PictureBox:
-        applyColour(widget, QPalette::Window, colour);
-        widget->setAutoFillBackground(true);
         break;
     }
+    return {QPalette::Window, QPalette::WindowText};
 }
 
-void applyForeground(QWidget* widget, ControlKind kind, const Colour& colour) {
-    switch (kind) {
-    case ControlKind::Button:
-        applyColour(widget, QPalette::ButtonText, colour);
-        break;
-    case ControlKind::TextBox:
-        applyColour(widget, QPalette::Text, colour);
-        break;
-    case ControlKind::Label:
-    case ControlKind::PictureBox:
-        applyColour(widget, QPalette::WindowText, colour);
-        break;
+void setRole(QWidget* widget, QPalette::ColorRole role, Rgb colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, toQt(colour));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+void applyControlColours(QWidget* widget, const ControlDescription& control) {
+    const KindRoles roles = rolesOf(control.kind);
+    if (const std::optional<Rgb> ground = groundOf(control)) {
+        setRole(widget, roles.ground, *ground);
+        widget->setAutoFillBackground(roles.ground == QPalette::Window);
+    }
+    if (const std::optional<Rgb> ink = inkOf(control)) {
+        setRole(widget, roles.ink, *ink);
     }
 }
 

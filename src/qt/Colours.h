@@ -21,9 +21,8 @@ QColor toQt(Rgb colour);
 // Sets one colour role of the widget from the description; the default leaves it as inherited.
 void applyColour(QWidget* widget, QPalette::ColorRole role, const Colour& colour);
 
-// A control's background and text colours, on the roles its kind draws them with; a label or a
-// panel with a background of its own fills it.
-void applyBackground(QWidget* widget, ControlKind kind, const Colour& colour);
-void applyForeground(QWidget* widget, ControlKind kind, const Colour& colour);
+// A control's ground and text colours (groundOf, inkOf), on the roles its kind draws them with;
+// a label or a panel with a ground of its own fills it, one without lets its window show.
+void applyControlColours(QWidget* widget, const ControlDescription& control);
 
 } // namespace formules

@@ -105,8 +105,7 @@ QWidget* createControl(const ControlDescription& control, QWidget* parent, doubl
     if (control.font) {
         widget->setFont(toQt(*control.font));
     }
-    applyBackground(widget, control.kind, control.background);
-    applyForeground(widget, control.kind, control.foreground);
+    applyControlColours(widget, control);
     const FormRect& r = control.rect;
     widget->setGeometry(
         formUnitsToPixels(r.left, dotsPerInch), formUnitsToPixels(r.top, dotsPerInch),
