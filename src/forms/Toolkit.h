@@ -3,6 +3,7 @@
 #include "Languages.h"
 #include "ToolkitTexts.h"
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,6 +14,10 @@ class Form;
 
 // The window operations the program's logic relies on; every window is driven through them.
 // The same logic runs on a real toolkit and on the in-memory one used by tests.
+//
+// The rules every toolkit keeps are kept here, once: nothing happens after the program has
+// ended; a box's change rule runs only when its text really changed; a window or a control the
+// program does not have stops the run. A toolkit only maps each operation to its widgets.
 class Toolkit {
 public:
     virtual ~Toolkit() = default;
@@ -28,47 +33,85 @@ public:
 
     // Creates the window from its description on first use, then makes it visible, modeless and
     // in front; a window that exists keeps its state and its boxes' texts.
-    virtual void show(Form& form) = 0;
+    void show(Form& form);
 
     // Makes the window invisible; it stays in existence with its state.
-    virtual void hide(Form& form) = 0;
+    void hide(Form& form);
 
-    virtual std::string readBox(const Form& form, std::string_view box) const = 0;
+    std::string readBox(const Form& form, std::string_view box) const;
 
     // Shows the text in the box. When it differs from the box's text, the box's change event
     // is delivered before this returns; an identical text delivers nothing.
-    virtual void writeBox(Form& form, std::string_view box, std::string_view text) = 0;
+    void writeBox(Form& form, std::string_view box, std::string_view text);
 
     // Puts the keyboard focus in the box, its whole text selected, as the user left its window
     // after a message about it.
-    virtual void focusBox(Form& form, std::string_view box) = 0;
+    void focusBox(Form& form, std::string_view box);
 
     // Shows the text, already in the user's language, in a label of the window; a label has no
     // change event.
-    virtual void writeLabel(Form& form, std::string_view label, std::string_view text) = 0;
+    void writeLabel(Form& form, std::string_view label, std::string_view text);
 
-    // A modal message with an OK button only, titled with the program's name; returns once the
-    // user has closed it. No other handler of the program runs while it is open.
-    virtual void messageBox(std::string_view text) = 0;
+    // A modal message with an OK button only, titled with the program's name, in the windows'
+    // language. No other handler of the program runs while it is open.
+    void messageBox(std::string_view text);
 
     // Closes every window at once; no further handler of the program runs.
-    virtual void endProgram() = 0;
+    void endProgram();
 
     // Drops the window built for this form, without any event: the program is about to
     // destroy the form, and a later show builds a new window from the description.
-    virtual void discard(Form& form) = 0;
+    void discard(Form& form);
 
-    // Whether the form's window has been built (and not discarded), whether it is shown, and
-    // whether the program has ended.
+    bool hasEnded() const { return m_ended; }
+
+    // What a user does, as each toolkit hands it to the program: a click on a button or a menu
+    // entry, an edit of a box (its change rule runs only when the text differs from the one the
+    // rule last saw), the close button of a title bar, each in a window the toolkit has built.
+    // Nothing reaches the program once it has ended, and a click on a control its window lacks
+    // reaches nothing.
+    void userClicks(Form& form, std::string_view control);
+    void userEditsBox(Form& form, std::string_view box);
+    void userClosesWindow(Form& form);
+
+    // Whether the form's window has been built (and not discarded), and whether it is shown.
     virtual bool exists(const Form& form) const = 0;
     virtual bool isVisible(const Form& form) const = 0;
-    virtual bool hasEnded() const = 0;
 
     // The decimal separator of the user's locale, used to write numbers into boxes.
     virtual std::string decimalSeparator() const = 0;
 
+protected:
+    // Named in the message that stops the run.
+    explicit Toolkit(const char* name) : m_name(name) {}
+
+    // A window, a text box or a label the program does not have stops the run, naming it.
+    void checkWindow(const Form& form) const;
+    void checkBox(const Form& form, std::string_view box) const;
+    void checkLabel(const Form& form, std::string_view label) const;
+    [[noreturn]] void refuse(const Form& form, const char* what, std::string_view name) const;
+
+    // What each toolkit does with its widgets; called only while the program runs, and for
+    // windows and controls it has. Writing a box's text delivers no change event.
+    virtual void showWindow(Form& form) = 0;
+    virtual void hideWindow(Form& form) = 0;
+    virtual std::string boxText(const Form& form, std::string_view box) const = 0;
+    virtual void setBoxText(Form& form, std::string_view box, std::string_view text) = 0;
+    virtual void focusWindowBox(Form& form, std::string_view box) = 0;
+    virtual void setLabelText(Form& form, std::string_view label, std::string_view text) = 0;
+    // The message, already in the windows' language.
+    virtual void showMessage(std::string_view text) = 0;
+    virtual void closeEveryWindow() = 0;
+    virtual void dropWindow(Form& form) = 0;
+
 private:
+    void runChangeRule(Form& form, std::string_view box, std::string text);
+
+    const char* m_name;
     std::string m_language = kSourceLanguage;
+    bool m_ended = false;
+    // Each window's boxes, with their texts when their change rule last saw them.
+    std::map<const Form*, std::map<std::string, std::string, std::less<>>> m_seenTexts;
 };
 
 // A window or a control the program does not have is a fault of the program, never of the user:

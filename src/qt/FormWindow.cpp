@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "forms/Form.h"
 #include "forms/FormUnits.h"
+#include "forms/Toolkit.h"
 #include "shell/Windows.h"
 
 #include <QCloseEvent>
@@ -21,8 +22,8 @@
 
 namespace formules {
 
-FormWindow::FormWindow(Form& form, std::string language)
-    : m_form(&form), m_language(std::move(language)) {
+FormWindow::FormWindow(Form& form, Toolkit& toolkit, std::string language)
+    : m_form(&form), m_toolkit(toolkit), m_language(std::move(language)) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     m_dotsPerInch = screen != nullptr ? screen->logicalDotsPerInch() : kCssPixelsPerInch;
     const std::string_view name = nameOf(form.description().id);
@@ -48,7 +49,7 @@ void FormWindow::closeQuietly() {
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (!m_closingQuietly) {
-        deliver([](Form& form) { form.closedFromTitleBar(); });
+        deliver([this](Form& form) { m_toolkit.userClosesWindow(form); });
     }
 }
 
@@ -90,16 +91,18 @@ void FormWindow::build(const FormDescription& description) {
     }
 }
 
-// Buttons deliver their clicks, boxes their changes and the Return that presses their button.
+// Buttons deliver their clicks, boxes their edits and the Return that presses their button.
+// QLineEdit reports an edit even when it put back the same text (a selection typed over with
+// what it held); the toolkit's change rule tells.
 void FormWindow::connectControl(const ControlDescription& control, QWidget* widget) {
     const std::string name = control.name;
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         connect(button, &QPushButton::clicked, this, [this, name] { deliverClick(name); });
     }
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        m_boxTexts[name] = edit->text();
-        connect(edit, &QLineEdit::textChanged, this,
-                [this, name](const QString& text) { deliverChange(name, text); });
+        connect(edit, &QLineEdit::textChanged, this, [this, name] {
+            deliver([this, &name](Form& form) { m_toolkit.userEditsBox(form, name); });
+        });
         if (!control.enterClicks.empty()) {
             const std::string button = control.enterClicks;
             connect(edit, &QLineEdit::returnPressed, this,
@@ -159,19 +162,7 @@ template <typename Handler> void FormWindow::deliver(Handler handler) {
 }
 
 void FormWindow::deliverClick(const std::string& control) {
-    deliver([&control](Form& form) { form.click(control); });
-}
-
-// QLineEdit reports a change whenever its text was edited, even when the edit put back the same
-// text (a selection pasted or typed over with what it held); the box's change rule runs only
-// when the text really changed.
-void FormWindow::deliverChange(const std::string& box, const QString& text) {
-    QString& last = m_boxTexts[box];
-    if (text == last) {
-        return;
-    }
-    last = text;
-    deliver([&box](Form& form) { form.change(box); });
+    deliver([this, &control](Form& form) { m_toolkit.userClicks(form, control); });
 }
 
 } // namespace formules

@@ -13,14 +13,15 @@ class QLineEdit;
 namespace formules {
 
 class Form;
+class Toolkit;
 
 // One top-level window built from a form's description: panels, labels, text boxes, buttons
 // and menu bar, placed in form units converted to pixels. Its events, closing from the title
-// bar included, go to the form until the window is detached from it.
+// bar included, go to the form through the toolkit's rules until the window is detached from it.
 class FormWindow final : public QMainWindow {
 public:
     // The window speaks the language (a code of spokenLanguages()).
-    FormWindow(Form& form, std::string language);
+    FormWindow(Form& form, Toolkit& toolkit, std::string language);
 
     QLineEdit* box(std::string_view name) const;
     QLabel* label(std::string_view name) const;
@@ -45,19 +46,17 @@ private:
     void buildMenu(const FormDescription& description);
     void setTabOrder(const FormDescription& description);
     void deliverClick(const std::string& control);
-    void deliverChange(const std::string& box, const QString& text);
-
-    // Runs one of the form's handlers, counting it as an event in progress.
+    // Hands a user's event to the toolkit, counting it as an event in progress.
     template <typename Handler> void deliver(Handler handler);
 
     Form* m_form;
+    Toolkit& m_toolkit;
     int m_delivering = 0;
     bool m_closingQuietly = false;
     std::string m_language;
     double m_dotsPerInch = 96.0;
     QWidget* m_firstInTabOrder = nullptr;
     std::map<std::string, QWidget*, std::less<>> m_controls;
-    std::map<std::string, QString> m_boxTexts; // each box's text when its change rule last ran
 };
 
 } // namespace formules

@@ -8,10 +8,11 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSignalBlocker>
 
 namespace formules {
 
-QtToolkit::QtToolkit() = default;
+QtToolkit::QtToolkit() : Toolkit("Qt toolkit") {}
 
 // Windows still held here are detached first: their forms may already be gone.
 QtToolkit::~QtToolkit() {
@@ -33,13 +34,10 @@ void QtToolkit::WindowDeleter::operator()(FormWindow* window) const {
 
 // A window shown again after it was hidden puts the focus back in its first box: the user
 // starts over there, not on the button that hid it.
-void QtToolkit::show(Form& form) {
-    if (m_ended) {
-        return;
-    }
+void QtToolkit::showWindow(Form& form) {
     auto& window = m_windows[&form];
     if (!window) {
-        window.reset(new FormWindow(form, language()));
+        window.reset(new FormWindow(form, *this, language()));
     }
     const bool shownAgain = window->isHidden();
     window->show();
@@ -50,63 +48,45 @@ void QtToolkit::show(Form& form) {
     window->activateWindow();
 }
 
-void QtToolkit::hide(Form& form) {
+void QtToolkit::hideWindow(Form& form) {
     builtWindow(form).hide();
 }
 
-std::string QtToolkit::readBox(const Form& form, std::string_view box) const {
+std::string QtToolkit::boxText(const Form& form, std::string_view box) const {
     return boxIn(form, box).text().toStdString();
 }
 
-// QLineEdit reports the change through textChanged, connected directly, so the change handler
-// runs inside setText; an identical text is not written at all.
-void QtToolkit::writeBox(Form& form, std::string_view box, std::string_view text) {
+// The box's textChanged is held back: the toolkit runs the change rule itself once the text is
+// written.
+void QtToolkit::setBoxText(Form& form, std::string_view box, std::string_view text) {
     QLineEdit& edit = boxIn(form, box);
-    if (m_ended) {
-        return;
-    }
-    const QString newText = QString::fromUtf8(text.data(), qsizetype(text.size()));
-    if (edit.text() != newText) {
-        edit.setText(newText);
-    }
+    const QSignalBlocker quiet(edit);
+    edit.setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
-void QtToolkit::focusBox(Form& form, std::string_view box) {
+void QtToolkit::focusWindowBox(Form& form, std::string_view box) {
+    builtWindow(form).activateWindow();
     QLineEdit& edit = boxIn(form, box);
-    if (!m_ended) {
-        builtWindow(form).activateWindow();
-        edit.setFocus(Qt::OtherFocusReason);
-        edit.selectAll();
-    }
+    edit.setFocus(Qt::OtherFocusReason);
+    edit.selectAll();
 }
 
 // QLabel repaints only when the text differs, so emptying an empty label costs nothing; the
 // text is plain, never read as markup.
-void QtToolkit::writeLabel(Form& form, std::string_view label, std::string_view text) {
-    QLabel* shown = builtWindow(form).label(label);
-    if (shown == nullptr) {
-        refuseUnknown("Qt toolkit", form, "no label", label);
-    }
-    if (!m_ended) {
-        shown->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
-    }
+void QtToolkit::setLabelText(Form& form, std::string_view label, std::string_view text) {
+    builtWindow(form).label(label)->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
-// The program passes no title: the box carries the program's name. Both are shown in the
-// user's language.
-void QtToolkit::messageBox(std::string_view text) {
-    if (m_ended) {
-        return;
-    }
+// The program passes no title: the box carries the program's name, in the user's language.
+void QtToolkit::showMessage(std::string_view text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(translated(kMessageTitle)),
-                    QString::fromStdString(translated(text)), QMessageBox::Ok,
+                    QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
-void QtToolkit::endProgram() {
-    m_ended = true;
+void QtToolkit::closeEveryWindow() {
     for (auto& [form, window] : m_windows) {
         window->detach();
         window->closeQuietly();
@@ -114,11 +94,8 @@ void QtToolkit::endProgram() {
     QApplication::quit();
 }
 
-void QtToolkit::discard(Form& form) {
+void QtToolkit::dropWindow(Form& form) {
     const auto found = m_windows.find(&form);
-    if (found == m_windows.end()) {
-        return;
-    }
     found->second->detach();
     found->second->hide();
     m_windows.erase(found);
@@ -139,22 +116,14 @@ FormWindow* QtToolkit::window(const Form& form) const {
     return found != m_windows.end() ? found->second.get() : nullptr;
 }
 
-// The window built for the form, and one of its boxes; anything else stops the run, as in the
-// in-memory toolkit.
 FormWindow& QtToolkit::builtWindow(const Form& form) const {
-    FormWindow* built = window(form);
-    if (built == nullptr) {
-        refuseUnknown("Qt toolkit", form, "no window built for", "this form");
-    }
-    return *built;
+    checkWindow(form);
+    return *window(form);
 }
 
 QLineEdit& QtToolkit::boxIn(const Form& form, std::string_view box) const {
-    QLineEdit* edit = builtWindow(form).box(box);
-    if (edit == nullptr) {
-        refuseUnknown("Qt toolkit", form, "no text box", box);
-    }
-    return *edit;
+    checkBox(form, box);
+    return *builtWindow(form).box(box);
 }
 
 } // namespace formules

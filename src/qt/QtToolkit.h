@@ -21,18 +21,8 @@ public:
     QtToolkit();
     ~QtToolkit() override;
 
-    void show(Form& form) override;
-    void hide(Form& form) override;
-    std::string readBox(const Form& form, std::string_view box) const override;
-    void writeBox(Form& form, std::string_view box, std::string_view text) override;
-    void focusBox(Form& form, std::string_view box) override;
-    void writeLabel(Form& form, std::string_view label, std::string_view text) override;
-    void messageBox(std::string_view text) override;
-    void endProgram() override;
-    void discard(Form& form) override;
     bool exists(const Form& form) const override { return window(form) != nullptr; }
     bool isVisible(const Form& form) const override;
-    bool hasEnded() const override { return m_ended; }
     std::string decimalSeparator() const override;
     // Writes numbers with this separator from now on instead of the user's locale's one.
     void setDecimalSeparator(std::string separator) { m_decimalSeparator = std::move(separator); }
@@ -45,6 +35,16 @@ public:
     QLineEdit& boxIn(const Form& form, std::string_view box) const;
 
 private:
+    void showWindow(Form& form) override;
+    void hideWindow(Form& form) override;
+    std::string boxText(const Form& form, std::string_view box) const override;
+    void setBoxText(Form& form, std::string_view box, std::string_view text) override;
+    void focusWindowBox(Form& form, std::string_view box) override;
+    void setLabelText(Form& form, std::string_view label, std::string_view text) override;
+    void showMessage(std::string_view text) override;
+    void closeEveryWindow() override;
+    void dropWindow(Form& form) override;
+
     // Destroys a window at once, or once it has left its own event when it is inside one.
     struct WindowDeleter {
         void operator()(FormWindow* window) const;
@@ -52,7 +52,6 @@ private:
 
     std::map<const Form*, std::unique_ptr<FormWindow, WindowDeleter>> m_windows;
     std::optional<std::string> m_decimalSeparator;
-    bool m_ended = false;
 };
 
 } // namespace formules

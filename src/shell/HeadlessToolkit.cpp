@@ -5,31 +5,10 @@
 
 namespace formules {
 
-void HeadlessToolkit::refuse(const Form& form, const char* what, std::string_view name) {
-    refuseUnknown("in-memory toolkit", form, what, name);
-}
-
-// The window built for the form, and one of its boxes; anything else stops the run.
-template <typename Windows>
-auto& HeadlessToolkit::boxIn(Windows& windows, const Form& form, std::string_view box) {
-    const auto window = windows.find(&form);
-    if (window == windows.end()) {
-        refuse(form, "no window built for", "this form");
-    }
-    const auto found = window->second.boxes.find(box);
-    if (found == window->second.boxes.end()) {
-        refuse(form, "no text box", box);
-    }
-    return found->second;
-}
-
 HeadlessToolkit::HeadlessToolkit(std::string decimalSeparator)
-    : m_decimalSeparator(std::move(decimalSeparator)) {}
+    : Toolkit("in-memory toolkit"), m_decimalSeparator(std::move(decimalSeparator)) {}
 
-void HeadlessToolkit::show(Form& form) {
-    if (m_ended) {
-        return;
-    }
+void HeadlessToolkit::showWindow(Form& form) {
     auto [it, created] = m_windows.try_emplace(&form);
     if (created) {
         for (const ControlDescription& control : form.description().controls) {
@@ -41,32 +20,16 @@ void HeadlessToolkit::show(Form& form) {
     it->second.visible = true;
 }
 
-void HeadlessToolkit::hide(Form& form) {
-    const auto window = m_windows.find(&form);
-    if (window == m_windows.end()) {
-        refuse(form, "no window built for", "this form");
-    }
-    window->second.visible = false;
+std::string HeadlessToolkit::boxText(const Form& form, std::string_view box) const {
+    return m_windows.at(&form).boxes.find(box)->second;
 }
 
-std::string HeadlessToolkit::readBox(const Form& form, std::string_view box) const {
-    return boxIn(m_windows, form, box);
+void HeadlessToolkit::setBoxText(Form& form, std::string_view box, std::string_view text) {
+    m_windows.at(&form).boxes.find(box)->second = std::string(text);
 }
 
-void HeadlessToolkit::writeBox(Form& form, std::string_view box, std::string_view text) {
-    std::string& current = boxIn(m_windows, form, box);
-    if (m_ended || current == text) {
-        return;
-    }
-    current = std::string(text);
-    form.change(box);
-}
-
-void HeadlessToolkit::focusBox(Form& form, std::string_view box) {
-    boxIn(m_windows, form, box);
-    if (!m_ended) {
-        m_windows[&form].focusedBox = std::string(box);
-    }
+void HeadlessToolkit::focusWindowBox(Form& form, std::string_view box) {
+    m_windows.at(&form).focusedBox = std::string(box);
 }
 
 std::string HeadlessToolkit::focusedBox(const Form& form) const {
@@ -74,25 +37,14 @@ std::string HeadlessToolkit::focusedBox(const Form& form) const {
     return window != m_windows.end() ? window->second.focusedBox : std::string();
 }
 
-void HeadlessToolkit::writeLabel(Form& form, std::string_view label, std::string_view text) {
-    const auto window = m_windows.find(&form);
-    if (window == m_windows.end()) {
-        refuse(form, "no window built for", "this form");
-    }
-    const ControlDescription* described = form.description().control(label);
-    if (described == nullptr || described->kind != ControlKind::Label) {
-        refuse(form, "no label", label);
-    }
-    if (!m_ended) {
-        window->second.writtenLabels[std::string(label)] = std::string(text);
-    }
+void HeadlessToolkit::setLabelText(Form& form, std::string_view label, std::string_view text) {
+    m_windows.at(&form).writtenLabels[std::string(label)] = std::string(text);
 }
 
-void HeadlessToolkit::messageBox(std::string_view text) {
-    const std::string message = translated(text);
-    m_messages.push_back(message);
+void HeadlessToolkit::showMessage(std::string_view text) {
+    m_messages.emplace_back(text);
     if (m_messageListener) {
-        m_messageListener(message);
+        m_messageListener(text);
     }
 }
 
@@ -133,9 +85,7 @@ void HeadlessToolkit::click(Form& form, std::string_view control) {
     if (!form.description().hasClickable(control)) {
         refuse(form, "no button or menu entry", control);
     }
-    if (!m_ended) {
-        form.click(control);
-    }
+    userClicks(form, control);
 }
 
 void HeadlessToolkit::type(Form& form, std::string_view box, std::string_view characters) {

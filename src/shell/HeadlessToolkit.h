@@ -23,19 +23,9 @@ public:
     void setDecimalSeparator(std::string separator) { m_decimalSeparator = std::move(separator); }
     void setMessageListener(MessageListener listener) { m_messageListener = std::move(listener); }
 
-    void show(Form& form) override;
-    void hide(Form& form) override;
-    std::string readBox(const Form& form, std::string_view box) const override;
-    void writeBox(Form& form, std::string_view box, std::string_view text) override;
-    void focusBox(Form& form, std::string_view box) override;
-    void writeLabel(Form& form, std::string_view label, std::string_view text) override;
-    void messageBox(std::string_view text) override;
-    void endProgram() override { m_ended = true; }
-    void discard(Form& form) override { m_windows.erase(&form); }
     std::string decimalSeparator() const override { return m_decimalSeparator; }
 
     // What a user or a test sees.
-    bool hasEnded() const override { return m_ended; }
     bool exists(const Form& form) const override { return m_windows.count(&form) != 0; }
     bool isVisible(const Form& form) const override;
     // The text boxes of the window, in the order of their names.
@@ -56,6 +46,16 @@ public:
     void erase(Form& form, std::string_view box, unsigned count);
 
 private:
+    void showWindow(Form& form) override;
+    void hideWindow(Form& form) override { m_windows.at(&form).visible = false; }
+    std::string boxText(const Form& form, std::string_view box) const override;
+    void setBoxText(Form& form, std::string_view box, std::string_view text) override;
+    void focusWindowBox(Form& form, std::string_view box) override;
+    void setLabelText(Form& form, std::string_view label, std::string_view text) override;
+    void showMessage(std::string_view text) override;
+    void closeEveryWindow() override {}
+    void dropWindow(Form& form) override { m_windows.erase(&form); }
+
     struct Window {
         bool visible = false;
         std::map<std::string, std::string, std::less<>> boxes;
@@ -63,15 +63,10 @@ private:
         std::string focusedBox;
     };
 
-    [[noreturn]] static void refuse(const Form& form, const char* what, std::string_view name);
-    template <typename Windows>
-    static auto& boxIn(Windows& windows, const Form& form, std::string_view box);
-
     std::map<const Form*, Window> m_windows;
     std::vector<std::string> m_messages;
     MessageListener m_messageListener;
     std::string m_decimalSeparator;
-    bool m_ended = false;
 };
 
 // The UTF-8 characters of a text, one string each, as a user types them.

@@ -17,20 +17,12 @@ namespace formules {
 // on the other toolkits.
 class WebToolkit final : public Toolkit {
 public:
+    WebToolkit() : Toolkit("web toolkit") {}
+
     using MessageListener = std::function<void(std::string_view)>;
 
-    void show(Form& form) override;
-    void hide(Form& form) override;
-    std::string readBox(const Form& form, std::string_view box) const override;
-    void writeBox(Form& form, std::string_view box, std::string_view text) override;
-    void focusBox(Form& form, std::string_view box) override;
-    void writeLabel(Form& form, std::string_view label, std::string_view text) override;
-    void messageBox(std::string_view text) override;
-    void endProgram() override;
-    void discard(Form& form) override;
     bool exists(const Form& form) const override { return m_windows.count(&form) != 0; }
     bool isVisible(const Form& form) const override;
-    bool hasEnded() const override { return m_ended; }
     // The separator the browser writes numbers with in the windows' language, unless set.
     std::string decimalSeparator() const override;
 
@@ -44,24 +36,28 @@ public:
     void deliverEvents();
 
 private:
+    void showWindow(Form& form) override;
+    void hideWindow(Form& form) override;
+    std::string boxText(const Form& form, std::string_view box) const override;
+    void setBoxText(Form& form, std::string_view box, std::string_view text) override;
+    void focusWindowBox(Form& form, std::string_view box) override;
+    void setLabelText(Form& form, std::string_view label, std::string_view text) override;
+    void showMessage(std::string_view text) override;
+    void closeEveryWindow() override;
+    void dropWindow(Form& form) override;
+
     struct Window {
         Form* form = nullptr;
         std::string name;
         bool visible = false;
-        // Each box's text when its change rule last ran.
-        std::map<std::string, std::string, std::less<>> boxTexts;
     };
 
-    Window& windowOf(const Form& form);
-    const Window& windowOf(const Form& form) const;
+    const std::string& nameOfWindow(const Form& form) const { return m_windows.at(&form).name; }
     Form* formNamed(std::string_view name) const;
-    void checkBox(const Form& form, std::string_view box) const;
-    void deliver(std::string_view kind, Form& form, std::string_view control);
 
     std::map<const Form*, Window> m_windows;
     MessageListener m_messageListener;
     mutable std::optional<std::string> m_decimalSeparator;
-    bool m_ended = false;
 };
 
 } // namespace formules

@@ -356,7 +356,7 @@ void DesktopTest::returnAndEnterPressAFocusedButton() {
     const auto id = static_cast<FormId>(form);
     open(id);
     ClickRecorder recorder(m_application->find(id)->description());
-    FormWindow window(recorder, kSourceLanguage);
+    FormWindow window(recorder, *m_toolkit, kSourceLanguage);
     QVERIFY(activate(&window));
     const auto buttons = window.findChildren<QPushButton*>();
     QVERIFY(!buttons.isEmpty());
@@ -408,7 +408,7 @@ void DesktopTest::accessKeysPressTheCalculatorButtons() {
     const auto id = static_cast<FormId>(form);
     open(id);
     ClickRecorder recorder(m_application->find(id)->description());
-    FormWindow window(recorder, kSourceLanguage);
+    FormWindow window(recorder, *m_toolkit, kSourceLanguage);
     QVERIFY(activate(&window));
     const std::pair<Qt::Key, const char*> keys[] = {
         {Qt::Key_C, "Command1"}, {Qt::Key_E, "Command3"}, {Qt::Key_M, "Command2"}};
