@@ -76,6 +76,8 @@ private slots:
     void messageBoxIsModalAndReturnsOnceClosed();
     void placementAndTabOrderFollowTheDescription();
     void anUnknownBoxStopsTheRun();
+    void aUsersEditRunsTheChangeRuleOnlyOnAChange();
+    void nothingReachesTheFormAfterTheEnd();
 
 private:
     bool onQt() const;
@@ -222,6 +224,58 @@ void ToolkitTest::anUnknownBoxStopsTheRun() {
         QVERIFY(WIFSIGNALED(status));
         QCOMPARE(WTERMSIG(status), SIGABRT);
     }
+}
+
+// On Qt the user types over the selected "1" of "1,5" with a "1": QLineEdit reports an edit,
+// but the text is the one the change rule last saw. In memory the user's edits are writes.
+void ToolkitTest::aUsersEditRunsTheChangeRuleOnlyOnAChange() {
+    m_toolkit->writeBox(*m_form, Text1, "1,5");
+    m_form->events.clear();
+    if (onQt()) {
+        QLineEdit& edit = static_cast<QtToolkit&>(*m_toolkit).boxIn(*m_form, Text1);
+        edit.setSelection(0, 1);
+        QTest::keyClicks(&edit, "1");
+        QTest::keyClicks(&edit, "2");
+    } else {
+        auto& inMemory = static_cast<HeadlessToolkit&>(*m_toolkit);
+        inMemory.type(*m_form, Text1, "");
+        inMemory.erase(*m_form, Text2, 1);
+        m_toolkit->userEditsBox(*m_form, Text1);
+        m_toolkit->writeBox(*m_form, Text1, "12,5");
+    }
+    m_toolkit->userEditsBox(*m_form, Text1);
+    QCOMPARE(m_form->events, std::vector<std::string>{"Text1=12,5"});
+}
+
+// Once the program has ended, no write, message, show or user's act reaches the form; a message
+// box that opened anyway would be closed and counted.
+void ToolkitTest::nothingReachesTheFormAfterTheEnd() {
+    int messages = 0;
+    if (onQt()) {
+        QTimer::singleShot(0, this, [&messages] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++messages;
+                box->accept();
+            }
+        });
+    } else {
+        static_cast<HeadlessToolkit&>(*m_toolkit).setMessageListener([&messages](std::string_view) {
+            ++messages;
+        });
+    }
+    m_toolkit->endProgram();
+    QVERIFY(m_toolkit->hasEnded());
+    m_toolkit->writeBox(*m_form, Text1, "3");
+    m_toolkit->messageBox("Erreur - Valeurs hors limites - Recommencez");
+    m_toolkit->show(*m_form);
+    m_toolkit->userClicks(*m_form, Command1);
+    m_toolkit->userEditsBox(*m_form, Text1);
+    m_toolkit->userClosesWindow(*m_form);
+    m_toolkit->endProgram();
+    QTest::qWait(0);
+    QVERIFY(m_form->events.empty());
+    QCOMPARE(messages, 0);
+    QCOMPARE(m_toolkit->readBox(*m_form, Text1), std::string("départ"));
 }
 
 QTEST_MAIN(ToolkitTest)
