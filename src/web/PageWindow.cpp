@@ -81,10 +81,10 @@ std::string fontObject(const FontDescription& font) {
     char size[32];
     std::snprintf(size, sizeof size, "%.2f", pointsToPixels(font.pointSize, kCssPixelsPerInch));
     return JsonObject()
-        .text("family", families)
-        .text("weight", font.bold ? "bold" : "normal")
-        .text("slant", font.italic ? "italic" : "normal")
-        .raw("size", size)
+        .text(pageKey::kFamily, families)
+        .text(pageKey::kWeight, font.bold ? "bold" : "normal")
+        .text(pageKey::kSlant, font.italic ? "italic" : "normal")
+        .raw(pageKey::kSize, size)
         .str();
 }
 
@@ -98,7 +98,9 @@ void addCaption(JsonObject& object, const std::string& caption, char accessKey,
                 const std::string& language) {
     const std::string shown = translate(language, caption);
     const AccessKeyParts parts = splitAtAccessKey(markedWithAccessKey(shown, accessKey));
-    object.text("before", parts.before).text("key", parts.key).text("after", parts.after);
+    object.text(pageKey::kBefore, parts.before)
+        .text(pageKey::kKey, parts.key)
+        .text(pageKey::kAfter, parts.after);
 }
 
 // Each control's place in the window's tab order; -1 for one that takes no focus.
@@ -143,8 +145,8 @@ void addLegibleColours(JsonObject& object, Rgb ink, std::optional<Rgb> ownGround
     }
     const bool inkChanged = css(legible.ink) != css(described.ink);
     const bool groundChanged = css(legible.ground) != css(described.ground);
-    object.text("inkMore", inkChanged ? css(legible.ink) : std::string())
-        .text("groundMore", groundChanged ? css(legible.ground) : std::string());
+    object.text(pageKey::kInkMore, inkChanged ? css(legible.ink) : std::string())
+        .text(pageKey::kGroundMore, groundChanged ? css(legible.ground) : std::string());
 }
 
 std::string controlObject(const FormDescription& d, const ControlDescription& control, int tabPlace,
@@ -154,23 +156,23 @@ std::string controlObject(const FormDescription& d, const ControlDescription& co
     const Rgb behind = groundBehind(d, control, window.ground);
     const std::optional<Rgb> ink = inkOf(control);
     JsonObject object;
-    object.text("name", control.name)
-        .text("kind", kindName(control.kind))
-        .text("panel", control.parent)
-        .number("left", pixels(rect.left))
-        .number("top", pixels(rect.top))
-        .number("width", pixels(rect.width))
-        .number("height", pixels(rect.height))
-        .number("tab", tabPlace)
-        .flag("centred", control.alignment == Alignment::Centre)
-        .text("ground", ground ? css(*ground) : std::string())
-        .text("ink", ink ? css(*ink) : std::string())
-        .raw("font", control.font ? fontObject(*control.font) : "null")
-        .text("ring", css(focusRingOn(ground.value_or(behind))))
-        .text("announced", translate(language, control.accessibleName))
-        .text("hint", translate(language, control.hint))
-        .text("enter", control.enterClicks)
-        .flag("escape", control.clickedByEscape);
+    object.text(pageKey::kName, control.name)
+        .text(pageKey::kKind, kindName(control.kind))
+        .text(pageKey::kPanel, control.parent)
+        .number(pageKey::kLeft, pixels(rect.left))
+        .number(pageKey::kTop, pixels(rect.top))
+        .number(pageKey::kWidth, pixels(rect.width))
+        .number(pageKey::kHeight, pixels(rect.height))
+        .number(pageKey::kTab, tabPlace)
+        .flag(pageKey::kCentred, control.alignment == Alignment::Centre)
+        .text(pageKey::kGround, ground ? css(*ground) : std::string())
+        .text(pageKey::kInk, ink ? css(*ink) : std::string())
+        .raw(pageKey::kFont, control.font ? fontObject(*control.font) : "null")
+        .text(pageKey::kRing, css(focusRingOn(ground.value_or(behind))))
+        .text(pageKey::kAnnounced, translate(language, control.accessibleName))
+        .text(pageKey::kHint, translate(language, control.hint))
+        .text(pageKey::kEnter, control.enterClicks)
+        .flag(pageKey::kEscape, control.clickedByEscape);
     addLegibleColours(object, ink.value_or(window.ink), ground, behind);
     addCaption(object, control.caption, control.accessKey, language);
     return object.str();
@@ -178,7 +180,7 @@ std::string controlObject(const FormDescription& d, const ControlDescription& co
 
 std::string menuObject(const MenuEntryDescription& entry, const std::string& language) {
     JsonObject object;
-    object.text("name", entry.name);
+    object.text(pageKey::kName, entry.name);
     addCaption(object, entry.caption, entry.accessKey, language);
     return object.str();
 }
@@ -199,19 +201,19 @@ std::string pageWindow(const FormDescription& d, std::string_view form,
         menu.push_back(menuObject(entry, language));
     }
     JsonObject window;
-    window.text("form", form)
-        .text("caption", translate(language, d.caption))
-        .text("close", translate(language, kCloseWindow))
-        .flag("placed", d.placed)
-        .number("left", pixels(d.clientArea.left))
-        .number("top", pixels(d.clientArea.top))
-        .number("width", pixels(d.clientArea.width))
-        .number("height", pixels(d.clientArea.height))
-        .text("ground", css(colours.ground))
-        .text("ink", css(colours.ink))
-        .raw("font", fontObject(d.font.value_or(kDefaultFont)))
-        .raw("controls", jsonArray(controls))
-        .raw("menu", jsonArray(menu));
+    window.text(pageKey::kForm, form)
+        .text(pageKey::kCaption, translate(language, d.caption))
+        .text(pageKey::kClose, translate(language, kCloseWindow))
+        .flag(pageKey::kPlaced, d.placed)
+        .number(pageKey::kLeft, pixels(d.clientArea.left))
+        .number(pageKey::kTop, pixels(d.clientArea.top))
+        .number(pageKey::kWidth, pixels(d.clientArea.width))
+        .number(pageKey::kHeight, pixels(d.clientArea.height))
+        .text(pageKey::kGround, css(colours.ground))
+        .text(pageKey::kInk, css(colours.ink))
+        .raw(pageKey::kFont, fontObject(d.font.value_or(kDefaultFont)))
+        .raw(pageKey::kControls, jsonArray(controls))
+        .raw(pageKey::kMenu, jsonArray(menu));
     return window.str();
 }
 

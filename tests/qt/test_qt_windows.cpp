@@ -4,9 +4,13 @@
 #include "qt/QtToolkit.h"
 #include "shell/Application.h"
 #include "shell/Windows.h"
+#include "web/PageWindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -36,6 +40,8 @@ private slots:
     void closingAWindowDoesWhatItsMenuOrOkDoes();
     void closingTheMainWindowEndsTheProgram();
     void quitterEndsTheEventLoop();
+    void pageDescriptionHasWhatThePageReads_data();
+    void pageDescriptionHasWhatThePageReads();
     void clientAreasMatchTheFormUnits_data();
     void clientAreasMatchTheFormUnits();
     void coloursAreTheDescribedOnesOnAnyDesktop_data();
@@ -257,6 +263,137 @@ void QtWindowsTest::quitterEndsTheEventLoop() {
     // Nothing runs after the end: a write no longer reaches the quantities.
     box(FormId::Form4, "Text1")->setText("5");
     QCOMPARE(m_application->quantities().capacite, EntryValue());
+}
+
+namespace {
+
+struct PageRow {
+    const char* name;
+    FormId form;
+    const char* language;
+    const char* part; // "" for the window, a control's name, or "menu:" and an entry's name
+    const char* expected;
+};
+
+// Places in pixels are the described form units over 15; fonts are in pixels at 96 DPI.
+const PageRow kPageRows[] = {
+    {"window", FormId::Form1, "en", "", R"json({
+        "form": "Form1", "caption": "Formulas by VELDRAN", "close": "Close", "placed": true,
+        "left": 229, "top": 109, "width": 375, "height": 367,
+        "ground": "rgb(255,192,128)", "ink": "rgb(128,128,255)",
+        "font": {"family": "\"MS Sans Serif\", \"Liberation Sans\", \"Arimo\", \"Arial\", \"Helvetica\", \"DejaVu Sans\", sans-serif",
+                 "weight": "bold", "slant": "normal", "size": 11}})json"},
+    {"button_on_a_panel", FormId::Form1, "en", "Command6", R"json({
+        "name": "Command6", "kind": "button", "panel": "Picture1",
+        "left": 136, "top": 288, "width": 81, "height": 33, "tab": 5, "centred": false,
+        "ground": "rgb(255,255,255)", "ink": "rgb(0,0,0)", "font": null, "ring": "rgb(0,0,0)",
+        "inkMore": "", "groundMore": "", "announced": "", "hint": "", "enter": "",
+        "escape": false, "before": "Quit", "key": "", "after": ""})json"},
+    {"button_with_its_key", FormId::Form4, "fr", "Command1", R"json({
+        "name": "Command1", "kind": "button", "panel": "",
+        "left": 112, "top": 352, "width": 81, "height": 33, "tab": 3, "centred": false,
+        "ground": "rgb(255,255,255)", "ink": "rgb(0,0,0)", "font": null, "ring": "rgb(0,0,0)",
+        "inkMore": "", "groundMore": "", "announced": "", "hint": "", "enter": "",
+        "escape": false, "before": "", "key": "C", "after": "alcul"})json"},
+    {"button_pressed_by_escape", FormId::Form7, "en", "Command1", R"json({
+        "name": "Command1", "kind": "button", "panel": "Picture1",
+        "left": 152, "top": 240, "width": 81, "height": 33, "tab": 0, "centred": false,
+        "ground": "rgb(239,239,239)", "ink": "rgb(0,0,0)", "font": null, "ring": "rgb(0,0,0)",
+        "inkMore": "", "groundMore": "", "announced": "", "hint": "", "enter": "",
+        "escape": true, "before": "OK", "key": "", "after": ""})json"},
+    {"data_box", FormId::Form4, "fr", "Text1", R"json({
+        "name": "Text1", "kind": "box", "panel": "",
+        "left": 104, "top": 152, "width": 269, "height": 26, "tab": 0, "centred": false,
+        "ground": "rgb(255,255,255)", "ink": "rgb(0,0,255)", "font": null, "ring": "rgb(0,0,0)",
+        "inkMore": "", "groundMore": "", "announced": "Capacite en pf",
+        "hint": "Unités : pF (p), nF (n), µF (uF, µ, u), F ; pF si rien n'est indiqué ; codes p, n et u (µ) : 4n7 = 4,7 nF\nSi les résultats s'écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230",
+        "enter": "Command1", "escape": false, "before": "", "key": "", "after": ""})json"},
+    {"instruction_box", FormId::Form4, "it", "Text4", R"json({
+        "name": "Text4", "kind": "box", "panel": "",
+        "left": 48, "top": 16, "width": 385, "height": 33, "tab": 6, "centred": false,
+        "ground": "rgb(255,255,224)", "ink": "rgb(0,0,0)", "font": null, "ring": "rgb(0,0,0)",
+        "inkMore": "", "groundMore": "", "announced": "Istruzione", "hint": "", "enter": "",
+        "escape": false, "before": "                              Inserire due valori per ottenere il terzo",
+        "key": "", "after": ""})json"},
+    {"label_on_a_panel", FormId::Form1, "de", "Label1", R"json({
+        "name": "Label1", "kind": "label", "panel": "Picture2",
+        "left": 32, "top": 16, "width": 305, "height": 33, "tab": -1, "centred": true,
+        "ground": "", "ink": "rgb(192,0,0)", "ring": "rgb(0,0,0)",
+        "font": {"family": "\"Times New Roman\", \"Liberation Serif\", \"Tinos\", \"Times\", \"DejaVu Serif\", serif",
+                 "weight": "bold", "slant": "normal", "size": 27},
+        "inkMore": "", "groundMore": "", "announced": "", "hint": "", "enter": "",
+        "escape": false, "before": "Formeln - Funk", "key": "", "after": ""})json"},
+    // The window's ink (128, 128, 255) on the panel's grey is 2.47:1; darkened in its hue to
+    // 4.54:1 for a user who asks for more contrast.
+    {"panel", FormId::Form1, "fr", "Picture2", R"json({
+        "name": "Picture2", "kind": "panel", "panel": "",
+        "left": 32, "top": 16, "width": 305, "height": 33, "tab": -1, "centred": false,
+        "ground": "rgb(224,224,224)", "ink": "", "ring": "rgb(0,0,0)",
+        "font": {"family": "\"Times New Roman\", \"Liberation Serif\", \"Tinos\", \"Times\", \"DejaVu Serif\", serif",
+                 "weight": "bold", "slant": "normal", "size": 16},
+        "inkMore": "rgb(89,89,179)", "groundMore": "", "announced": "", "hint": "", "enter": "",
+        "escape": false, "before": "", "key": "", "after": ""})json"},
+    {"menu_entry", FormId::Form1, "es", "menu:Infos",
+     R"json({"name": "Infos", "before": "", "key": "A", "after": "cerca de..."})json"},
+    {"blank_menu_entry", FormId::Form1, "fr", "menu:s1",
+     R"json({"name": "s1", "before": "", "key": "", "after": ""})json"},
+};
+
+} // namespace
+
+void QtWindowsTest::pageDescriptionHasWhatThePageReads_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<QString>("expected");
+    for (const PageRow& row : kPageRows) {
+        QTest::newRow(row.name) << int(row.form) << row.language << row.part << row.expected;
+    }
+}
+
+namespace {
+
+QJsonObject namedIn(const QJsonArray& items, const QString& name) {
+    for (const QJsonValue& item : items) {
+        if (item.toObject()[QString::fromUtf8(pageKey::kName.data())] == name) {
+            return item.toObject();
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+// The page builds each window from the description pageWindow writes for it; each row is one
+// part of it, as the page reads it: the window (its controls and menu aside), a control of each
+// kind, a menu entry ("menu:" and its name).
+void QtWindowsTest::pageDescriptionHasWhatThePageReads() {
+    QFETCH(int, form);
+    QFETCH(QString, language);
+    QFETCH(QString, part);
+    QFETCH(QString, expected);
+    const auto id = static_cast<FormId>(form);
+    m_application->show(id);
+    const std::string json =
+        pageWindow(m_application->find(id)->description(), nameOf(id), language.toStdString());
+    QJsonParseError error{};
+    const QJsonObject window =
+        QJsonDocument::fromJson(QByteArray::fromStdString(json), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QString controlsKey = QString::fromUtf8(pageKey::kControls.data());
+    const QString menuKey = QString::fromUtf8(pageKey::kMenu.data());
+    QJsonObject actual = window;
+    if (part.startsWith("menu:")) {
+        actual = namedIn(window[menuKey].toArray(), part.mid(5));
+    } else if (!part.isEmpty()) {
+        actual = namedIn(window[controlsKey].toArray(), part);
+    } else {
+        actual.remove(controlsKey);
+        actual.remove(menuKey);
+    }
+    const QJsonDocument wanted = QJsonDocument::fromJson(expected.toUtf8(), &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(actual, wanted.object());
 }
 
 void QtWindowsTest::clientAreasMatchTheFormUnits_data() {
