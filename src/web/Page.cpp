@@ -4,57 +4,69 @@
 
 #include <cstdlib>
 
-// Each call hands its texts to the page as UTF-8 with their lengths, so that a text may hold any
-// character; a text coming back is allocated by the page and freed here. The JavaScript bodies
-// are left as they are written.
+// Each call hands its texts to the page as UTF-8 with their lengths, and the page hands texts
+// back the same way, in memory it allocates and this side frees (Program.textAt and
+// Program.textInto in site/page/program.js), so that a text may hold any character. The
+// JavaScript bodies are left as they are written.
+
+using formules::page::CrossingText;
 
 // clang-format off
-EM_JS(void, formules_page_build_window, (const char* json), {
-    Page.buildWindow(UTF8ToString(json));
+EM_JS(void, formules_page_build_window, (const char* json, int length), {
+    Page.buildWindow(Program.textAt(json, length));
 });
 EM_JS(void, formules_page_show_window, (const char* form, int length, int focusFirst), {
-    Page.showWindow(UTF8ToString(form, length), focusFirst !== 0);
+    Page.showWindow(Program.textAt(form, length), focusFirst !== 0);
 });
 EM_JS(void, formules_page_hide_window, (const char* form, int length), {
-    Page.hideWindow(UTF8ToString(form, length));
+    Page.hideWindow(Program.textAt(form, length));
 });
 EM_JS(void, formules_page_remove_window, (const char* form, int length), {
-    Page.removeWindow(UTF8ToString(form, length));
+    Page.removeWindow(Program.textAt(form, length));
 });
-EM_JS(char*, formules_page_box_text, (const char* form, int formLength, const char* box,
-                                      int boxLength), {
-    return allocateUTF8(Page.boxText(UTF8ToString(form, formLength), UTF8ToString(box, boxLength)));
+EM_JS(void, formules_page_box_text, (const char* form, int formLength, const char* box,
+                                     int boxLength, CrossingText* text), {
+    Program.textInto(Page.boxText(Program.textAt(form, formLength),
+                                  Program.textAt(box, boxLength)), text);
 });
 EM_JS(void, formules_page_set_box_text, (const char* form, int formLength, const char* box,
                                          int boxLength, const char* text, int textLength), {
-    Page.setBoxText(UTF8ToString(form, formLength), UTF8ToString(box, boxLength),
-                    UTF8ToString(text, textLength));
+    Page.setBoxText(Program.textAt(form, formLength), Program.textAt(box, boxLength),
+                    Program.textAt(text, textLength));
 });
 EM_JS(void, formules_page_set_label_text, (const char* form, int formLength, const char* label,
                                            int labelLength, const char* text, int textLength), {
-    Page.setLabelText(UTF8ToString(form, formLength), UTF8ToString(label, labelLength),
-                      UTF8ToString(text, textLength));
+    Page.setLabelText(Program.textAt(form, formLength), Program.textAt(label, labelLength),
+                      Program.textAt(text, textLength));
 });
 EM_JS(void, formules_page_focus_box, (const char* form, int formLength, const char* box,
                                      int boxLength), {
-    Page.focusBox(UTF8ToString(form, formLength), UTF8ToString(box, boxLength));
+    Page.focusBox(Program.textAt(form, formLength), Program.textAt(box, boxLength));
 });
-EM_JS(char*, formules_page_message_box, (const char* title, int titleLength,
-                                         const char* message, int messageLength,
-                                         const char* ok, int okLength), {
-    return allocateUTF8(Page.messageBox(UTF8ToString(title, titleLength),
-                                        UTF8ToString(message, messageLength),
-                                        UTF8ToString(ok, okLength)));
+EM_JS(void, formules_page_message_box, (const char* title, int titleLength,
+                                        const char* message, int messageLength,
+                                        const char* ok, int okLength, CrossingText* shown), {
+    Program.textInto(Page.messageBox(Program.textAt(title, titleLength),
+                                     Program.textAt(message, messageLength),
+                                     Program.textAt(ok, okLength)), shown);
 });
 EM_JS(void, formules_page_end, (const char* ended, int endedLength, const char* restart,
                                 int restartLength), {
-    Page.end(UTF8ToString(ended, endedLength), UTF8ToString(restart, restartLength));
+    Page.end(Program.textAt(ended, endedLength), Program.textAt(restart, restartLength));
 });
-EM_JS(char*, formules_page_next_event, (), {
-    return allocateUTF8(Page.nextEvent());
+// 0 when no event waits; else the event's kind, its form and its control written.
+EM_JS(int, formules_page_next_event, (CrossingText* form, CrossingText* control), {
+    const event = Page.nextEvent();
+    if (!event) {
+        return 0;
+    }
+    Program.textInto(event.form, form);
+    Program.textInto(event.control, control);
+    return event.kind;
 });
-EM_JS(char*, formules_page_decimal_separator, (const char* language, int length), {
-    return allocateUTF8(Page.decimalSeparatorOf(UTF8ToString(language, length)));
+EM_JS(void, formules_page_decimal_separator, (const char* language, int length,
+                                              CrossingText* separator), {
+    Program.textInto(Page.decimalSeparatorOf(Program.textAt(language, length)), separator);
 });
 // clang-format on
 
@@ -66,16 +78,18 @@ int lengthOf(std::string_view text) {
     return static_cast<int>(text.size());
 }
 
-std::string taken(char* text) {
-    std::string copy = text != nullptr ? text : "";
-    std::free(text);
+// The text the page wrote, its memory freed.
+std::string taken(CrossingText& text) {
+    std::string copy(text.data, static_cast<std::size_t>(text.length));
+    std::free(text.data);
+    text = CrossingText();
     return copy;
 }
 
 } // namespace
 
 void buildWindow(const std::string& json) {
-    formules_page_build_window(json.c_str());
+    formules_page_build_window(json.data(), lengthOf(json));
 }
 
 void showWindow(std::string_view form, bool focusFirst) {
@@ -91,7 +105,9 @@ void removeWindow(std::string_view form) {
 }
 
 std::string boxText(std::string_view form, std::string_view box) {
-    return taken(formules_page_box_text(form.data(), lengthOf(form), box.data(), lengthOf(box)));
+    CrossingText text;
+    formules_page_box_text(form.data(), lengthOf(form), box.data(), lengthOf(box), &text);
+    return taken(text);
 }
 
 void setBoxText(std::string_view form, std::string_view box, std::string_view text) {
@@ -109,20 +125,30 @@ void focusBox(std::string_view form, std::string_view box) {
 }
 
 std::string messageBox(std::string_view title, std::string_view message, std::string_view ok) {
-    return taken(formules_page_message_box(title.data(), lengthOf(title), message.data(),
-                                           lengthOf(message), ok.data(), lengthOf(ok)));
+    CrossingText shown;
+    formules_page_message_box(title.data(), lengthOf(title), message.data(), lengthOf(message),
+                              ok.data(), lengthOf(ok), &shown);
+    return taken(shown);
 }
 
 void end(std::string_view ended, std::string_view restart) {
     formules_page_end(ended.data(), lengthOf(ended), restart.data(), lengthOf(restart));
 }
 
-std::string nextEvent() {
-    return taken(formules_page_next_event());
+std::optional<UserEvent> nextEvent() {
+    CrossingText form;
+    CrossingText control;
+    const int kind = formules_page_next_event(&form, &control);
+    if (kind == 0) {
+        return std::nullopt;
+    }
+    return UserEvent{static_cast<UserEvent::Kind>(kind), taken(form), taken(control)};
 }
 
 std::string decimalSeparatorOf(std::string_view language) {
-    return taken(formules_page_decimal_separator(language.data(), lengthOf(language)));
+    CrossingText separator;
+    formules_page_decimal_separator(language.data(), lengthOf(language), &separator);
+    return taken(separator);
 }
 
 } // namespace formules::page

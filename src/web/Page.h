@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +11,23 @@ namespace formules {
 // into JavaScript. Windows are named by their form's name ("Form4") and controls by their
 // design names; every text is passed as text, which the page never reads as markup.
 namespace page {
+
+// A text crossing between the program and the page: the address of its UTF-8 and its length in
+// bytes, side by side (two 32-bit words), as the page reads and writes them
+// (site/page/program.js). Every character crosses, a NUL included.
+struct CrossingText {
+    char* data = nullptr;
+    std::int32_t length = 0;
+};
+
+// What a user did in a window, as the page queued it.
+struct UserEvent {
+    // The same numbers as the page's (site/page/program.js).
+    enum class Kind : std::int32_t { Click = 1, Change = 2, Close = 3 };
+    Kind kind = Kind::Click;
+    std::string form;    // the window's form: "Form4"
+    std::string control; // the button, menu entry or box; empty for the close button
+};
 
 // Builds a window, hidden, from its description mapped to pixels, colours, fonts and texts (a
 // JSON object; see PageWindow.h).
@@ -34,9 +53,8 @@ std::string messageBox(std::string_view title, std::string_view message, std::st
 // again.
 void end(std::string_view ended, std::string_view restart);
 
-// The next user event the page has queued as "kind\tform\tcontrol" (kind: click, change or
-// close), or the empty text when there is none.
-std::string nextEvent();
+// The next user event the page has queued; none when the queue is empty.
+std::optional<UserEvent> nextEvent();
 
 // The decimal separator the browser writes numbers with in the language.
 std::string decimalSeparatorOf(std::string_view language);

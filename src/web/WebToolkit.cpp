@@ -77,24 +77,22 @@ std::string WebToolkit::decimalSeparator() const {
 }
 
 void WebToolkit::deliverEvents() {
-    for (std::string event = page::nextEvent(); !event.empty(); event = page::nextEvent()) {
-        const std::size_t first = event.find('\t');
-        const std::size_t second = event.find('\t', first + 1);
-        if (second == std::string::npos) {
-            continue;
-        }
-        Form* form = formNamed(std::string_view(event).substr(first + 1, second - first - 1));
+    using Kind = page::UserEvent::Kind;
+    while (const std::optional<page::UserEvent> event = page::nextEvent()) {
+        Form* form = formNamed(event->form);
         if (form == nullptr) {
             continue;
         }
-        const std::string_view kind = std::string_view(event).substr(0, first);
-        const std::string_view control = std::string_view(event).substr(second + 1);
-        if (kind == "click") {
-            userClicks(*form, control);
-        } else if (kind == "change") {
-            userEditsBox(*form, control);
-        } else if (kind == "close") {
+        switch (event->kind) {
+        case Kind::Click:
+            userClicks(*form, event->control);
+            break;
+        case Kind::Change:
+            userEditsBox(*form, event->control);
+            break;
+        case Kind::Close:
             userClosesWindow(*form);
+            break;
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "WebUser.h"
 
+#include "Page.h"
+
 #include "shell/HeadlessToolkit.h"
 #include "shell/Windows.h"
 
@@ -7,26 +9,42 @@
 
 #include <cstdlib>
 
+using formules::page::CrossingText;
+
 // The replay page's user (replay-page.js): each returns 0 when the window has no such control.
+// Texts cross as UTF-8 with their lengths (Page.h).
 // clang-format off
-EM_JS(int, formules_user_type, (const char* form, const char* box, const char* character), {
-    return ReplayUser.type(UTF8ToString(form), UTF8ToString(box), UTF8ToString(character));
+EM_JS(int, formules_user_type, (const char* form, int formLength, const char* box, int boxLength,
+                                const char* character, int characterLength), {
+    return ReplayUser.type(Program.textAt(form, formLength), Program.textAt(box, boxLength),
+                           Program.textAt(character, characterLength));
 });
-EM_JS(int, formules_user_erase, (const char* form, const char* box), {
-    return ReplayUser.erase(UTF8ToString(form), UTF8ToString(box));
+EM_JS(int, formules_user_erase, (const char* form, int formLength, const char* box,
+                                 int boxLength), {
+    return ReplayUser.erase(Program.textAt(form, formLength), Program.textAt(box, boxLength));
 });
-EM_JS(int, formules_user_paste, (const char* form, const char* box, const char* text), {
-    return ReplayUser.paste(UTF8ToString(form), UTF8ToString(box), UTF8ToString(text));
+EM_JS(int, formules_user_paste, (const char* form, int formLength, const char* box, int boxLength,
+                                 const char* text, int textLength), {
+    return ReplayUser.paste(Program.textAt(form, formLength), Program.textAt(box, boxLength),
+                            Program.textAt(text, textLength));
 });
-EM_JS(int, formules_user_click, (const char* form, const char* control), {
-    return ReplayUser.click(UTF8ToString(form), UTF8ToString(control));
+EM_JS(int, formules_user_click, (const char* form, int formLength, const char* control,
+                                 int controlLength), {
+    return ReplayUser.click(Program.textAt(form, formLength),
+                            Program.textAt(control, controlLength));
 });
-EM_JS(int, formules_user_close, (const char* form), {
-    return ReplayUser.close(UTF8ToString(form));
+EM_JS(int, formules_user_close, (const char* form, int formLength), {
+    return ReplayUser.close(Program.textAt(form, formLength));
 });
-EM_JS(char*, formules_user_read, (const char* form, const char* control), {
-    const text = ReplayUser.read(UTF8ToString(form), UTF8ToString(control));
-    return text === null ? 0 : allocateUTF8(text);
+EM_JS(int, formules_user_read, (const char* form, int formLength, const char* control,
+                                int controlLength, CrossingText* text), {
+    const read = ReplayUser.read(Program.textAt(form, formLength),
+                                 Program.textAt(control, controlLength));
+    if (read === null) {
+        return 0;
+    }
+    Program.textInto(read, text);
+    return 1;
 });
 // clang-format on
 
@@ -50,11 +68,19 @@ std::string WebUser::windowName(const Form& form) const {
     return std::string(nameOf(form.description().id));
 }
 
+namespace {
+
+int lengthOf(std::string_view text) {
+    return static_cast<int>(text.size());
+}
+
+} // namespace
+
 void WebUser::type(Form& form, std::string_view box, std::string_view text) {
     const std::string name = windowName(form);
-    const std::string boxName(box);
     for (std::string_view character : charactersOf(text)) {
-        mustExist(formules_user_type(name.c_str(), boxName.c_str(), std::string(character).c_str()),
+        mustExist(formules_user_type(name.data(), lengthOf(name), box.data(), lengthOf(box),
+                                     character.data(), lengthOf(character)),
                   form, "no text box", box);
         m_toolkit.deliverEvents();
     }
@@ -62,36 +88,42 @@ void WebUser::type(Form& form, std::string_view box, std::string_view text) {
 
 void WebUser::erase(Form& form, std::string_view box, unsigned count) {
     const std::string name = windowName(form);
-    const std::string boxName(box);
     for (unsigned i = 0; i < count && !m_toolkit.readBox(form, box).empty(); ++i) {
-        mustExist(formules_user_erase(name.c_str(), boxName.c_str()), form, "no text box", box);
+        mustExist(formules_user_erase(name.data(), lengthOf(name), box.data(), lengthOf(box)), form,
+                  "no text box", box);
         m_toolkit.deliverEvents();
     }
 }
 
 void WebUser::paste(Form& form, std::string_view box, std::string_view text) {
-    mustExist(formules_user_paste(windowName(form).c_str(), std::string(box).c_str(),
-                                  std::string(text).c_str()),
+    const std::string name = windowName(form);
+    mustExist(formules_user_paste(name.data(), lengthOf(name), box.data(), lengthOf(box),
+                                  text.data(), lengthOf(text)),
               form, "no text box", box);
     m_toolkit.deliverEvents();
 }
 
 void WebUser::click(Form& form, std::string_view control) {
-    mustExist(formules_user_click(windowName(form).c_str(), std::string(control).c_str()), form,
-              "no button or menu entry", control);
+    const std::string name = windowName(form);
+    mustExist(formules_user_click(name.data(), lengthOf(name), control.data(), lengthOf(control)),
+              form, "no button or menu entry", control);
     m_toolkit.deliverEvents();
 }
 
 void WebUser::close(Form& form) {
-    formules_user_close(windowName(form).c_str());
+    const std::string name = windowName(form);
+    formules_user_close(name.data(), lengthOf(name));
     m_toolkit.deliverEvents();
 }
 
 std::string WebUser::read(Form& form, std::string_view control) {
-    char* text = formules_user_read(windowName(form).c_str(), std::string(control).c_str());
-    mustExist(text != nullptr, form, "no control with a text", control);
-    std::string copy(text);
-    std::free(text);
+    const std::string name = windowName(form);
+    CrossingText text;
+    mustExist(
+        formules_user_read(name.data(), lengthOf(name), control.data(), lengthOf(control), &text),
+        form, "no control with a text", control);
+    std::string copy(text.data, static_cast<std::size_t>(text.length));
+    std::free(text.data);
     return copy;
 }
 

@@ -1,6 +1,7 @@
 // The program in a web page: the page (site/page.js) starts it once the module has loaded and
 // hands it the user's events; it shows its windows through the web toolkit. It lives as long
 // as the page.
+#include "Page.h"
 #include "WebToolkit.h"
 #include "forms/Languages.h"
 #include "shell/Application.h"
@@ -42,13 +43,16 @@ extern "C" {
 
 // Starts the program in the first language of the list (UTF-8 of the length given, one name a
 // line, in order of preference) that it speaks, and returns that language.
-EMSCRIPTEN_KEEPALIVE const char* formules_start(const char* preferredLanguages, int length) {
+EMSCRIPTEN_KEEPALIVE const formules::page::CrossingText*
+formules_start(const char* preferredLanguages, int length) {
     static std::string language;
+    static formules::page::CrossingText result;
     language = formules::chooseLanguage(
         lines(std::string_view(preferredLanguages, static_cast<std::size_t>(length))));
     program().toolkit.setLanguage(language);
     program().application.start();
-    return language.c_str();
+    result = {language.data(), static_cast<std::int32_t>(language.size())};
+    return &result;
 }
 
 // Runs the handlers of the events the page has queued.

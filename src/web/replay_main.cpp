@@ -2,6 +2,7 @@
 // events on the program's windows in the page, done as the browser delivers a user's, and returns
 // its transcript; the same transcripts as on the other toolkits. scripts/replay-web drives it in
 // headless Chromium.
+#include "Page.h"
 #include "WebUser.h"
 #include "forms/Languages.h"
 #include "replay/ReplayDriver.h"
@@ -13,21 +14,25 @@
 
 extern "C" {
 
-// Runs the script in the language (a code of the languages the program speaks) and returns the
-// transcript, then a line with the exit status formules-replay gives: 0, 1 after a bad line, or
-// 2 for a language the program does not speak.
-EMSCRIPTEN_KEEPALIVE const char* formules_replay(const char* script, const char* language) {
+// Runs the script in the language (a code of the languages the program speaks), each UTF-8 of
+// the length given, and returns the transcript, then a line with the exit status
+// formules-replay gives: 0, 1 after a bad line, or 2 for a language the program does not speak.
+EMSCRIPTEN_KEEPALIVE const formules::page::CrossingText*
+formules_replay(const char* script, int scriptLength, const char* language, int languageLength) {
     static std::string result;
-    if (!formules::speaks(language)) {
+    static formules::page::CrossingText handed;
+    const std::string spoken(language, static_cast<std::size_t>(languageLength));
+    if (!formules::speaks(spoken)) {
         result = "\n2";
-        return result.c_str();
+    } else {
+        static formules::WebUser user;
+        user.toolkit().setLanguage(spoken);
+        std::istringstream input{std::string(script, static_cast<std::size_t>(scriptLength))};
+        std::ostringstream transcript;
+        const int status = formules::runReplay(input, transcript, user);
+        result = transcript.str() + "\n" + std::to_string(status);
     }
-    static formules::WebUser user;
-    user.toolkit().setLanguage(language);
-    std::istringstream input{std::string(script)};
-    std::ostringstream transcript;
-    const int status = formules::runReplay(input, transcript, user);
-    result = transcript.str() + "\n" + std::to_string(status);
-    return result.c_str();
+    handed = {result.data(), static_cast<std::int32_t>(result.size())};
+    return &handed;
 }
 }

@@ -293,7 +293,7 @@ def main_window_before_the_program():
         expect(p.window('Form1') == frame, 'the program took the drawn window over')
         expect(p.js('return document.getElementById("Form1-caption").textContent')
                == 'Formeln von VELDRAN', 'the window is named by its caption')
-        expect(p.js('return Page.nextEvent()') == '', 'no event left to deliver again')
+        expect(p.js('return Page.nextEvent()') is None, 'no event left to deliver again')
         expect(p.focused() == 'Form4.Text1', 'the calculator has the focus: ' + p.focused())
 
 
@@ -713,6 +713,17 @@ def markup_stays_text():
                'a policy that allows only the site\'s own scripts: ' + csp)
         expect(p.js('return Array.from(document.scripts).every((s) => s.src)'),
                'no inline script')
+        # A NUL pasted into a box crosses into the program with what follows it: "1", NUL, "2"
+        # is not the number 1.
+        p.click('Form4', 'Command3')
+        p.js('arguments[0].value = "1\\u00002";'
+             'arguments[0].dispatchEvent(new InputEvent("input", {bubbles: true,'
+             ' inputType: "insertFromPaste"}));', p.control('Form4', 'Text1'))
+        p.settle()
+        p.type('Form4', 'Text3', '10')
+        p.click('Form4', 'Command1')
+        expect(p.message() == 'Valeur non comprise : « 1\x002 » (capacité)',
+               'the message quotes every character pasted: %r' % p.message())
 
 
 @story

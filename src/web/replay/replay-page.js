@@ -116,6 +116,8 @@ Module.onRuntimeInitialized = () => moduleReady();
 window.formulesReplay = async (script, language) => {
   await loaded;
   document.documentElement.lang = language;
-  return Program.enter(() => Module.ccall('formules_replay', 'string', ['string', 'string'],
-    [script, language]));
+  return Program.enter(() => Program.withText(script, (scriptAt, scriptLength) =>
+    Program.withText(language, (languageAt, languageLength) => Program.textFrom(
+      Module.ccall('formules_replay', 'number', ['number', 'number', 'number', 'number'],
+        [scriptAt, scriptLength, languageAt, languageLength])))));
 };

@@ -4,10 +4,35 @@
 'use strict';
 
 const Program = (() => {
-  const events = []; // "kind\tform\tcontrol", waiting for the program
+  const events = []; // {kind, form, control}, waiting for the program
   let ready = false; // the program has started: what waits can be delivered
   let running = false;
   let modal = false;
+
+  // The kinds of event, numbered as the program numbers them (UserEvent in Page.h).
+  const eventKinds = { click: 1, change: 2, close: 3 };
+  const decoder = new TextDecoder();
+
+  // Texts cross as UTF-8 with their lengths, every character kept, a NUL included.
+  // A text in the program's memory.
+  function textAt(pointer, length) {
+    return decoder.decode(HEAPU8.subarray(pointer, pointer + length));
+  }
+
+  // A text the program hands back: at the address, its UTF-8's address and its length, side by
+  // side.
+  function textFrom(pair) {
+    return textAt(HEAPU32[pair >> 2], HEAP32[(pair >> 2) + 1]);
+  }
+
+  // A text handed to the program in memory it frees, written into the pair at the address.
+  function textInto(text, pair) {
+    const length = lengthBytesUTF8(text);
+    const pointer = Module._malloc(length + 1);
+    stringToUTF8(text, pointer, length + 1);
+    HEAPU32[pair >> 2] = pointer;
+    HEAP32[(pair >> 2) + 1] = length;
+  }
 
   // Texts cross into the program as UTF-8 in memory it owns, with their lengths, never on its
   // stack, so that a text of any length (a long address, a pasted page) fits.
@@ -46,14 +71,15 @@ const Program = (() => {
     if (modal) {
       return;
     }
-    events.push(kind + '\t' + form + '\t' + name);
+    events.push({ kind: eventKinds[kind], form, control: name });
     if (ready && !running) {
       deliver();
     }
   }
 
+  // The oldest event waiting, or null.
   function nextEvent() {
-    return events.length > 0 ? events.shift() : '';
+    return events.length > 0 ? events.shift() : null;
   }
 
   // Starts the program with the user's languages (one a line, most preferred first); returns
@@ -61,8 +87,8 @@ const Program = (() => {
   function start(languages) {
     running = true;
     try {
-      return withText(languages, (pointer, length) => Module.ccall('formules_start', 'string',
-        ['number', 'number'], [pointer, length]));
+      return withText(languages, (pointer, length) => textFrom(Module.ccall('formules_start',
+        'number', ['number', 'number'], [pointer, length])));
     } finally {
       running = false;
       ready = true;
@@ -70,7 +96,7 @@ const Program = (() => {
   }
 
   return {
-    queue, nextEvent, deliver, enter, start, withText,
+    queue, nextEvent, deliver, enter, start, withText, textAt, textFrom, textInto,
     setModal(open) { modal = open; },
     isModal() { return modal; },
   };
