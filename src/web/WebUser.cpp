@@ -1,7 +1,6 @@
 #include "WebUser.h"
 
 #include "Page.h"
-
 #include "shell/HeadlessToolkit.h"
 #include "shell/Windows.h"
 
