@@ -6,6 +6,7 @@ set(FORMULES_UNIT_TESTS
     test_value_rules.cpp
     test_resonance.cpp
     test_calculators.cpp
+    test_formulas.cpp
     test_frame.cpp
     test_descriptions.cpp
 )

@@ -230,8 +230,14 @@ const DataBox& CalculatorFrame::resultBox() const {
 
 void CalculatorFrame::report(std::string_view message) {
     clearHelp();
-    m_lastResult.reset();
     m_context.toolkit.messageBox(message);
+}
+
+void CalculatorFrame::reportAndClear(std::string_view message,
+                                     std::initializer_list<BoxName> boxes) {
+    report(message);
+    m_lastResult.reset();
+    clearBoxes(boxes);
 }
 
 std::optional<std::string>

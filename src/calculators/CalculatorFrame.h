@@ -98,8 +98,8 @@ protected:
     bool isBoxEmpty(BoxName box) const { return readBox(box).empty(); }
     // The box still holds, exactly as written, the result of this window's last successful
     // "Calcul": the program's own result, which a "Calcul" after a change to another box solves
-    // again rather than take as a third value given. Forgotten when a message, "Effacer",
-    // "Menu" or closing clears the window.
+    // again rather than take as a third value given. Forgotten when a message that clears the
+    // boxes, "Effacer", "Menu" or closing clears the window; a text refused by name keeps it.
     bool holdsLastResult(BoxName box) const;
     void writeBox(BoxName box, std::string_view text);
     void clearBox(BoxName box) { writeBox(box, std::string_view()); }
@@ -132,7 +132,10 @@ protected:
     const DataBox& resultBox() const;
 
     // Shows the message and returns once the user has closed it; the design help goes first.
+    // What the window holds stays, the last result included.
     void report(std::string_view message);
+    // The message, then the boxes cleared in turn: the last result is forgotten with them.
+    void reportAndClear(std::string_view message, std::initializer_list<BoxName> boxes);
 
     // One line of design help: the phrase, one of the window's help phrases, in the user's
     // language, with %1, %2... replaced by the texts of the figures as results are written.

@@ -1,9 +1,9 @@
 #include "CoilFrame.h"
 
-#include "CoilShape.h"
-#include "EnamelledWire.h"
-#include "Nagaoka.h"
-#include "SelfCapacitance.h"
+#include "formulas/CoilShape.h"
+#include "formulas/EnamelledWire.h"
+#include "formulas/Nagaoka.h"
+#include "formulas/SelfCapacitance.h"
 #include "quantities/ValueRules.h"
 
 namespace formules {
@@ -13,8 +13,7 @@ bool CoilFrame::inputsMissing() const {
 }
 
 void CoilFrame::promptStep() {
-    report(configuration().promptMessage);
-    clearBoxes({Text1, Text2, Text3, Text5});
+    reportAndClear(configuration().promptMessage, {Text1, Text2, Text3, Text5});
     SharedQuantities& q = quantities();
     q.inductance = EntryValue::emptyText();
     q.longueur = EntryValue::emptyText();
@@ -22,8 +21,7 @@ void CoilFrame::promptStep() {
 }
 
 void CoilFrame::rangeStep() {
-    report(kOutOfRangeMessage);
-    clearBoxes({Text1, Text2, Text3, Text5});
+    reportAndClear(kOutOfRangeMessage, {Text1, Text2, Text3, Text5});
 }
 
 bool CoilFrame::anyNotPositive(std::initializer_list<double> inputs) {

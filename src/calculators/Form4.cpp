@@ -2,7 +2,7 @@
 // inductance and capacitance give the third.
 #include "Form4.h"
 
-#include "StandardValues.h"
+#include "formulas/StandardValues.h"
 #include "quantities/ValueRules.h"
 
 namespace formules {
@@ -205,14 +205,12 @@ void Form4::showStandardParts(const PartPhrases& phrases, double part, double ot
 // The three quantities are blanked as well as the boxes, so that a value given in another
 // window cannot make the user's next two values fail in the same way.
 void Form4::twoValuesOutcome() {
-    report(frame().promptMessage);
-    clearBoxes({Text1, Text2, Text3});
+    reportAndClear(frame().promptMessage, {Text1, Text2, Text3});
     blankQuantities();
 }
 
 void Form4::outOfRangeOutcome() {
-    report(kOutOfRangeMessage);
-    clearBoxes({Text1, Text2, Text3});
+    reportAndClear(kOutOfRangeMessage, {Text1, Text2, Text3});
     blankQuantities();
 }
 

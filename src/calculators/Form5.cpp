@@ -2,9 +2,9 @@
 // inductance, diameter and length.
 #include "Form5.h"
 
-#include "CoilShape.h"
+#include "formulas/CoilShape.h"
 #include "Form6.h"
-#include "Nagaoka.h"
+#include "formulas/Nagaoka.h"
 #include "quantities/ValueRules.h"
 
 namespace formules {

@@ -2,8 +2,8 @@
 // diameter, length and turns.
 #include "Form6.h"
 
-#include "CoilShape.h"
-#include "Nagaoka.h"
+#include "formulas/CoilShape.h"
+#include "formulas/Nagaoka.h"
 #include "quantities/ValueRules.h"
 
 namespace formules {

@@ -42,8 +42,7 @@ void ReactanceFrame::Command1_Click() {
 }
 
 void ReactanceFrame::missingValuesOutcome() {
-    report(configuration().promptMessage);
-    clearBoxes({Text1, Text2, Text3});
+    reportAndClear(configuration().promptMessage, {Text1, Text2, Text3});
     quantities().frequence = EntryValue::emptyText();
     quantities().*m_configuration.input = EntryValue::emptyText();
 }
@@ -51,8 +50,7 @@ void ReactanceFrame::missingValuesOutcome() {
 // No quantity is set here: a box that still held text blanks its quantity as it is cleared, and
 // an input whose box was already empty keeps the Double 0 it was read as.
 void ReactanceFrame::outOfRangeOutcome() {
-    report(kOutOfRangeMessage);
-    clearBoxes({Text1, Text2, Text3});
+    reportAndClear(kOutOfRangeMessage, {Text1, Text2, Text3});
 }
 
 } // namespace formules

@@ -82,4 +82,8 @@ inline std::optional<double> roundHalfUp(double x, double scale) {
     return result;
 }
 
+// The figure to n significant digits, halves up: rounded at the scale that keeps them. Nothing
+// for a figure that is not positive and finite.
+std::optional<double> roundSignificant(double x, int digits);
+
 } // namespace formules

@@ -1,5 +1,6 @@
 #include "EnamelledWire.h"
 
+#include "Constants.h"
 #include "quantities/ValueRules.h"
 
 #include <cmath>
@@ -7,8 +8,6 @@
 namespace formules {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 // A metric wire: its bare diameter and the largest overall diameter grade 1 enamel allows, mm.
 struct MetricWire {

@@ -1,12 +1,12 @@
 #include "EllipticIntegrals.h"
 
+#include "Constants.h"
+
 #include <cmath>
 
 namespace formules {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 // The mean converges quadratically: once the half difference is under an ulp of the mean, the
 // next one would be under the square of that, and changes nothing.

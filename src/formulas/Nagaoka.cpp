@@ -1,5 +1,6 @@
 #include "Nagaoka.h"
 
+#include "Constants.h"
 #include "EllipticIntegrals.h"
 #include "quantities/ValueRules.h"
 
@@ -8,8 +9,6 @@
 namespace formules {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 // mu0 pi / 4 in uH per cm, as pi^2 10^-3 with the diameter in place of the radius.
 constexpr double kSheetConstant = kPi * kPi * 1e-3;
