@@ -6,6 +6,8 @@
 #include "formulas/SelfCapacitance.h"
 #include "quantities/ValueRules.h"
 
+#include <algorithm>
+
 namespace formules {
 
 bool CoilFrame::inputsMissing() const {
@@ -45,6 +47,9 @@ void CoilFrame::showCoilHelp(std::vector<std::optional<std::string>> lines, doub
                                  {roundHalfUp(*own, 100),
                                   inductance ? selfResonance(*inductance, *own) : std::nullopt}));
     }
+    // Each line of a coil stands on its own figures: one that cannot be computed (a coil too
+    // short for Nagaoka's coefficient, an inductance beyond the doubles) is left out alone.
+    lines.erase(std::remove(lines.begin(), lines.end(), std::nullopt), lines.end());
     showHelp(lines);
 }
 

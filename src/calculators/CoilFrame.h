@@ -70,7 +70,8 @@ protected:
 
     // The help lines of N turns of diameter D and length l, then one that says to prefer the
     // current-sheet value when the coil is short, the wire line, and the line of the coil's own
-    // capacitance and resonance unless its pitch is as long as a turn.
+    // capacitance and resonance unless its pitch is as long as a turn. A line whose figures
+    // cannot be computed is left out, and only that line.
     void showCoilHelp(std::vector<std::optional<std::string>> lines, double longueur,
                       double diametre, double NbreSp);
 
