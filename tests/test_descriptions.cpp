@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -194,6 +195,38 @@ TEST_P(LanguageChoiceTest, IsTheFirstSpokenOrFrench) {
     EXPECT_EQ(chooseLanguage(GetParam().preferred), GetParam().spoken);
 }
 
+struct SeparatorRow {
+    const char* name;
+    const char* windows;
+    std::optional<UserLocale> locale;
+    const char* separator;
+};
+
+// The separator of results, from the windows' language and the locale a toolkit reports: the
+// desktop's ("de_CH") or the browser's first language ("en-US").
+const SeparatorRow kSeparators[] = {
+    {"french_desktop", "fr", UserLocale{"fr_FR.UTF-8", ","}, ","},
+    {"swiss_german_desktop", "de", UserLocale{"de_CH", "."}, "."},
+    {"english_windows_on_a_french_desktop", "en", UserLocale{"fr_FR", ","}, "."},
+    {"french_windows_on_an_english_desktop", "fr", UserLocale{"en_US", "."}, ","},
+    {"browser_in_mexican_spanish", "es", UserLocale{"es-MX", "."}, "."},
+    {"no_locale_known", "it", std::nullopt, ","},
+    {"locale_without_a_separator", "en", UserLocale{"en-XX", ""}, "."},
+};
+
+class SeparatorTest : public testing::TestWithParam<SeparatorRow> {};
+
+TEST_P(SeparatorTest, IsTheLocalesInItsLanguageElseTheLanguages) {
+    EXPECT_EQ(resultsSeparator(GetParam().windows, GetParam().locale), GetParam().separator);
+}
+
+// Every language the program speaks writes its numbers with a separator of its own.
+TEST(Languages, EachSpokenLanguageHasItsSeparator) {
+    for (const std::string& language : spokenLanguages()) {
+        EXPECT_FALSE(ownDecimalSeparator(language).empty()) << language;
+    }
+}
+
 struct Translation {
     const char* name;
     const char* language;
@@ -364,6 +397,7 @@ TEST(ClassicScheme, SystemColoursAreLight) {
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageChoiceTest, testing::ValuesIn(kLanguageChoices),
                          rowName);
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest, testing::ValuesIn(kTranslations), rowName);
+INSTANTIATE_TEST_SUITE_P(Languages, SeparatorTest, testing::ValuesIn(kSeparators), rowName);
 INSTANTIATE_TEST_SUITE_P(Captions, AccessKeyTest, testing::ValuesIn(kAccessKeys), rowName);
 INSTANTIATE_TEST_SUITE_P(Colours, FocusRingTest, testing::ValuesIn(kRings), rowName);
 INSTANTIATE_TEST_SUITE_P(Colours, ContrastTest, testing::ValuesIn(kContrasts), rowName);

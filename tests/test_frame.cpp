@@ -225,7 +225,7 @@ TEST_P(RefusalTest, NamesTheBoxAndKeepsTheWindow) {
     program.click(row.form, "Command1");
     ASSERT_EQ(program.toolkit.messages().size(), 1u);
     EXPECT_EQ(program.toolkit.messages().back(), row.message);
-    EXPECT_EQ(program.toolkit.focusedBox(program.form(row.form)), row.focused);
+    EXPECT_EQ(program.toolkit.focusedControl(program.form(row.form)), row.focused);
     for (const auto& [box, text] : row.typed) {
         EXPECT_EQ(program.box(row.form, box), text) << box;
     }

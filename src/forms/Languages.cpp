@@ -52,7 +52,34 @@ std::string languageOf(std::string_view name) {
     return lower;
 }
 
+// The separator of each language the program speaks, as its national standards write numbers.
+struct LanguageSeparator {
+    const char* language;
+    const char* separator;
+};
+constexpr LanguageSeparator kOwnSeparators[] = {
+    {"fr", ","}, {"en", "."}, {"de", ","}, {"es", ","}, {"it", ","},
+};
+
 } // namespace
+
+std::string_view ownDecimalSeparator(std::string_view language) {
+    for (const LanguageSeparator& own : kOwnSeparators) {
+        if (language == own.language) {
+            return own.separator;
+        }
+    }
+    return {};
+}
+
+std::string resultsSeparator(std::string_view windowsLanguage,
+                             const std::optional<UserLocale>& locale) {
+    if (locale && !locale->decimalSeparator.empty() && languageOf(locale->name) == windowsLanguage) {
+        return locale->decimalSeparator;
+    }
+    const std::string_view own = ownDecimalSeparator(windowsLanguage);
+    return std::string(own.empty() ? ownDecimalSeparator(kSourceLanguage) : own);
+}
 
 std::vector<std::string> spokenLanguages() {
     std::vector<std::string> languages{kSourceLanguage};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,23 @@ bool speaks(std::string_view language);
 // when it speaks none. A name counts by its language: "de", "de-AT", "de_AT.UTF-8" and "DE" all
 // name German; "C", "POSIX" and malformed names name none.
 std::string chooseLanguage(const std::vector<std::string>& preferred);
+
+// The user's locale as a toolkit reports it: the desktop's, or the browser's first language, with
+// the decimal separator it writes numbers with there.
+struct UserLocale {
+    std::string name; // "de_CH", "en-US", "fr"
+    std::string decimalSeparator;
+};
+
+// The separator results are written with, decided the same way on every toolkit: the user's
+// locale's when it is in the windows' language (Swiss German writes 1.5), that language's own
+// otherwise (English windows on a French desktop write 1.5, as they read "14,230" as 14230).
+std::string resultsSeparator(std::string_view windowsLanguage,
+                             const std::optional<UserLocale>& locale);
+
+// The decimal separator the language writes numbers with where no region says otherwise; empty
+// for a language the program does not speak.
+std::string_view ownDecimalSeparator(std::string_view language);
 
 // The text in the language: its translation when the language's catalogue has one, the text
 // itself otherwise (always in French). A translation may mark an access key with "&".

@@ -7,18 +7,12 @@
 
 namespace formules {
 
-void refuseUnknown(const char* toolkit, const Form& form, const char* what, std::string_view name) {
-    const std::string& caption = form.description().caption;
-    std::fprintf(stderr, "%s: %s %.*s in the window \"%s\"\n", toolkit, what, int(name.size()),
-                 name.data(), caption.c_str());
-    std::abort();
-}
-
 void Toolkit::show(Form& form) {
     if (m_ended) {
         return;
     }
     const bool building = !exists(form);
+    const bool shownAnew = building || !isVisible(form);
     showWindow(form);
     if (building) {
         auto& seen = m_seenTexts[&form];
@@ -29,6 +23,15 @@ void Toolkit::show(Form& form) {
             }
         }
     }
+    const std::vector<const ControlDescription*> order = tabOrder(form.description());
+    if (shownAnew && !order.empty()) {
+        focusControl(form, order.front()->name);
+    }
+}
+
+std::string Toolkit::decimalSeparator() const {
+    return m_decimalSeparator.empty() ? resultsSeparator(m_language, userLocale())
+                                      : m_decimalSeparator;
 }
 
 void Toolkit::hide(Form& form) {
@@ -87,7 +90,7 @@ void Toolkit::discard(Form& form) {
 }
 
 void Toolkit::userClicks(Form& form, std::string_view control) {
-    if (!m_ended && form.description().hasClickable(control)) {
+    if (!m_ended && exists(form) && form.description().hasClickable(control)) {
         form.click(control);
     }
 }
@@ -136,8 +139,27 @@ void Toolkit::checkLabel(const Form& form, std::string_view label) const {
     }
 }
 
+void Toolkit::checkClickable(const Form& form, std::string_view control) const {
+    checkWindow(form);
+    if (!form.description().hasClickable(control)) {
+        refuse(form, "no button or menu entry", control);
+    }
+}
+
+void Toolkit::checkControl(const Form& form, std::string_view control) const {
+    checkWindow(form);
+    const FormDescription& description = form.description();
+    if (!control.empty() && description.control(control) == nullptr &&
+        !description.hasClickable(control)) {
+        refuse(form, "no control", control);
+    }
+}
+
 void Toolkit::refuse(const Form& form, const char* what, std::string_view name) const {
-    refuseUnknown(m_name, form, what, name);
+    const std::string& caption = form.description().caption;
+    std::fprintf(stderr, "%s: %s %.*s in the window \"%s\"\n", m_name, what, int(name.size()),
+                 name.data(), caption.c_str());
+    std::abort();
 }
 
 } // namespace formules

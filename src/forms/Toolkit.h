@@ -4,6 +4,7 @@
 #include "ToolkitTexts.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,7 +33,9 @@ public:
     std::string translated(std::string_view text) const { return translate(m_language, text); }
 
     // Creates the window from its description on first use, then makes it visible, modeless and
-    // in front; a window that exists keeps its state and its boxes' texts.
+    // in front; a window that exists keeps its state and its boxes' texts. A window just built,
+    // or shown again after it was hidden, takes the focus in its first control in tab order: the
+    // user starts over there, not on the button that hid it. One already visible keeps its focus.
     void show(Form& form);
 
     // Makes the window invisible; it stays in existence with its state.
@@ -68,8 +71,8 @@ public:
     // What a user does, as each toolkit hands it to the program: a click on a button or a menu
     // entry, an edit of a box (its change rule runs only when the text differs from the one the
     // rule last saw), the close button of a title bar, each in a window the toolkit has built.
-    // Nothing reaches the program once it has ended, and a click on a control its window lacks
-    // reaches nothing.
+    // Nothing reaches the program once it has ended, and nothing reaches a window that is not
+    // built or a control its window lacks.
     void userClicks(Form& form, std::string_view control);
     void userEditsBox(Form& form, std::string_view box);
     void userClosesWindow(Form& form);
@@ -78,18 +81,30 @@ public:
     virtual bool exists(const Form& form) const = 0;
     virtual bool isVisible(const Form& form) const = 0;
 
-    // The decimal separator of the user's locale, used to write numbers into boxes.
-    virtual std::string decimalSeparator() const = 0;
+    // The decimal separator numbers are written with: the one set, or else the one the user's
+    // locale and the windows' language decide (resultsSeparator).
+    std::string decimalSeparator() const;
+    // Writes numbers with this separator from now on, whatever the locale (tests and scripts
+    // pin one); an empty one goes back to the locale's.
+    void setDecimalSeparator(std::string separator) { m_decimalSeparator = std::move(separator); }
+
+    // A window, a text box, a label, a button or menu entry, or any control (or the title bar,
+    // for an empty name) that the program does not have stops the run, naming it and the
+    // toolkit: asked for by a test or a script, or by a toolkit whose widgets differ from the
+    // description, it is a fault of the program, never of the user.
+    void checkWindow(const Form& form) const;
+    void checkBox(const Form& form, std::string_view box) const;
+    void checkLabel(const Form& form, std::string_view label) const;
+    void checkClickable(const Form& form, std::string_view control) const;
+    void checkControl(const Form& form, std::string_view control) const;
+    [[noreturn]] void refuse(const Form& form, const char* what, std::string_view name) const;
 
 protected:
     // Named in the message that stops the run.
     explicit Toolkit(const char* name) : m_name(name) {}
 
-    // A window, a text box or a label the program does not have stops the run, naming it.
-    void checkWindow(const Form& form) const;
-    void checkBox(const Form& form, std::string_view box) const;
-    void checkLabel(const Form& form, std::string_view label) const;
-    [[noreturn]] void refuse(const Form& form, const char* what, std::string_view name) const;
+    // The user's locale, as the toolkit knows it; nothing when it knows none.
+    virtual std::optional<UserLocale> userLocale() const = 0;
 
     // What each toolkit does with its widgets; called only while the program runs, and for
     // windows and controls it has. Writing a box's text delivers no change event.
@@ -98,6 +113,8 @@ protected:
     virtual std::string boxText(const Form& form, std::string_view box) const = 0;
     virtual void setBoxText(Form& form, std::string_view box, std::string_view text) = 0;
     virtual void focusWindowBox(Form& form, std::string_view box) = 0;
+    // Puts the focus in the control, a button or a box, without selecting a box's text.
+    virtual void focusControl(Form& form, std::string_view control) = 0;
     virtual void setLabelText(Form& form, std::string_view label, std::string_view text) = 0;
     // The message, already in the windows' language.
     virtual void showMessage(std::string_view text) = 0;
@@ -109,14 +126,10 @@ private:
 
     const char* m_name;
     std::string m_language = kSourceLanguage;
+    std::string m_decimalSeparator;
     bool m_ended = false;
     // Each window's boxes, with their texts when their change rule last saw them.
     std::map<const Form*, std::map<std::string, std::string, std::less<>>> m_seenTexts;
 };
-
-// A window or a control the program does not have is a fault of the program, never of the user:
-// every toolkit stops the run, naming it, so that the test that reached it fails.
-[[noreturn]] void refuseUnknown(const char* toolkit, const Form& form, const char* what,
-                                std::string_view name);
 
 } // namespace formules

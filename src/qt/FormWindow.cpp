@@ -32,13 +32,16 @@ FormWindow::FormWindow(Form& form, Toolkit& toolkit, std::string language)
 }
 
 QLineEdit* FormWindow::box(std::string_view name) const {
-    const auto found = m_controls.find(name);
-    return found != m_controls.end() ? qobject_cast<QLineEdit*>(found->second) : nullptr;
+    return qobject_cast<QLineEdit*>(control(name));
 }
 
 QLabel* FormWindow::label(std::string_view name) const {
+    return qobject_cast<QLabel*>(control(name));
+}
+
+QWidget* FormWindow::control(std::string_view name) const {
     const auto found = m_controls.find(name);
-    return found != m_controls.end() ? qobject_cast<QLabel*>(found->second) : nullptr;
+    return found != m_controls.end() ? found->second : nullptr;
 }
 
 void FormWindow::closeQuietly() {
@@ -140,16 +143,6 @@ void FormWindow::setTabOrder(const FormDescription& description) {
     for (std::size_t i = 1; i < focusable.size(); ++i) {
         QWidget::setTabOrder(m_controls.at(focusable[i - 1]->name),
                              m_controls.at(focusable[i]->name));
-    }
-    if (!focusable.empty()) {
-        m_firstInTabOrder = m_controls.at(focusable.front()->name);
-    }
-    focusFirstControl();
-}
-
-void FormWindow::focusFirstControl() {
-    if (m_firstInTabOrder != nullptr) {
-        m_firstInTabOrder->setFocus();
     }
 }
 

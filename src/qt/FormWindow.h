@@ -25,6 +25,8 @@ public:
 
     QLineEdit* box(std::string_view name) const;
     QLabel* label(std::string_view name) const;
+    // The widget of any control of the description.
+    QWidget* control(std::string_view name) const;
 
     // Stops every event from reaching the form, which is about to be destroyed.
     void detach() { m_form = nullptr; }
@@ -32,8 +34,6 @@ public:
     void closeQuietly();
     // True while one of the window's events is being handled by the form.
     bool isDelivering() const { return m_delivering > 0; }
-    // Gives the focus to the first control in tab order, so that typing lands in the first box.
-    void focusFirstControl();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,7 +55,6 @@ private:
     bool m_closingQuietly = false;
     std::string m_language;
     double m_dotsPerInch = 96.0;
-    QWidget* m_firstInTabOrder = nullptr;
     std::map<std::string, QWidget*, std::less<>> m_controls;
 };
 

@@ -32,18 +32,12 @@ void QtToolkit::WindowDeleter::operator()(FormWindow* window) const {
     }
 }
 
-// A window shown again after it was hidden puts the focus back in its first box: the user
-// starts over there, not on the button that hid it.
 void QtToolkit::showWindow(Form& form) {
     auto& window = m_windows[&form];
     if (!window) {
         window.reset(new FormWindow(form, *this, language()));
     }
-    const bool shownAgain = window->isHidden();
     window->show();
-    if (shownAgain) {
-        window->focusFirstControl();
-    }
     window->raise();
     window->activateWindow();
 }
@@ -69,6 +63,10 @@ void QtToolkit::focusWindowBox(Form& form, std::string_view box) {
     QLineEdit& edit = boxIn(form, box);
     edit.setFocus(Qt::OtherFocusReason);
     edit.selectAll();
+}
+
+void QtToolkit::focusControl(Form& form, std::string_view control) {
+    builtWindow(form).control(control)->setFocus(Qt::OtherFocusReason);
 }
 
 // QLabel repaints only when the text differs, so emptying an empty label costs nothing; the
@@ -107,8 +105,9 @@ bool QtToolkit::isVisible(const Form& form) const {
 }
 
 // The default locale is the user's own unless the program sets another (tests pin one).
-std::string QtToolkit::decimalSeparator() const {
-    return m_decimalSeparator ? *m_decimalSeparator : QLocale().decimalPoint().toStdString();
+std::optional<UserLocale> QtToolkit::userLocale() const {
+    const QLocale locale;
+    return UserLocale{locale.name().toStdString(), locale.decimalPoint().toStdString()};
 }
 
 FormWindow* QtToolkit::window(const Form& form) const {

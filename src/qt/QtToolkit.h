@@ -23,9 +23,6 @@ public:
 
     bool exists(const Form& form) const override { return window(form) != nullptr; }
     bool isVisible(const Form& form) const override;
-    std::string decimalSeparator() const override;
-    // Writes numbers with this separator from now on instead of the user's locale's one.
-    void setDecimalSeparator(std::string separator) { m_decimalSeparator = std::move(separator); }
 
     // The window built for the form, or nullptr.
     FormWindow* window(const Form& form) const;
@@ -40,6 +37,8 @@ private:
     std::string boxText(const Form& form, std::string_view box) const override;
     void setBoxText(Form& form, std::string_view box, std::string_view text) override;
     void focusWindowBox(Form& form, std::string_view box) override;
+    void focusControl(Form& form, std::string_view control) override;
+    std::optional<UserLocale> userLocale() const override;
     void setLabelText(Form& form, std::string_view label, std::string_view text) override;
     void showMessage(std::string_view text) override;
     void closeEveryWindow() override;
@@ -51,7 +50,6 @@ private:
     };
 
     std::map<const Form*, std::unique_ptr<FormWindow, WindowDeleter>> m_windows;
-    std::optional<std::string> m_decimalSeparator;
 };
 
 } // namespace formules

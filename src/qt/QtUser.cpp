@@ -35,9 +35,7 @@ bool isTypedByAKey(const QString& character) {
 
 } // namespace
 
-// Numbers are written with a period until the script asks otherwise, as in memory.
 QtUser::QtUser() {
-    m_toolkit.setDecimalSeparator(".");
     qApp->installEventFilter(this);
 }
 
@@ -46,6 +44,7 @@ QtUser::~QtUser() {
 }
 
 QLineEdit* QtUser::focusedBox(Form& form, std::string_view box) {
+    m_toolkit.checkBox(form, box);
     m_toolkit.builtWindow(form).activateWindow();
     QLineEdit& edit = m_toolkit.boxIn(form, box);
     edit.setFocus(Qt::OtherFocusReason);
@@ -92,6 +91,7 @@ void QtUser::paste(Form& form, std::string_view box, std::string_view text) {
 
 // A button is clicked at its centre; a menu entry where the menu bar shows it.
 void QtUser::click(Form& form, std::string_view control) {
+    m_toolkit.checkClickable(form, control);
     FormWindow& window = m_toolkit.builtWindow(form);
     const QString name = toQt(control);
     if (auto* button = window.findChild<QPushButton*>(name)) {
@@ -103,8 +103,6 @@ void QtUser::click(Form& form, std::string_view control) {
         } else {
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
         }
-    } else {
-        refuseUnknown("Qt toolkit", form, "no button or menu entry", control);
     }
     settle();
 }
@@ -116,6 +114,7 @@ void QtUser::close(Form& form) {
 
 // The widget's own text, as it shows; Qt's rule for captions removes the access keys' marks.
 std::string QtUser::read(Form& form, std::string_view control) {
+    m_toolkit.checkControl(form, control);
     FormWindow& window = m_toolkit.builtWindow(form);
     QString text;
     if (control.empty()) {
@@ -126,14 +125,8 @@ std::string QtUser::read(Form& form, std::string_view control) {
         text = label->text();
     } else if (auto* button = window.findChild<QAbstractButton*>(toQt(control))) {
         text = QString::fromStdString(withoutAccessKeys(button->text().toStdString()));
-    } else {
-        refuseUnknown("Qt toolkit", form, "no control with a text", control);
     }
     return text.toStdString();
-}
-
-void QtUser::setDecimalSeparator(const std::string& separator) {
-    m_toolkit.setDecimalSeparator(separator);
 }
 
 void QtUser::setMessageListener(MessageListener listener) {

@@ -28,7 +28,6 @@ public:
     void close(Form& form) override;
     std::string read(Form& form, std::string_view control) override;
 
-    void setDecimalSeparator(const std::string& separator) override;
     void setMessageListener(MessageListener listener) override;
 
 protected:

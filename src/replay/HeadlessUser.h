@@ -5,8 +5,8 @@
 
 namespace formules {
 
-// The user of the in-memory windows: typing and erasing are writes, one per character, pasting
-// is one write, and a message box is closed as soon as it opens.
+// The user of the in-memory windows: typing and erasing are edits, one per character, pasting
+// is one edit, and a message box is closed as soon as it opens.
 class HeadlessUser final : public ReplayUser {
 public:
     Toolkit& toolkit() override { return m_toolkit; }
@@ -18,7 +18,7 @@ public:
         m_toolkit.erase(form, box, count);
     }
     void paste(Form& form, std::string_view box, std::string_view text) override {
-        m_toolkit.writeBox(form, box, text);
+        m_toolkit.paste(form, box, text);
     }
     void click(Form& form, std::string_view control) override { m_toolkit.click(form, control); }
     void close(Form& form) override {
@@ -30,9 +30,6 @@ public:
         return m_toolkit.readText(form, control);
     }
 
-    void setDecimalSeparator(const std::string& separator) override {
-        m_toolkit.setDecimalSeparator(separator);
-    }
     void setMessageListener(MessageListener listener) override {
         m_toolkit.setMessageListener(std::move(listener));
     }

@@ -37,6 +37,9 @@ class Replay {
 public:
     Replay(std::ostream& transcript, ReplayUser& user)
         : m_out(transcript), m_user(user), m_application(user.toolkit()) {
+        // Numbers are written with a period until the script asks otherwise, on every toolkit
+        // and whatever the locale of the machine that runs it.
+        toolkit().setDecimalSeparator(".");
         m_user.setMessageListener(
             [this](std::string_view text) { m_out << "message " << quoted(text) << '\n'; });
         m_application.start();
@@ -87,7 +90,7 @@ std::string Replay::runCommand(const std::string& command, const Words& words) {
         return std::string();
     }
     if (command == "decimal" && arguments == 1 && isText(1)) {
-        m_user.setDecimalSeparator(words.words[1]);
+        toolkit().setDecimalSeparator(words.words[1]);
         return std::string();
     }
     if (command == "read" && arguments == 1 && !isText(1)) {
@@ -127,6 +130,7 @@ std::string Replay::runWindowCommand(const std::string& command, const std::stri
         return "unknown window " + window;
     }
     if (command == "show") {
+        m_user.beforeShowing();
         m_application.show(*id);
         return std::string();
     }

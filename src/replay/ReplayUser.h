@@ -26,6 +26,9 @@ public:
     virtual void erase(Form& form, std::string_view box, unsigned count) = 0;
     // Everything in the box selected, and the text pasted over it.
     virtual void paste(Form& form, std::string_view box, std::string_view text) = 0;
+    // What a user does before the program shows a window that no action of the user shows (a
+    // script's "show"): a message box left open is closed first, as the user would.
+    virtual void beforeShowing() {}
     // A click on a button or a menu entry.
     virtual void click(Form& form, std::string_view control) = 0;
     // The window's close button in its title bar.
@@ -35,8 +38,6 @@ public:
     // access keys.
     virtual std::string read(Form& form, std::string_view control) = 0;
 
-    // The decimal separator the program writes numbers with from now on.
-    virtual void setDecimalSeparator(const std::string& separator) = 0;
     // Told the text of every message box as it opens, before the user closes it with OK.
     virtual void setMessageListener(MessageListener listener) = 0;
 };

@@ -5,8 +5,9 @@
 
 namespace formules {
 
-HeadlessToolkit::HeadlessToolkit(std::string decimalSeparator)
-    : Toolkit("in-memory toolkit"), m_decimalSeparator(std::move(decimalSeparator)) {}
+HeadlessToolkit::HeadlessToolkit(std::string decimalSeparator) : Toolkit("in-memory toolkit") {
+    setDecimalSeparator(std::move(decimalSeparator));
+}
 
 void HeadlessToolkit::showWindow(Form& form) {
     auto [it, created] = m_windows.try_emplace(&form);
@@ -29,12 +30,16 @@ void HeadlessToolkit::setBoxText(Form& form, std::string_view box, std::string_v
 }
 
 void HeadlessToolkit::focusWindowBox(Form& form, std::string_view box) {
-    m_windows.at(&form).focusedBox = std::string(box);
+    m_windows.at(&form).focused = std::string(box);
 }
 
-std::string HeadlessToolkit::focusedBox(const Form& form) const {
+void HeadlessToolkit::focusControl(Form& form, std::string_view control) {
+    m_windows.at(&form).focused = std::string(control);
+}
+
+std::string HeadlessToolkit::focusedControl(const Form& form) const {
     const auto window = m_windows.find(&form);
-    return window != m_windows.end() ? window->second.focusedBox : std::string();
+    return window != m_windows.end() ? window->second.focused : std::string();
 }
 
 void HeadlessToolkit::setLabelText(Form& form, std::string_view label, std::string_view text) {
@@ -53,10 +58,8 @@ std::string HeadlessToolkit::readText(const Form& form, std::string_view control
     if (description.hasTextBox(control)) {
         return readBox(form, control);
     }
+    checkControl(form, control);
     const ControlDescription* described = description.control(control);
-    if (!control.empty() && described == nullptr) {
-        refuse(form, "no control", control);
-    }
     const auto window = m_windows.find(&form);
     if (window != m_windows.end()) {
         const auto written = window->second.writtenLabels.find(control);
@@ -82,15 +85,21 @@ std::vector<std::pair<std::string, std::string>> HeadlessToolkit::boxes(const Fo
 }
 
 void HeadlessToolkit::click(Form& form, std::string_view control) {
-    if (!form.description().hasClickable(control)) {
-        refuse(form, "no button or menu entry", control);
-    }
+    checkClickable(form, control);
     userClicks(form, control);
+}
+
+void HeadlessToolkit::edit(Form& form, std::string_view box, std::string text) {
+    checkBox(form, box);
+    if (!hasEnded()) {
+        setBoxText(form, box, text);
+        userEditsBox(form, box);
+    }
 }
 
 void HeadlessToolkit::type(Form& form, std::string_view box, std::string_view characters) {
     for (std::string_view character : charactersOf(characters)) {
-        writeBox(form, box, readBox(form, box) + std::string(character));
+        edit(form, box, readBox(form, box) + std::string(character));
     }
 }
 
@@ -101,8 +110,12 @@ void HeadlessToolkit::erase(Form& form, std::string_view box, unsigned count) {
             return;
         }
         text.resize(text.size() - charactersOf(text).back().size());
-        writeBox(form, box, text);
+        edit(form, box, std::move(text));
     }
+}
+
+void HeadlessToolkit::paste(Form& form, std::string_view box, std::string_view text) {
+    edit(form, box, std::string(text));
 }
 
 std::vector<std::string_view> charactersOf(std::string_view text) {

@@ -18,12 +18,11 @@ class HeadlessToolkit final : public Toolkit {
 public:
     using MessageListener = std::function<void(std::string_view)>;
 
+    // Numbers are written with the separator given, as a locale pinned for tests; an empty one
+    // leaves it to the windows' language, as no locale is known in memory.
     explicit HeadlessToolkit(std::string decimalSeparator = ".");
 
-    void setDecimalSeparator(std::string separator) { m_decimalSeparator = std::move(separator); }
     void setMessageListener(MessageListener listener) { m_messageListener = std::move(listener); }
-
-    std::string decimalSeparator() const override { return m_decimalSeparator; }
 
     // What a user or a test sees.
     bool exists(const Form& form) const override { return m_windows.count(&form) != 0; }
@@ -35,15 +34,18 @@ public:
     // label's written text, or the described caption translated, without the marks of access
     // keys.
     std::string readText(const Form& form, std::string_view control) const;
-    // The box the program last put the focus in, its text selected; empty when none.
-    std::string focusedBox(const Form& form) const;
+    // The control the program last put the focus in (a box it names has its text selected);
+    // empty when none.
+    std::string focusedControl(const Form& form) const;
 
-    // What a user does: a click on a button or menu entry, typing into a box. Nothing happens
-    // once the program has ended.
+    // What a user does, reaching the program as a user's action does on every toolkit: a click
+    // on a button or menu entry; typing into a box, one edit per character; Backspace pressed
+    // count times at the end of the box, one edit per character removed; everything selected and
+    // a text pasted over it, one edit. Nothing happens once the program has ended.
     void click(Form& form, std::string_view control);
     void type(Form& form, std::string_view box, std::string_view characters);
-    // Backspace pressed count times at the end of the box: one write per character removed.
     void erase(Form& form, std::string_view box, unsigned count);
+    void paste(Form& form, std::string_view box, std::string_view text);
 
 private:
     void showWindow(Form& form) override;
@@ -51,6 +53,10 @@ private:
     std::string boxText(const Form& form, std::string_view box) const override;
     void setBoxText(Form& form, std::string_view box, std::string_view text) override;
     void focusWindowBox(Form& form, std::string_view box) override;
+    void focusControl(Form& form, std::string_view control) override;
+    std::optional<UserLocale> userLocale() const override { return std::nullopt; }
+    // The user's edit: the box shows the text, and the toolkit's rules deliver it.
+    void edit(Form& form, std::string_view box, std::string text);
     void setLabelText(Form& form, std::string_view label, std::string_view text) override;
     void showMessage(std::string_view text) override;
     void closeEveryWindow() override {}
@@ -60,13 +66,12 @@ private:
         bool visible = false;
         std::map<std::string, std::string, std::less<>> boxes;
         std::map<std::string, std::string, std::less<>> writtenLabels;
-        std::string focusedBox;
+        std::string focused;
     };
 
     std::map<const Form*, Window> m_windows;
     std::vector<std::string> m_messages;
     MessageListener m_messageListener;
-    std::string m_decimalSeparator;
 };
 
 // The UTF-8 characters of a text, one string each, as a user types them.

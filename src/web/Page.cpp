@@ -15,8 +15,12 @@ using formules::page::CrossingText;
 EM_JS(void, formules_page_build_window, (const char* json, int length), {
     Page.buildWindow(Program.textAt(json, length));
 });
-EM_JS(void, formules_page_show_window, (const char* form, int length, int focusFirst), {
-    Page.showWindow(Program.textAt(form, length), focusFirst !== 0);
+EM_JS(void, formules_page_show_window, (const char* form, int length), {
+    Page.showWindow(Program.textAt(form, length));
+});
+EM_JS(void, formules_page_focus_control, (const char* form, int formLength, const char* control,
+                                         int controlLength), {
+    Page.focusControl(Program.textAt(form, formLength), Program.textAt(control, controlLength));
 });
 EM_JS(void, formules_page_hide_window, (const char* form, int length), {
     Page.hideWindow(Program.textAt(form, length));
@@ -64,9 +68,12 @@ EM_JS(int, formules_page_next_event, (CrossingText* form, CrossingText* control)
     Program.textInto(event.control, control);
     return event.kind;
 });
-EM_JS(void, formules_page_decimal_separator, (const char* language, int length,
+EM_JS(void, formules_page_user_locale, (CrossingText* locale), {
+    Program.textInto(Page.userLocale(), locale);
+});
+EM_JS(void, formules_page_decimal_separator, (const char* locale, int length,
                                               CrossingText* separator), {
-    Program.textInto(Page.decimalSeparatorOf(Program.textAt(language, length)), separator);
+    Program.textInto(Page.decimalSeparatorOf(Program.textAt(locale, length)), separator);
 });
 // clang-format on
 
@@ -92,8 +99,12 @@ void buildWindow(const std::string& json) {
     formules_page_build_window(json.data(), lengthOf(json));
 }
 
-void showWindow(std::string_view form, bool focusFirst) {
-    formules_page_show_window(form.data(), lengthOf(form), focusFirst ? 1 : 0);
+void showWindow(std::string_view form) {
+    formules_page_show_window(form.data(), lengthOf(form));
+}
+
+void focusControl(std::string_view form, std::string_view control) {
+    formules_page_focus_control(form.data(), lengthOf(form), control.data(), lengthOf(control));
 }
 
 void hideWindow(std::string_view form) {
@@ -145,9 +156,15 @@ std::optional<UserEvent> nextEvent() {
     return UserEvent{static_cast<UserEvent::Kind>(kind), taken(form), taken(control)};
 }
 
-std::string decimalSeparatorOf(std::string_view language) {
+std::string userLocale() {
+    CrossingText locale;
+    formules_page_user_locale(&locale);
+    return taken(locale);
+}
+
+std::string decimalSeparatorOf(std::string_view locale) {
     CrossingText separator;
-    formules_page_decimal_separator(language.data(), lengthOf(language), &separator);
+    formules_page_decimal_separator(locale.data(), lengthOf(locale), &separator);
     return taken(separator);
 }
 

@@ -32,9 +32,11 @@ struct UserEvent {
 // Builds a window, hidden, from its description mapped to pixels, colours, fonts and texts (a
 // JSON object; see PageWindow.h).
 void buildWindow(const std::string& json);
-// Shows the window in front of the others; focusFirst puts the focus in its first control in
-// tab order, as when it was hidden or has just been built.
-void showWindow(std::string_view form, bool focusFirst);
+// Shows the window in front of the others; one already visible keeps its focus where it was.
+void showWindow(std::string_view form);
+// Puts the focus in the control, a box's text unselected; a window the page drew before the
+// program loaded keeps the focus where the user put it.
+void focusControl(std::string_view form, std::string_view control);
 void hideWindow(std::string_view form);
 void removeWindow(std::string_view form);
 
@@ -56,8 +58,11 @@ void end(std::string_view ended, std::string_view restart);
 // The next user event the page has queued; none when the queue is empty.
 std::optional<UserEvent> nextEvent();
 
-// The decimal separator the browser writes numbers with in the language.
-std::string decimalSeparatorOf(std::string_view language);
+// The user's first language as the page reads it (?lang= in the address, then the browser's
+// list), with its region where it has one: "de-CH"; empty when there is none.
+std::string userLocale();
+// The decimal separator the browser writes numbers with in the locale.
+std::string decimalSeparatorOf(std::string_view locale);
 
 } // namespace page
 

@@ -7,8 +7,7 @@
 
 namespace formules {
 
-// A window shown again after it was hidden, or just built, takes the focus in its first control;
-// one already visible comes to the front with its focus where it was.
+// A window already visible comes to the front with its focus where it was.
 void WebToolkit::showWindow(Form& form) {
     const auto [found, created] = m_windows.try_emplace(&form);
     Window& window = found->second;
@@ -17,7 +16,7 @@ void WebToolkit::showWindow(Form& form) {
         window.name = std::string(nameOf(form.description().id));
         page::buildWindow(pageWindow(form.description(), window.name, language()));
     }
-    page::showWindow(window.name, !window.visible);
+    page::showWindow(window.name);
     window.visible = true;
 }
 
@@ -37,6 +36,10 @@ void WebToolkit::setBoxText(Form& form, std::string_view box, std::string_view t
 
 void WebToolkit::focusWindowBox(Form& form, std::string_view box) {
     page::focusBox(nameOfWindow(form), box);
+}
+
+void WebToolkit::focusControl(Form& form, std::string_view control) {
+    page::focusControl(nameOfWindow(form), control);
 }
 
 void WebToolkit::setLabelText(Form& form, std::string_view label, std::string_view text) {
@@ -69,11 +72,12 @@ bool WebToolkit::isVisible(const Form& form) const {
     return found != m_windows.end() && found->second.visible;
 }
 
-std::string WebToolkit::decimalSeparator() const {
-    if (!m_decimalSeparator) {
-        m_decimalSeparator = page::decimalSeparatorOf(language());
+std::optional<UserLocale> WebToolkit::userLocale() const {
+    if (!m_userLocale) {
+        const std::string name = page::userLocale();
+        m_userLocale = UserLocale{name, page::decimalSeparatorOf(name)};
     }
-    return *m_decimalSeparator;
+    return m_userLocale;
 }
 
 void WebToolkit::deliverEvents() {

@@ -23,10 +23,7 @@ public:
 
     bool exists(const Form& form) const override { return m_windows.count(&form) != 0; }
     bool isVisible(const Form& form) const override;
-    // The separator the browser writes numbers with in the windows' language, unless set.
-    std::string decimalSeparator() const override;
 
-    void setDecimalSeparator(std::string separator) { m_decimalSeparator = std::move(separator); }
     // Told the text of every message box as it showed, once the user has closed it.
     void setMessageListener(MessageListener listener) { m_messageListener = std::move(listener); }
 
@@ -41,6 +38,10 @@ private:
     std::string boxText(const Form& form, std::string_view box) const override;
     void setBoxText(Form& form, std::string_view box, std::string_view text) override;
     void focusWindowBox(Form& form, std::string_view box) override;
+    void focusControl(Form& form, std::string_view control) override;
+    // The browser's first language, as the page reads it, with the separator it writes numbers
+    // with there.
+    std::optional<UserLocale> userLocale() const override;
     void setLabelText(Form& form, std::string_view label, std::string_view text) override;
     void showMessage(std::string_view text) override;
     void closeEveryWindow() override;
@@ -57,7 +58,7 @@ private:
 
     std::map<const Form*, Window> m_windows;
     MessageListener m_messageListener;
-    mutable std::optional<std::string> m_decimalSeparator;
+    mutable std::optional<UserLocale> m_userLocale;
 };
 
 } // namespace formules

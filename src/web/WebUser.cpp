@@ -32,6 +32,9 @@ EM_JS(int, formules_user_click, (const char* form, int formLength, const char* c
     return ReplayUser.click(Program.textAt(form, formLength),
                             Program.textAt(control, controlLength));
 });
+EM_JS(void, formules_user_acknowledge_messages, (), {
+    ReplayUser.acknowledgeMessages();
+});
 EM_JS(int, formules_user_close, (const char* form, int formLength), {
     return ReplayUser.close(Program.textAt(form, formLength));
 });
@@ -51,16 +54,15 @@ namespace formules {
 
 namespace {
 
-void mustExist(int found, const Form& form, const char* what, std::string_view name) {
-    if (found == 0) {
-        refuseUnknown("web toolkit", form, what, name);
-    }
-}
-
 } // namespace
 
-WebUser::WebUser() {
-    m_toolkit.setDecimalSeparator(".");
+// What the description has and the page lacks is a fault of the page, which stops the run as an
+// unknown control does.
+void WebUser::mustExist(int found, const Form& form, const char* what,
+                        std::string_view name) const {
+    if (found == 0) {
+        m_toolkit.refuse(form, what, name);
+    }
 }
 
 std::string WebUser::windowName(const Form& form) const {
@@ -76,6 +78,7 @@ int lengthOf(std::string_view text) {
 } // namespace
 
 void WebUser::type(Form& form, std::string_view box, std::string_view text) {
+    m_toolkit.checkBox(form, box);
     const std::string name = windowName(form);
     for (std::string_view character : charactersOf(text)) {
         mustExist(formules_user_type(name.data(), lengthOf(name), box.data(), lengthOf(box),
@@ -86,6 +89,7 @@ void WebUser::type(Form& form, std::string_view box, std::string_view text) {
 }
 
 void WebUser::erase(Form& form, std::string_view box, unsigned count) {
+    m_toolkit.checkBox(form, box);
     const std::string name = windowName(form);
     for (unsigned i = 0; i < count && !m_toolkit.readBox(form, box).empty(); ++i) {
         mustExist(formules_user_erase(name.data(), lengthOf(name), box.data(), lengthOf(box)), form,
@@ -95,6 +99,7 @@ void WebUser::erase(Form& form, std::string_view box, unsigned count) {
 }
 
 void WebUser::paste(Form& form, std::string_view box, std::string_view text) {
+    m_toolkit.checkBox(form, box);
     const std::string name = windowName(form);
     mustExist(formules_user_paste(name.data(), lengthOf(name), box.data(), lengthOf(box),
                                   text.data(), lengthOf(text)),
@@ -103,6 +108,7 @@ void WebUser::paste(Form& form, std::string_view box, std::string_view text) {
 }
 
 void WebUser::click(Form& form, std::string_view control) {
+    m_toolkit.checkClickable(form, control);
     const std::string name = windowName(form);
     mustExist(formules_user_click(name.data(), lengthOf(name), control.data(), lengthOf(control)),
               form, "no button or menu entry", control);
@@ -116,6 +122,7 @@ void WebUser::close(Form& form) {
 }
 
 std::string WebUser::read(Form& form, std::string_view control) {
+    m_toolkit.checkControl(form, control);
     const std::string name = windowName(form);
     CrossingText text;
     mustExist(
@@ -126,8 +133,8 @@ std::string WebUser::read(Form& form, std::string_view control) {
     return copy;
 }
 
-void WebUser::setDecimalSeparator(const std::string& separator) {
-    m_toolkit.setDecimalSeparator(separator);
+void WebUser::beforeShowing() {
+    formules_user_acknowledge_messages();
 }
 
 void WebUser::setMessageListener(MessageListener listener) {

@@ -12,7 +12,6 @@ namespace formules {
 // as it does when a real user acts. A message box is read and closed with its OK button.
 class WebUser final : public ReplayUser {
 public:
-    WebUser();
 
     Toolkit& toolkit() override { return m_toolkit; }
 
@@ -23,11 +22,12 @@ public:
     void close(Form& form) override;
     std::string read(Form& form, std::string_view control) override;
 
-    void setDecimalSeparator(const std::string& separator) override;
+    void beforeShowing() override;
     void setMessageListener(MessageListener listener) override;
 
 private:
     std::string windowName(const Form& form) const;
+    void mustExist(int found, const Form& form, const char* what, std::string_view name) const;
 
     WebToolkit m_toolkit;
 };

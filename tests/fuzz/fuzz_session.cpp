@@ -297,7 +297,7 @@ void Session::checkInputsKept(FormId id, const Form& form, const Boxes& before) 
             check(after.at(key) == before.at(key));
         }
     }
-    const std::string focused = m_toolkit.focusedBox(form);
+    const std::string focused = m_toolkit.focusedControl(form);
     check(!focused.empty());
     check(after.at({id, focused}) == before.at({id, focused}));
 }

@@ -50,6 +50,20 @@ private:
     const FormDescription& m_description;
 };
 
+// The window of a form that records its clicks, built and shown by the toolkit as every window
+// is, and discarded with it.
+struct RecordedWindow {
+    RecordedWindow(QtToolkit& showing, const FormDescription& description)
+        : toolkit(showing), recorder(description) {
+        toolkit.show(recorder);
+    }
+    ~RecordedWindow() { toolkit.discard(recorder); }
+    FormWindow* window() const { return toolkit.window(recorder); }
+
+    QtToolkit& toolkit;
+    ClickRecorder recorder;
+};
+
 // Whether the C library has the named locale ("" for the environment's), freeing what it made.
 bool cLibraryHas(const char* name) {
     const locale_t locale = newlocale(LC_ALL_MASK, name, locale_t(0));
@@ -132,6 +146,7 @@ void DesktopTest::initTestCase() {
 void DesktopTest::init() {
     QLocale::setDefault(QLocale::c());
     m_toolkit = std::make_unique<QtToolkit>();
+    m_toolkit->setDecimalSeparator(".");
     m_application = std::make_unique<Application>(*m_toolkit);
     m_application->start();
 }
@@ -355,8 +370,9 @@ void DesktopTest::returnAndEnterPressAFocusedButton() {
     QFETCH(int, form);
     const auto id = static_cast<FormId>(form);
     open(id);
-    ClickRecorder recorder(m_application->find(id)->description());
-    FormWindow window(recorder, *m_toolkit, kSourceLanguage);
+    RecordedWindow recorded(*m_toolkit, m_application->find(id)->description());
+    ClickRecorder& recorder = recorded.recorder;
+    FormWindow& window = *recorded.window();
     QVERIFY(activate(&window));
     const auto buttons = window.findChildren<QPushButton*>();
     QVERIFY(!buttons.isEmpty());
@@ -407,8 +423,9 @@ void DesktopTest::accessKeysPressTheCalculatorButtons() {
     QFETCH(int, form);
     const auto id = static_cast<FormId>(form);
     open(id);
-    ClickRecorder recorder(m_application->find(id)->description());
-    FormWindow window(recorder, *m_toolkit, kSourceLanguage);
+    RecordedWindow recorded(*m_toolkit, m_application->find(id)->description());
+    ClickRecorder& recorder = recorded.recorder;
+    FormWindow& window = *recorded.window();
     QVERIFY(activate(&window));
     const std::pair<Qt::Key, const char*> keys[] = {
         {Qt::Key_C, "Command1"}, {Qt::Key_E, "Command3"}, {Qt::Key_M, "Command2"}};
@@ -527,25 +544,41 @@ void DesktopTest::focusIsVisibleOnEveryControl() {
 
 void DesktopTest::localeWritesItsSeparatorAndBothAreRead_data() {
     QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("frequency");
     QTest::addColumn<QString>("reactance");
     for (const char* comma : {"fr_FR", "de_DE", "es_ES", "it_IT"}) {
-        QTest::newRow(comma) << comma << "5032,921"
+        QTest::newRow(comma) << comma << QString(comma).left(2) << "5032,921"
                              << "316,23";
     }
     QTest::newRow("en_US") << "en_US"
+                           << "en"
                            << "5032.921"
                            << "316.23";
+    // Swiss German writes a point: the desktop's region counts where it speaks the windows'
+    // language.
+    QTest::newRow("de_CH") << "de_CH"
+                           << "de"
+                           << "5032.921"
+                           << "316.23";
+    // English windows on a French desktop write as English does.
+    QTest::newRow("fr_FR_in_English") << "fr_FR"
+                                      << "en"
+                                      << "5032.921"
+                                      << "316.23";
 }
 
-// A user computes a frequency, and results show the locale's decimal separator; then that
-// result, or the same number with the other separator, gives one reactance in the inductor
-// window. 6.2832 x 5032.921 x 10 / 1000 = 316.2264...; reading only 5032 would give 316.17.
+// A user computes a frequency, and results show the decimal separator that the desktop's locale
+// and the windows' language decide; then that result, or the same number with the other
+// separator, gives one reactance in the inductor window. 6.2832 x 5032.921 x 10 / 1000 =
+// 316.2264...; reading only 5032 would give 316.17.
 void DesktopTest::localeWritesItsSeparatorAndBothAreRead() {
     QFETCH(QString, locale);
+    QFETCH(QString, language);
     QFETCH(QString, frequency);
     QFETCH(QString, reactance);
     QLocale::setDefault(QLocale(locale));
+    restartSpeaking(language);
     FormWindow* resonance = open(FormId::Form4);
     QTest::keyClicks(resonance->findChild<QLineEdit*>("Text1"), "100");
     QTest::keyClicks(resonance->findChild<QLineEdit*>("Text3"), "10");

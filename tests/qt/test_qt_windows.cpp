@@ -65,6 +65,7 @@ private:
 void QtWindowsTest::init() {
     QLocale::setDefault(QLocale::c());
     m_toolkit = std::make_unique<QtToolkit>();
+    m_toolkit->setDecimalSeparator(".");
     m_application = std::make_unique<Application>(*m_toolkit);
     m_application->start();
     m_lastMessage.clear();

@@ -78,9 +78,12 @@ private slots:
     void anUnknownBoxStopsTheRun();
     void aUsersEditRunsTheChangeRuleOnlyOnAChange();
     void nothingReachesTheFormAfterTheEnd();
+    void aWindowShownAnewFocusesItsFirstControl();
 
 private:
     bool onQt() const;
+    // The control that has the focus in the form's window.
+    std::string focused() const;
 
     std::unique_ptr<Toolkit> m_toolkit;
     std::unique_ptr<RecordingForm> m_form;
@@ -226,8 +229,8 @@ void ToolkitTest::anUnknownBoxStopsTheRun() {
     }
 }
 
-// On Qt the user types over the selected "1" of "1,5" with a "1": QLineEdit reports an edit,
-// but the text is the one the change rule last saw. In memory the user's edits are writes.
+// The user types over the selected "1" of "1,5" with a "1" (in memory, pastes "1,5" over it):
+// the box reports an edit, but the text is the one the change rule last saw.
 void ToolkitTest::aUsersEditRunsTheChangeRuleOnlyOnAChange() {
     m_toolkit->writeBox(*m_form, Text1, "1,5");
     m_form->events.clear();
@@ -238,10 +241,8 @@ void ToolkitTest::aUsersEditRunsTheChangeRuleOnlyOnAChange() {
         QTest::keyClicks(&edit, "2");
     } else {
         auto& inMemory = static_cast<HeadlessToolkit&>(*m_toolkit);
-        inMemory.type(*m_form, Text1, "");
-        inMemory.erase(*m_form, Text2, 1);
-        m_toolkit->userEditsBox(*m_form, Text1);
-        m_toolkit->writeBox(*m_form, Text1, "12,5");
+        inMemory.paste(*m_form, Text1, "1,5");
+        inMemory.paste(*m_form, Text1, "12,5");
     }
     m_toolkit->userEditsBox(*m_form, Text1);
     QCOMPARE(m_form->events, std::vector<std::string>{"Text1=12,5"});
@@ -276,6 +277,26 @@ void ToolkitTest::nothingReachesTheFormAfterTheEnd() {
     QVERIFY(m_form->events.empty());
     QCOMPARE(messages, 0);
     QCOMPARE(m_toolkit->readBox(*m_form, Text1), std::string("départ"));
+}
+
+std::string ToolkitTest::focused() const {
+    if (onQt()) {
+        QWidget* widget = static_cast<QtToolkit&>(*m_toolkit).window(*m_form)->focusWidget();
+        return widget != nullptr ? widget->objectName().toStdString() : std::string();
+    }
+    return static_cast<HeadlessToolkit&>(*m_toolkit).focusedControl(*m_form);
+}
+
+// Built, or shown again after it was hidden, the window has the focus in its first control in
+// tab order (Text2); shown while visible, it keeps the focus where it was.
+void ToolkitTest::aWindowShownAnewFocusesItsFirstControl() {
+    QCOMPARE(focused(), std::string("Text2"));
+    m_toolkit->focusBox(*m_form, Text1);
+    m_toolkit->show(*m_form);
+    QCOMPARE(focused(), std::string("Text1"));
+    m_toolkit->hide(*m_form);
+    m_toolkit->show(*m_form);
+    QCOMPARE(focused(), std::string("Text2"));
 }
 
 QTEST_MAIN(ToolkitTest)

@@ -6,12 +6,20 @@
 'use strict';
 
 const ReplayUser = (() => {
+  // More message boxes than the program ever opens in a row; a box still open after as many
+  // clicks on OK does not close, and the replay stops there rather than click for ever.
+  const kMostMessages = 100;
+
   // The replay driver's user reads each message as it comes and closes it with OK before doing
   // anything else, so that what the program held back behind it is done first.
   function acknowledgeMessages() {
     const overlay = document.getElementById('message-overlay');
     const ok = document.getElementById('message-ok');
-    while (!overlay.hidden) {
+    for (let clicks = 0; !overlay.hidden; ++clicks) {
+      if (clicks === kMostMessages) {
+        throw new Error('the message box does not close: "'
+          + document.getElementById('message-text').textContent + '"');
+      }
       ok.click();
     }
   }
@@ -37,6 +45,7 @@ const ReplayUser = (() => {
   }
 
   return {
+    acknowledgeMessages,
     // One character typed at the end of the box.
     type(form, name, character) {
       const box = boxOf(form, name);

@@ -194,6 +194,7 @@ const WindowBuilder = (() => {
       tabOrder: tabOrder.filter(Boolean),
       lastFocus: null, placed: false, fitted: false,
       text: '', takenOver: false, // its description's text; taken over by the program
+      focusKept: false, // taken over with the focus where the user put it
     };
   }
 

@@ -18,7 +18,7 @@ const Desktop = (() => {
   element.append(backdrop);
 
   // Form name -> { frame, client, controls (name -> element), described, tabOrder, lastFocus,
-  // placed, fitted, announcer, text, takenOver }.
+  // placed, fitted, announcer, text, takenOver, focusKept }.
   const windows = new Map();
   let frontmost = 0;
 

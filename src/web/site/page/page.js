@@ -3,10 +3,22 @@
 'use strict';
 
 const Page = (() => {
-  function decimalSeparatorOf(language) {
-    const parts = new Intl.NumberFormat(language).formatToParts(1.5);
-    const decimal = parts.find((part) => part.type === 'decimal');
-    return decimal ? decimal.value : '.';
+  // The user's first language, region included ("de-CH"), which the program writes numbers for
+  // when the windows speak its language.
+  function userLocale() {
+    return Early.preferredLanguages()[0] || '';
+  }
+
+  // The decimal separator the browser writes numbers with in the locale; none when it knows no
+  // such locale.
+  function decimalSeparatorOf(locale) {
+    try {
+      const parts = new Intl.NumberFormat(locale).formatToParts(1.5);
+      const decimal = parts.find((part) => part.type === 'decimal');
+      return decimal ? decimal.value : '';
+    } catch (unknown) {
+      return '';
+    }
   }
 
   // Takes over the main window drawn in the page in its language (site/early.js) as the window
@@ -40,11 +52,24 @@ const Page = (() => {
     };
   }
 
+  // A window is built at once, hidden, even behind a message box: the program reads its boxes as
+  // soon as it exists, and nothing of it shows until it is shown. Removing it waits with the
+  // rest, and removes only the window that stood when the program asked.
+  function removeWindow(form) {
+    const record = Desktop.windows.get(form);
+    MessageBox.whenClosed(() => {
+      if (Desktop.windows.get(form) === record) {
+        Windows.remove(form);
+      }
+    });
+  }
+
   return {
-    buildWindow: afterMessages(Windows.build),
+    buildWindow: Windows.build,
     showWindow: afterMessages(Windows.show),
+    focusControl: afterMessages(Windows.focusControl),
     hideWindow: afterMessages(Windows.hide),
-    removeWindow: afterMessages(Windows.remove),
+    removeWindow,
     end: afterMessages(Windows.end),
     boxText(form, box) {
       return MessageBox.boxText(form, box, () => Texts.boxText(form, box));
@@ -56,6 +81,6 @@ const Page = (() => {
     focusBox: afterMessages(Texts.focusBox),
     messageBox: MessageBox.show,
     nextEvent: Program.nextEvent,
-    decimalSeparatorOf, adoptDrawn, start,
+    userLocale, decimalSeparatorOf, adoptDrawn, start,
   };
 })();

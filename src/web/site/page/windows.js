@@ -19,16 +19,30 @@ const Windows = (() => {
     Keys.listen(record);
   }
 
-  function focusIn(record, first) {
-    const target = !first && record.lastFocus && record.lastFocus.isConnected
+  // The control the window last had the focus in, or its first, as a desktop gives a window its
+  // focus back when it is activated.
+  function focusIn(record) {
+    const target = record.lastFocus && record.lastFocus.isConnected
       ? record.lastFocus : record.tabOrder[0];
     if (target) {
       target.focus({ preventScroll: true });
-      if (target.classList.contains('box')) {
-        target.setSelectionRange(0, 0);
-      }
     } else {
       record.frame.focus({ preventScroll: true });
+    }
+  }
+
+  // The focus in the control the program names, a box's text unselected. The window drawn before
+  // the program loaded keeps the focus where the user or the page put it.
+  function focusControl(form, name) {
+    const record = Desktop.windows.get(form);
+    if (record.focusKept) {
+      record.focusKept = false;
+      return;
+    }
+    const target = record.controls.get(name);
+    target.focus({ preventScroll: true });
+    if (target.classList.contains('box')) {
+      target.setSelectionRange(0, 0);
     }
   }
 
@@ -70,19 +84,25 @@ const Windows = (() => {
     event.target.dispatchEvent(again);
   }
 
-  // A window taken over keeps the focus where the page or the user put it.
-  function show(form, focusFirst) {
+  // A window taken over keeps the focus where the page or the user put it; one already visible
+  // comes in front with its focus where it was. The program puts the focus in a window it shows
+  // anew itself (focusControl).
+  function show(form) {
     const record = Desktop.windows.get(form);
     if (record.takenOver && !record.frame.hidden) {
       record.takenOver = false;
+      record.focusKept = true;
       return;
     }
+    const wasVisible = !record.frame.hidden;
     record.frame.hidden = false;
     Desktop.noteVisibleWindows();
     Placing.placeOnce(record);
     Desktop.raise(record);
     Texts.fitWindow(record);
-    focusIn(record, focusFirst);
+    if (wasVisible) {
+      focusIn(record);
+    }
   }
 
   // The focus goes back to the window now in front, as a desktop activates it.
@@ -95,7 +115,7 @@ const Windows = (() => {
     if (front) {
       Desktop.raise(front);
       if (hadFocus || document.activeElement === document.body) {
-        focusIn(front, false);
+        focusIn(front);
       }
     }
   }
@@ -141,5 +161,5 @@ const Windows = (() => {
     }
   });
 
-  return { build, adopt, replay, show, hide, remove, end };
+  return { build, adopt, replay, show, focusControl, hide, remove, end };
 })();
