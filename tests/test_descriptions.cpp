@@ -137,6 +137,14 @@ TEST_P(CalculatorDescriptionTest, FrameUsesTheWindowsBoxes) {
             EXPECT_NE(*wordOf(data.quantity), '\0')
                 << data.box.name << " needs a word for messages";
         }
+        // Named by labels with a caption, which a phone's column puts above the box.
+        EXPECT_FALSE(box->namedBy.empty()) << data.box.name;
+        for (const std::string& name : box->namedBy) {
+            const ControlDescription* label = d.control(name);
+            ASSERT_NE(label, nullptr) << name;
+            EXPECT_EQ(label->kind, ControlKind::Label) << name;
+            EXPECT_FALSE(label->caption.empty()) << name;
+        }
         boxes.insert(std::string(data.box));
     }
     std::set<std::string> cleared;

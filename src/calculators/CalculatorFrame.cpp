@@ -13,9 +13,11 @@
 
 namespace formules {
 
-ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::string announced) {
+ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::string announced,
+                           std::vector<std::string> namedBy) {
     return textBox(name, std::string(), rect, tabIndex)
         .announcedAs(std::move(announced))
+        .namedByLabels(std::move(namedBy))
         .withEnterClicking(CalculatorButtons::Command1);
 }
 

@@ -58,9 +58,10 @@ struct CalculatorButtons {
     static constexpr ButtonName Command3{"Command3"}; // "Effacer"
 };
 
-// A calculator's data box: it starts empty, is announced by the caption of its label, and
-// Return in it presses "Calcul".
-ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::string announced);
+// A calculator's data box: it starts empty, is named by its labels (in reading order) and
+// announced by their captions, and Return in it presses "Calcul".
+ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::string announced,
+                           std::vector<std::string> namedBy);
 
 // The label of design help, empty until a "Calcul" succeeds, in the colours of the window's
 // labels (the given background, the window's text colour); its hint says what its lines are.

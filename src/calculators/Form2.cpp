@@ -61,21 +61,21 @@ const FormDescription& Form2::description() const {
                 .inside("Picture1")
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),
-            dataBox(Text1, {1320, 1800, 4035, 390}, 0, "Frequence en Khz")
+            dataBox(Text1, {1320, 1800, 4035, 390}, 0, "Frequence en Khz", {"Label1"})
                 .inside("Picture1")
                 .withForeground(blue),
             label("Label2", "Inductance en micro henry", {2160, 2520, 2340, 210}, 9)
                 .inside("Picture1")
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),
-            dataBox(Text2, {1320, 2760, 4035, 390}, 1, "Inductance en micro henry")
+            dataBox(Text2, {1320, 2760, 4035, 390}, 1, "Inductance en micro henry", {"Label2"})
                 .inside("Picture1")
                 .withForeground(blue),
             label("Label3", "Réactance en ohms", {2280, 3360, 2340, 210}, 10)
                 .inside("Picture1")
                 .withBackground(panel)
                 .withForeground(Colour::rgb(192, 0, 0)),
-            dataBox(Text3, {1320, 3600, 4035, 390}, 2, "Résultat : Réactance en ohms")
+            dataBox(Text3, {1320, 3600, 4035, 390}, 2, "Résultat : Réactance en ohms", {"Label3"})
                 .inside("Picture1")
                 .withForeground(Colour::rgb(255, 0, 0)),
             button(Command1, "Calcul", {1200, 4320, 1335, 495}, 3).inside("Picture1"),

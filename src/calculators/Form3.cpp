@@ -64,16 +64,16 @@ const FormDescription& Form3::description() const {
             label("Label4", "Frequence en Khz", {2040, 1440, 2340, 210}, 10)
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),
-            dataBox(Text1, {1200, 1680, 4035, 390}, 1, "Frequence en Khz").withForeground(blue),
+            dataBox(Text1, {1200, 1680, 4035, 390}, 1, "Frequence en Khz", {"Label4"}).withForeground(blue),
             label("Label2", "Capacité en picofarad", {2040, 2280, 2340, 210}, 9)
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),
-            dataBox(Text2, {1200, 2520, 4035, 390}, 2, "Capacité en picofarad")
+            dataBox(Text2, {1200, 2520, 4035, 390}, 2, "Capacité en picofarad", {"Label2"})
                 .withForeground(blue),
             label("Label3", "Réactance en ohms", {2040, 3120, 2340, 210}, 8)
                 .withBackground(panel)
                 .withForeground(Colour::rgb(192, 0, 0)),
-            dataBox(Text3, {1200, 3360, 4035, 390}, 3, "Résultat : Réactance en ohms")
+            dataBox(Text3, {1200, 3360, 4035, 390}, 3, "Résultat : Réactance en ohms", {"Label3"})
                 .withForeground(Colour::rgb(255, 0, 0)),
             button(Command1, "Calcul", {960, 4440, 1335, 495}, 4),
             button(Command3, "Effacer", {2520, 4440, 1335, 495}, 5),

@@ -248,19 +248,19 @@ const FormDescription& Form4::description() const {
                 .centred()
                 .withBackground(background)
                 .withForeground(windowText),
-            dataBox(Text1, {1560, 2280, 4035, 390}, 0, "Capacite en pf")
+            dataBox(Text1, {1560, 2280, 4035, 390}, 0, "Capacite en pf", {"Label10"})
                 .withForeground(Colour::rgb(0, 0, 255)),
             label("Label1", "Frequence en Khz", {2520, 3240, 2340, 210}, 8)
                 .centred()
                 .withBackground(background)
                 .withForeground(windowText),
-            dataBox(Text2, {1560, 3480, 4035, 390}, 1, "Frequence en Khz")
+            dataBox(Text2, {1560, 3480, 4035, 390}, 1, "Frequence en Khz", {"Label1"})
                 .withForeground(Colour::rgb(0, 128, 0)),
             label("Label2", "Inductance en microH", {2520, 4440, 2340, 210}, 9)
                 .centred()
                 .withBackground(background)
                 .withForeground(windowText),
-            dataBox(Text3, {1560, 4680, 4035, 390}, 2, "Inductance en microH")
+            dataBox(Text3, {1560, 4680, 4035, 390}, 2, "Inductance en microH", {"Label2"})
                 .withBackground(Colour::rgb(255, 255, 255))
                 .withForeground(Colour::rgb(255, 0, 0)),
             button(Command1, "Calcul", {1680, 5280, 1215, 495}, 3)

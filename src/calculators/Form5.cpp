@@ -110,17 +110,17 @@ const FormDescription& Form5::description() const {
             label("Label2", "Inductance en microH", {2400, 1320, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),
-            dataBox(Text1, {1560, 1560, 4035, 390}, 0, "Inductance en microH")
+            dataBox(Text1, {1560, 1560, 4035, 390}, 0, "Inductance en microH", {"Label2"})
                 .withForeground(Colour::rgb(0, 0, 255)),
             label("Label1", "Diamétre en centimètres", {2400, 2280, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),
-            dataBox(Text2, {1560, 2520, 4035, 390}, 1, "Diamétre en centimètres")
+            dataBox(Text2, {1560, 2520, 4035, 390}, 1, "Diamétre en centimètres", {"Label1"})
                 .withForeground(Colour::rgb(0, 192, 0)),
             label("Label10", "Longueur bobine en cm", {2400, 3240, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),
-            dataBox(Text3, {1560, 3480, 4035, 390}, 2, "Longueur bobine en cm")
+            dataBox(Text3, {1560, 3480, 4035, 390}, 2, "Longueur bobine en cm", {"Label10"})
                 .withBackground(Colour::rgb(255, 255, 255))
                 .withForeground(Colour::rgb(128, 64, 0)),
             label("Label3", "Nombre de spires:", {2400, 4440, 2295, 255})
@@ -129,7 +129,7 @@ const FormDescription& Form5::description() const {
             label("Label4", "Résultat:", {480, 4800, 1215, 255})
                 .centred()
                 .withBackground(Colour::rgb(255, 192, 192)),
-            dataBox(Text5, {1680, 4680, 3975, 375}, 3, "Résultat : Nombre de spires")
+            dataBox(Text5, {1680, 4680, 3975, 375}, 3, "Résultat : Nombre de spires", {"Label3", "Label4"})
                 .withForeground(Colour::rgb(255, 0, 0)),
             button(Command1, "Calcul", {1680, 5400, 1215, 495}, 4),
             button(Command3, "Effacer", {3000, 5400, 1215, 495}, 5),

@@ -102,17 +102,17 @@ const FormDescription& Form6::description() const {
             label("Label1", "Diamétre en centimètres", {2400, 1200, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),
-            dataBox(Text1, {1560, 1440, 4035, 390}, 0, "Diamétre en centimètres")
+            dataBox(Text1, {1560, 1440, 4035, 390}, 0, "Diamétre en centimètres", {"Label1"})
                 .withForeground(Colour::rgb(0, 0, 255)),
             label("Label10", "Longueur bobine en cm", {2400, 2280, 2340, 210})
                 .centred()
                 .withBackground(labelBackground),
-            dataBox(Text2, {1560, 2520, 4035, 390}, 1, "Longueur bobine en cm")
+            dataBox(Text2, {1560, 2520, 4035, 390}, 1, "Longueur bobine en cm", {"Label10"})
                 .withForeground(Colour::rgb(0, 128, 0)),
             label("Label3", "Nombre de spires:", {2400, 3240, 2295, 255})
                 .centred()
                 .withBackground(labelBackground),
-            dataBox(Text3, {1560, 3480, 4035, 390}, 2, "Nombre de spires")
+            dataBox(Text3, {1560, 3480, 4035, 390}, 2, "Nombre de spires", {"Label3"})
                 .withBackground(Colour::rgb(255, 255, 255))
                 .withForeground(Colour::rgb(192, 64, 0)),
             label("Label2", "Inductance en microH", {2400, 4200, 2340, 210})
@@ -121,7 +121,7 @@ const FormDescription& Form6::description() const {
             label("Label4", " Résultat:", {360, 4560, 1215, 255})
                 .centred()
                 .withBackground(Colour::rgb(192, 255, 192)),
-            dataBox(Text5, {1560, 4440, 3975, 375}, 3, "Résultat : Inductance en microH")
+            dataBox(Text5, {1560, 4440, 3975, 375}, 3, "Résultat : Inductance en microH", {"Label2", "Label4"})
                 .withForeground(Colour::rgb(255, 0, 0)),
             button(Command1, "Calcul", {1560, 5160, 1215, 495}, 4),
             button(Command3, "Effacer", {2880, 5160, 1215, 495}, 5),

@@ -59,6 +59,12 @@ ControlDescription ControlDescription::withAccessKey(char key) const {
     return copy;
 }
 
+ControlDescription ControlDescription::namedByLabels(std::vector<std::string> labels) const {
+    ControlDescription copy = *this;
+    copy.namedBy = std::move(labels);
+    return copy;
+}
+
 namespace {
 
 ControlDescription control(std::string_view name, ControlKind kind, std::string caption,

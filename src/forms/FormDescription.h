@@ -68,6 +68,8 @@ struct ControlDescription {
     bool clickedByEscape = false; // a button that Escape presses anywhere in its window
     char accessKey = '\0'; // a letter of a button's caption that Alt presses it with; '\0': none
     std::string hint;      // shown as a tooltip, and given to assistive technology as a description
+    // The labels that name a box, in reading order, which a layout keeps above it.
+    std::vector<std::string> namedBy;
 
     ControlDescription inside(std::string panel) const;
     ControlDescription withBackground(Colour colour) const;
@@ -78,6 +80,7 @@ struct ControlDescription {
     ControlDescription withEnterClicking(std::string_view button) const;
     ControlDescription withEscapeClicking() const;
     ControlDescription withAccessKey(char key) const;
+    ControlDescription namedByLabels(std::vector<std::string> labels) const;
 };
 
 // The builders take the names the handlers use, typed, so that a box cannot be described as a

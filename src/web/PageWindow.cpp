@@ -61,6 +61,14 @@ std::string jsonArray(const std::vector<std::string>& items) {
     return json + "]";
 }
 
+std::string jsonTexts(const std::vector<std::string>& texts) {
+    std::vector<std::string> quoted;
+    for (const std::string& text : texts) {
+        quoted.push_back(JsonObject::quoted(text));
+    }
+    return jsonArray(quoted);
+}
+
 int pixels(int units) {
     return formUnitsToPixels(units, kCssPixelsPerInch);
 }
@@ -172,7 +180,8 @@ std::string controlObject(const FormDescription& d, const ControlDescription& co
         .text(pageKey::kAnnounced, translate(language, control.accessibleName))
         .text(pageKey::kHint, translate(language, control.hint))
         .text(pageKey::kEnter, control.enterClicks)
-        .flag(pageKey::kEscape, control.clickedByEscape);
+        .flag(pageKey::kEscape, control.clickedByEscape)
+        .raw(pageKey::kLabels, jsonTexts(control.namedBy));
     addLegibleColours(object, ink.value_or(window.ink), ground, behind);
     addCaption(object, control.caption, control.accessKey, language);
     return object.str();

@@ -1,8 +1,13 @@
-// formules-predrawn OUTPUT: writes the script that lets the page draw the main window before the
-// program has loaded: the window as the web toolkit describes it to the page (PageWindow), in
-// every language the program speaks. The page draws the one in the user's language at once, and
-// the program, once loaded, takes it over when its own description is the same text
-// (site/page/windows.js). Run by node while the site is built.
+// formules-predrawn PREDRAWN NAMES: writes two of the page's scripts while the site is built, run
+// by node.
+//  - PREDRAWN lets the page draw the main window before the program has loaded: the window as
+//    the web toolkit describes it to the page (PageWindow), in every language the program speaks.
+//    The page draws the one in the user's language at once, and the program, once loaded, takes
+//    it over when its own description is the same text (site/page/windows.js).
+//  - NAMES gives the page the program's own names: the keys of a window's description
+//    (PageWindow.h), the kinds of control and the kinds of user event (Page.h), which the page
+//    reads descriptions and sends events with (site/page/described.js).
+#include "Page.h"
 #include "PageWindow.h"
 #include "forms/Languages.h"
 #include "shell/Application.h"
@@ -26,11 +31,42 @@ std::string scriptString(const std::string& text) {
     return literal + "\"";
 }
 
+bool write(const char* path, const std::string& script) {
+    std::FILE* output = std::fopen(path, "w");
+    if (output == nullptr || std::fputs(script.c_str(), output) < 0 || std::fclose(output) != 0) {
+        std::fprintf(stderr, "formules-predrawn: cannot write %s\n", path);
+        return false;
+    }
+    return true;
+}
+
+// The names as a script's object.
+std::string namesScript() {
+    using formules::ControlKind;
+    using Kind = formules::page::UserEvent::Kind;
+    std::string keys;
+    for (std::string_view key : formules::pageKey::kAll) {
+        keys += (keys.empty() ? "" : ", ") + scriptString(std::string(key));
+    }
+    std::string kinds;
+    for (ControlKind kind : {ControlKind::Button, ControlKind::TextBox, ControlKind::Label,
+                             ControlKind::PictureBox}) {
+        const std::string name = formules::kindName(kind);
+        kinds += (kinds.empty() ? "" : ", ") + name + ": " + scriptString(name);
+    }
+    const std::string events = "click: " + std::to_string(int(Kind::Click)) +
+                               ", change: " + std::to_string(int(Kind::Change)) +
+                               ", close: " + std::to_string(int(Kind::Close));
+    return "// Written by formules-predrawn while the site was built.\n'use strict';\n\n"
+           "const ProgramNames = {\n  keys: [" +
+           keys + "],\n  kinds: { " + kinds + " },\n  events: { " + events + " },\n};\n";
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: formules-predrawn OUTPUT\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: formules-predrawn PREDRAWN NAMES\n");
         return 2;
     }
     formules::HeadlessToolkit toolkit;
@@ -46,10 +82,5 @@ int main(int argc, char* argv[]) {
                   scriptString(formules::pageWindow(main.description(), form, language)) + ",\n";
     }
     script += "  },\n};\n";
-    std::FILE* output = std::fopen(argv[1], "w");
-    if (output == nullptr || std::fputs(script.c_str(), output) < 0 || std::fclose(output) != 0) {
-        std::fprintf(stderr, "formules-predrawn: cannot write %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return write(argv[1], script) && write(argv[2], namesScript()) ? 0 : 1;
 }

@@ -289,32 +289,33 @@ const PageRow kPageRows[] = {
         "left": 136, "top": 288, "width": 81, "height": 33, "tab": 5, "centred": false,
         "ground": "rgb(255,255,255)", "ink": "rgb(0,0,0)", "font": null, "ring": "rgb(0,0,0)",
         "inkMore": "", "groundMore": "", "announced": "", "hint": "", "enter": "",
-        "escape": false, "before": "Quit", "key": "", "after": ""})json"},
+        "escape": false, "labels": [], "before": "Quit", "key": "", "after": ""})json"},
     {"button_with_its_key", FormId::Form4, "fr", "Command1", R"json({
         "name": "Command1", "kind": "button", "panel": "",
         "left": 112, "top": 352, "width": 81, "height": 33, "tab": 3, "centred": false,
         "ground": "rgb(255,255,255)", "ink": "rgb(0,0,0)", "font": null, "ring": "rgb(0,0,0)",
         "inkMore": "", "groundMore": "", "announced": "", "hint": "", "enter": "",
-        "escape": false, "before": "", "key": "C", "after": "alcul"})json"},
+        "escape": false, "labels": [], "before": "", "key": "C", "after": "alcul"})json"},
     {"button_pressed_by_escape", FormId::Form7, "en", "Command1", R"json({
         "name": "Command1", "kind": "button", "panel": "Picture1",
         "left": 152, "top": 240, "width": 81, "height": 33, "tab": 0, "centred": false,
         "ground": "rgb(239,239,239)", "ink": "rgb(0,0,0)", "font": null, "ring": "rgb(0,0,0)",
         "inkMore": "", "groundMore": "", "announced": "", "hint": "", "enter": "",
-        "escape": true, "before": "OK", "key": "", "after": ""})json"},
+        "escape": true, "labels": [], "before": "OK", "key": "", "after": ""})json"},
     {"data_box", FormId::Form4, "fr", "Text1", R"json({
         "name": "Text1", "kind": "box", "panel": "",
         "left": 104, "top": 152, "width": 269, "height": 26, "tab": 0, "centred": false,
         "ground": "rgb(255,255,255)", "ink": "rgb(0,0,255)", "font": null, "ring": "rgb(0,0,0)",
         "inkMore": "", "groundMore": "", "announced": "Capacite en pf",
         "hint": "Unités : pF (p), nF (n), µF (uF, µ, u), F ; pF si rien n'est indiqué ; codes p, n et u (µ) : 4n7 = 4,7 nF\nSi les résultats s'écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230",
-        "enter": "Command1", "escape": false, "before": "", "key": "", "after": ""})json"},
+        "enter": "Command1", "escape": false, "labels": ["Label10"],
+        "before": "", "key": "", "after": ""})json"},
     {"instruction_box", FormId::Form4, "it", "Text4", R"json({
         "name": "Text4", "kind": "box", "panel": "",
         "left": 48, "top": 16, "width": 385, "height": 33, "tab": 6, "centred": false,
         "ground": "rgb(255,255,224)", "ink": "rgb(0,0,0)", "font": null, "ring": "rgb(0,0,0)",
         "inkMore": "", "groundMore": "", "announced": "Istruzione", "hint": "", "enter": "",
-        "escape": false, "before": "                              Inserire due valori per ottenere il terzo",
+        "escape": false, "labels": [], "before": "                              Inserire due valori per ottenere il terzo",
         "key": "", "after": ""})json"},
     {"label_on_a_panel", FormId::Form1, "de", "Label1", R"json({
         "name": "Label1", "kind": "label", "panel": "Picture2",
@@ -323,7 +324,7 @@ const PageRow kPageRows[] = {
         "font": {"family": "\"Times New Roman\", \"Liberation Serif\", \"Tinos\", \"Times\", \"DejaVu Serif\", serif",
                  "weight": "bold", "slant": "normal", "size": 27},
         "inkMore": "", "groundMore": "", "announced": "", "hint": "", "enter": "",
-        "escape": false, "before": "Formeln - Funk", "key": "", "after": ""})json"},
+        "escape": false, "labels": [], "before": "Formeln - Funk", "key": "", "after": ""})json"},
     // The window's ink (128, 128, 255) on the panel's grey is 2.47:1; darkened in its hue to
     // 4.54:1 for a user who asks for more contrast.
     {"panel", FormId::Form1, "fr", "Picture2", R"json({
@@ -333,7 +334,7 @@ const PageRow kPageRows[] = {
         "font": {"family": "\"Times New Roman\", \"Liberation Serif\", \"Tinos\", \"Times\", \"DejaVu Serif\", serif",
                  "weight": "bold", "slant": "normal", "size": 16},
         "inkMore": "rgb(89,89,179)", "groundMore": "", "announced": "", "hint": "", "enter": "",
-        "escape": false, "before": "", "key": "", "after": ""})json"},
+        "escape": false, "labels": [], "before": "", "key": "", "after": ""})json"},
     {"menu_entry", FormId::Form1, "es", "menu:Infos",
      R"json({"name": "Infos", "before": "", "key": "A", "after": "cerca de..."})json"},
     {"blank_menu_entry", FormId::Form1, "fr", "menu:s1",

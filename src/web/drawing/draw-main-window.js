@@ -6,7 +6,7 @@
 // (site/page/windows.js). The page's policy forbids style attributes, so the style properties
 // the builder sets become rules of the stylesheet, one per element, the same in every language.
 //
-//   node draw-main-window.js PREDRAWN PAGE_FOLDER INDEX CSS OUT_INDEX OUT_CSS
+//   node draw-main-window.js PREDRAWN NAMES PAGE_FOLDER INDEX CSS OUT_INDEX OUT_CSS
 'use strict';
 
 const fs = require('fs');
@@ -20,7 +20,7 @@ const kBorder = 1;
 const kTitleBar = 28;
 const kMenuBar = 25;
 
-function builderIn(pageFolder, predrawnScript) {
+function builderIn(pageFolder, predrawnScript, namesScript) {
   const document = new MarkupDocument();
   const context = vm.createContext({
     document,
@@ -35,11 +35,13 @@ function builderIn(pageFolder, predrawnScript) {
       element: { append() {} },
     },
   });
-  for (const file of ['column.js', 'build.js']) {
+  vm.runInContext(fs.readFileSync(namesScript, 'utf8'), context, { filename: 'page-names.js' });
+  for (const file of ['described.js', 'column.js', 'build.js']) {
     vm.runInContext(fs.readFileSync(path.join(pageFolder, file), 'utf8'), context, { filename: file });
   }
   vm.runInContext(fs.readFileSync(predrawnScript, 'utf8'), context, { filename: 'predrawn.js' });
-  return vm.runInContext('({ build: WindowBuilder.build, predrawn: PredrawnWindow })', context);
+  return vm.runInContext('({ build: WindowBuilder.build, parse: Described.parse, '
+    + 'predrawn: PredrawnWindow })', context);
 }
 
 // The frame at its described place, kept on the screen as the page keeps it, in front.
@@ -58,7 +60,7 @@ function frameRules(described) {
 
 function drawnWindow(builder, language) {
   const text = builder.predrawn.languages[language];
-  const described = JSON.parse(text);
+  const described = builder.parse(text);
   const record = builder.build(described);
   const frame = record.frame;
   frame.hidden = false;
@@ -77,8 +79,8 @@ function drawnWindow(builder, language) {
 }
 
 function main(argv) {
-  const [predrawnScript, pageFolder, indexFile, cssFile, outIndex, outCss] = argv;
-  const builder = builderIn(pageFolder, predrawnScript);
+  const [predrawnScript, namesScript, pageFolder, indexFile, cssFile, outIndex, outCss] = argv;
+  const builder = builderIn(pageFolder, predrawnScript, namesScript);
   const languages = Object.keys(builder.predrawn.languages);
   const rules = new Map();
   let markup = '';

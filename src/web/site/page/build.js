@@ -77,11 +77,11 @@ const WindowBuilder = (() => {
 
   function createControl(described, windowFont) {
     let control;
-    if (described.kind === 'button') {
+    if (described.kind === Described.kinds.button) {
       control = make('button', 'control button');
       control.type = 'button';
       fillCaption(control, described);
-    } else if (described.kind === 'box') {
+    } else if (described.kind === Described.kinds.box) {
       control = createBox(described);
     } else {
       control = make('div', 'control ' + described.kind + (described.centred ? ' centred' : ''));

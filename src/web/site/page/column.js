@@ -1,11 +1,11 @@
 // The layout of a narrow screen: each window as one column, derived from its description rather
 // than zoomed from it. The focusable controls come in the described tab order, each box under
-// the labels that name it (a label right above it or just to its left, by the geometry), and
-// buttons that stand side by side share a row; labels above every focusable control come first,
-// the others last, and those the program writes into (empty when built: the design help) at the
-// very end, where a growing text moves nothing the user aims at. A panel, or an empty label
-// that serves as one, spans the rows of what it holds. The places are written as style properties that only the narrow screen's
-// stylesheet reads (a grid of twelve columns).
+// the labels the description says name it, and buttons that stand side by side share a row;
+// labels above every focusable control come first, the others last, and those the program writes
+// into (empty when built: the design help) at the very end, where a growing text moves nothing
+// the user aims at. A panel, or an empty label that serves as one, spans the rows of what it
+// holds. The places are written as style properties that only the narrow screen's stylesheet
+// reads (a grid of twelve columns).
 'use strict';
 
 const Column = (() => {
@@ -17,10 +17,6 @@ const Column = (() => {
 
   function right(c) {
     return c.left + c.width;
-  }
-
-  function overlapsAcross(a, b) {
-    return a.left < right(b) && b.left < right(a);
   }
 
   function overlapsDown(a, b) {
@@ -35,37 +31,6 @@ const Column = (() => {
     return a.top - b.top || a.left - b.left;
   }
 
-  // How far the label stands from naming the box: right above it (overlapping it across, its
-  // foot within a box's height of the box's top) or just to its left on the box's line;
-  // Infinity when neither.
-  function distanceToName(label, box) {
-    let distance = Infinity;
-    const gapDown = box.top - bottom(label);
-    if (overlapsAcross(label, box) && gapDown >= -label.height / 2 && gapDown <= box.height) {
-      distance = Math.abs(gapDown);
-    }
-    const middle = label.top + label.height / 2;
-    const gapAcross = box.left - right(label);
-    if (middle >= box.top && middle <= bottom(box) && gapAcross >= -label.height
-        && gapAcross <= box.height) {
-      distance = Math.min(distance, Math.abs(gapAcross));
-    }
-    return distance;
-  }
-
-  function namedBox(label, boxes) {
-    let nearest = null;
-    let least = Infinity;
-    for (const box of boxes) {
-      const distance = distanceToName(label, box);
-      if (distance < least) {
-        nearest = box;
-        least = distance;
-      }
-    }
-    return nearest;
-  }
-
   // The focusable controls from the tab place given, as rows: a box alone, under its captions;
   // buttons on one described line together, as many as share the columns evenly.
   function focusableRows(focusable, captions) {
@@ -73,13 +38,14 @@ const Column = (() => {
     for (let i = 0; i < focusable.length;) {
       const first = focusable[i];
       const row = [first];
-      if (first.kind === 'box') {
+      if (first.kind === Described.kinds.box) {
         for (const caption of captions.get(first.name) || []) {
           rows.push([caption]);
         }
       } else {
-        for (let next = focusable[i + 1]; next && next.kind === 'button' && overlapsDown(next, first)
-          && kColumns % (row.length + 1) === 0; next = focusable[i + row.length]) {
+        for (let next = focusable[i + 1]; next && next.kind === Described.kinds.button
+          && overlapsDown(next, first) && kColumns % (row.length + 1) === 0;
+          next = focusable[i + row.length]) {
           row.push(next);
         }
       }
@@ -93,17 +59,15 @@ const Column = (() => {
   // the labels that name a box.
   function rowsOf(controls) {
     const focusable = controls.filter((c) => c.tab >= 0).sort((a, b) => a.tab - b.tab);
-    const boxes = focusable.filter((c) => c.kind === 'box');
+    const byName = new Map(controls.map((c) => [c.name, c]));
     const captions = new Map();
-    const others = [];
-    for (const label of controls.filter((c) => c.kind === 'label').sort(readingOrder)) {
-      const box = hasText(label) ? namedBox(label, boxes) : null;
-      if (box) {
-        captions.set(box.name, (captions.get(box.name) || []).concat([label]));
-      } else {
-        others.push(label);
-      }
+    const naming = new Set();
+    for (const box of focusable.filter((c) => c.kind === Described.kinds.box)) {
+      captions.set(box.name, box.labels.map((name) => byName.get(name)));
+      box.labels.forEach((name) => naming.add(name));
     }
+    const others = controls.filter((c) => c.kind === Described.kinds.label && !naming.has(c.name))
+      .sort(readingOrder);
     const firstTop = Math.min.apply(null, focusable.map((c) => c.top));
     const leading = others.filter((label) => hasText(label) && bottom(label) <= firstTop);
     const trailing = others.filter((label) => !leading.includes(label));
@@ -112,10 +76,6 @@ const Column = (() => {
       .concat(focusableRows(focusable, captions))
       .concat(trailing.filter((label) => hasText(label)).map((label) => [label]))
       .concat(written.map((label) => [label]));
-    const naming = new Set();
-    for (const list of captions.values()) {
-      list.forEach((label) => naming.add(label.name));
-    }
     return { rows, naming };
   }
 
@@ -125,13 +85,16 @@ const Column = (() => {
   }
 
   // What is drawn under other controls as their ground: a panel, or an empty label that holds
-  // focusable controls within it. It spans the rows of what it holds.
+  // focusable controls within it. It spans the rows of what it holds: the controls placed on the
+  // panel, or lying within its bounds.
   function placeBackings(record, rowOf) {
     const controls = record.described.controls;
-    const backings = controls.filter((c) => c.kind === 'panel' || (c.kind === 'label'
+    const kinds = Described.kinds;
+    const backings = controls.filter((c) => c.kind === kinds.panel || (c.kind === kinds.label
       && !hasText(c) && controls.some((inner) => inner.tab >= 0 && encloses(c, inner))));
     for (const backing of backings) {
-      const held = controls.filter((c) => rowOf.has(c.name) && encloses(backing, c));
+      const held = controls.filter((c) => rowOf.has(c.name)
+        && (c.panel === backing.name || encloses(backing, c)));
       if (held.length === 0) {
         continue;
       }

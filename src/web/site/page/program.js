@@ -9,8 +9,6 @@ const Program = (() => {
   let running = false;
   let modal = false;
 
-  // The kinds of event, numbered as the program numbers them (UserEvent in Page.h).
-  const eventKinds = { click: 1, change: 2, close: 3 };
   const decoder = new TextDecoder();
 
   // Texts cross as UTF-8 with their lengths, every character kept, a NUL included.
@@ -71,7 +69,7 @@ const Program = (() => {
     if (modal) {
       return;
     }
-    events.push({ kind: eventKinds[kind], form, control: name });
+    events.push({ kind: Described.events[kind], form, control: name });
     if (ready && !running) {
       deliver();
     }

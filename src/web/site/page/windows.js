@@ -6,7 +6,7 @@ const Windows = (() => {
   // loaded, from the same text, is taken over as it stands, with what the user did to it; one
   // from another text is built anew.
   function build(text) {
-    const described = JSON.parse(text);
+    const described = Described.parse(text);
     const drawn = Desktop.windows.get(described.form);
     if (drawn && drawn.text === text) {
       drawn.takenOver = true;
@@ -61,7 +61,7 @@ const Windows = (() => {
     if (!drawn || text === undefined) {
       return false;
     }
-    const record = WindowBuilder.adopt(drawn, JSON.parse(text));
+    const record = WindowBuilder.adopt(drawn, Described.parse(text));
     record.text = text;
     Desktop.windows.set(record.described.form, record);
     Keys.listen(record);
