@@ -62,10 +62,14 @@ class HoldingHandler(QuietHandler):
 
 
 @contextlib.contextmanager
-def served(folder, held=(), release=None):
+def served(folder, held=(), release=None, wasm_type='application/wasm'):
     """Serves the folder on 127.0.0.1, on a free port; yields the address of its root. The held
-    files are answered only once the release (a threading.Event) is set."""
-    holding = type('Holding', (HoldingHandler,), {'held': tuple(held), 'release': release})
+    files are answered only once the release (a threading.Event) is set. WebAssembly is sent
+    with the type given: 'application/octet-stream', as many simple hosts send it, refuses it to
+    a browser's compiling as it downloads."""
+    types = {**HoldingHandler.extensions_map, '.wasm': wasm_type}
+    holding = type('Holding', (HoldingHandler,), {'held': tuple(held), 'release': release,
+                                                  'extensions_map': types})
     handler = functools.partial(holding, directory=folder)
     server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
     thread = threading.Thread(target=server.serve_forever, daemon=True)

@@ -228,13 +228,14 @@ return problems;
 
 
 @contextlib.contextmanager
-def page(width=1280, height=900, language='fr-FR', phone=False, program_held=None):
+def page(width=1280, height=900, language='fr-FR', phone=False, program_held=None,
+         wasm_type='application/wasm'):
     """The site in Chromium; with program_held (a threading.Event), its script and WebAssembly
-    arrive only once that is set."""
+    arrive only once that is set; its WebAssembly is sent with the type given."""
     import browser
     site = os.path.join(browser.build_folder(), 'site')
     held = ('formules.js', 'formules.wasm') if program_held is not None else ()
-    with browser.served(site, held, program_held) as address, \
+    with browser.served(site, held, program_held, wasm_type) as address, \
             browser.chromium(width, height, language, program_held is None) as driver:
         if phone:
             driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
@@ -512,8 +513,9 @@ def any_address_starts_the_program():
     """An address whose ?lang= holds 100 000 characters, and a long fragment, start the program
     in the browser's language, as the address without them would. (A server may refuse so long
     an address, as the tests' own does: the page comes from the service worker, which keeps it
-    after the first visit.)"""
-    with page(language='de-DE,de') as p:
+    after the first visit.) The site is served as simple hosts serve it, its WebAssembly as
+    application/octet-stream, which the browser will not compile as it downloads."""
+    with page(language='de-DE,de', wasm_type='application/octet-stream') as p:
         p.open('#' + '<é>' * 20000)
         p.wait(SITE_KEPT)
         p.open('?lang=' + 'x' * 100000 + '#' + '<é>' * 2000)
@@ -709,10 +711,15 @@ def markup_stays_text():
         p.driver.find_element('id', 'message-ok').click()
         csp = p.js('return document.querySelector(\'meta[http-equiv="Content-Security-Policy"]\')'
                    '.content')
-        expect("script-src 'self' 'wasm-unsafe-eval'" in csp and 'unsafe-inline' not in csp,
-               'a policy that allows only the site\'s own scripts: ' + csp)
-        expect(p.js('return Array.from(document.scripts).every((s) => s.src)'),
-               'no inline script')
+        expect("script-src 'self' 'wasm-unsafe-eval' 'sha256-" in csp
+               and 'unsafe-inline' not in csp,
+               'a policy that allows only the site\'s own scripts, one by its hash: ' + csp)
+        expect(p.js('return Array.from(document.scripts).filter((s) => !s.src).length') == 1,
+               'one inline script, the page\'s first')
+        injected = p.js('const s = document.createElement("script");'
+                        's.textContent = "window.injected = true;";'
+                        'document.head.append(s); return window.injected === true;')
+        expect(not injected, 'a script written into the page later does not run')
         # A NUL pasted into a box crosses into the program with what follows it: "1", NUL, "2"
         # is not the number 1.
         p.click('Form4', 'Command3')

@@ -6,9 +6,14 @@
 // (site/page/windows.js). The page's policy forbids style attributes, so the style properties
 // the builder sets become rules of the stylesheet, one per element, the same in every language.
 //
-//   node draw-main-window.js PREDRAWN NAMES PAGE_FOLDER INDEX CSS OUT_INDEX OUT_CSS
+// The stylesheet and the page's first script are written into the page, so that nothing but the
+// page itself holds back its first paint; the page's policy allows each by its SHA-256 hash, as
+// it allows no other inline script or style.
+//
+//   node draw-main-window.js PREDRAWN NAMES PAGE_FOLDER INDEX CSS EARLY OUT_INDEX
 'use strict';
 
+const crypto = require('crypto');
 const fs = require('fs');
 const path = require('path');
 const vm = require('vm');
@@ -78,8 +83,33 @@ function drawnWindow(builder, language) {
   return frame;
 }
 
+// The page's text with one part replaced, which must be there exactly once.
+function replaced(page, part, by) {
+  const at = page.indexOf(part);
+  if (at < 0 || page.indexOf(part, at + 1) >= 0) {
+    throw new Error('the page has not exactly one ' + part);
+  }
+  return page.slice(0, at) + by + page.slice(at + part.length);
+}
+
+// A source of the policy that allows an inline element of exactly this text.
+function hashSource(text) {
+  return "'sha256-" + crypto.createHash('sha256').update(text, 'utf8').digest('base64') + "'";
+}
+
+// The page with its stylesheet and first script inline, and the policy that allows just them.
+function withInlineParts(page, css, early) {
+  const style = '\n' + css;
+  const script = '\n' + early;
+  page = replaced(page, '<link rel="stylesheet" href="formules.css">', '<style>' + style + '</style>');
+  page = replaced(page, '<script src="early.js"></script>', '<script>' + script + '</script>');
+  page = replaced(page, "script-src 'self' 'wasm-unsafe-eval';",
+    "script-src 'self' 'wasm-unsafe-eval' " + hashSource(script) + ';');
+  return replaced(page, "style-src 'self';", "style-src 'self' " + hashSource(style) + ';');
+}
+
 function main(argv) {
-  const [predrawnScript, namesScript, pageFolder, indexFile, cssFile, outIndex, outCss] = argv;
+  const [predrawnScript, namesScript, pageFolder, indexFile, cssFile, earlyFile, outIndex] = argv;
   const builder = builderIn(pageFolder, predrawnScript, namesScript);
   const languages = Object.keys(builder.predrawn.languages);
   const rules = new Map();
@@ -101,17 +131,11 @@ function main(argv) {
     + '   one in the page\'s language shows. Written while the site was built. */\n'
     + hiding + ' {\n  display: none;\n}\n\n'
     + Array.from(rules, ([selector, rule]) => selector + ' {' + rule + '}').join('\n') + '\n';
-  const index = fs.readFileSync(indexFile, 'utf8');
-  const empty = '<div id="desktop" class="desktop"></div>';
-  if (!index.includes(empty)) {
-    throw new Error(indexFile + ' has no empty desktop to draw in');
-  }
-  const drawnIndex = index.replace(empty, '<div id="desktop" class="desktop with-windows">\n'
-    + markup + '</div>')
-    .replace('<meta name="formules-languages" content="">',
-      '<meta name="formules-languages" content="' + languages.join(' ') + '">');
-  fs.writeFileSync(outIndex, drawnIndex);
-  fs.writeFileSync(outCss, css);
+  let page = replaced(fs.readFileSync(indexFile, 'utf8'), '<div id="desktop" class="desktop"></div>',
+    '<div id="desktop" class="desktop with-windows">\n' + markup + '</div>');
+  page = replaced(page, '<meta name="formules-languages" content="">',
+    '<meta name="formules-languages" content="' + languages.join(' ') + '">');
+  fs.writeFileSync(outIndex, withInlineParts(page, css, fs.readFileSync(earlyFile, 'utf8')));
 }
 
 main(process.argv.slice(2));

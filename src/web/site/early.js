@@ -1,14 +1,31 @@
-// The page's first script, run before the body is drawn: it gives the page the language the
-// program will speak, so that the main window drawn in the page shows in that language from the
-// first frame; it keeps what the user does to that window until the page's own script takes it
-// over (site/page/windows.js); and it has the program's WebAssembly compiled as it downloads.
+// The page's first script, written into the page when the site is built and run before the body
+// is drawn: it gives the page the language the program will speak, so that the main window drawn
+// in the page shows in that language from the first frame; it keeps what the user does to that
+// window until the page's own script takes it over (site/page/windows.js); and it has the
+// program's WebAssembly compiled as it downloads.
 'use strict';
 
+// The program's WebAssembly, compiled as it downloads where the server sends it as
+// application/wasm, as browsers require for that; from its downloaded bytes where a server sends
+// another type (many simple hosts send application/octet-stream) or the browser cannot compile a
+// download.
+function compiledProgram() {
+  return fetch('formules.wasm', { credentials: 'same-origin' }).then((response) => {
+    if (!response.ok) {
+      throw new Error('formules.wasm: ' + response.status);
+    }
+    const type = (response.headers.get('Content-Type') || '').split(';')[0].trim().toLowerCase();
+    if (type === 'application/wasm' && typeof WebAssembly.compileStreaming === 'function') {
+      return WebAssembly.compileStreaming(response);
+    }
+    return response.arrayBuffer().then((bytes) => WebAssembly.compile(bytes));
+  });
+}
+
 // The module's script (formules.js) finds this Module and instantiates the WebAssembly compiled
-// here; a browser that cannot compile while downloading leaves it to that script.
-if (typeof WebAssembly === 'object' && typeof WebAssembly.compileStreaming === 'function') {
-  const compiled = WebAssembly.compileStreaming(fetch('formules.wasm',
-    { credentials: 'same-origin' }));
+// here.
+if (typeof WebAssembly === 'object') {
+  const compiled = compiledProgram();
   compiled.catch(() => {});
   window.Module = {
     instantiateWasm(imports, receive) {
