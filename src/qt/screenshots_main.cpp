@@ -1,7 +1,7 @@
 // Opens every window of the program and saves a PNG of each into the folder given as the only
 // argument: how the README's pictures are made and how the windows are checked by eye. Each
-// calculator shows a result and its design help: a 40 m tank circuit and its coil, the reactances
-// typed with a unit and with component codes.
+// calculator shows the result and design help of its example in the registry of windows: a 40 m
+// tank circuit and its coil, the reactances typed with a unit and with component codes.
 #include "Desktop.h"
 #include "FormWindow.h"
 #include "Language.h"
@@ -15,29 +15,6 @@
 #include <QPixmap>
 
 #include <cstdio>
-#include <utility>
-#include <vector>
-
-namespace {
-
-using formules::FormId;
-
-// The values typed into each calculator before its "Calcul" is pressed, with the decimal
-// separator of the user's locale, as a user types them.
-struct Example {
-    FormId id;
-    std::vector<std::pair<const char*, const char*>> entries;
-};
-
-const Example kExamples[] = {
-    {FormId::Form4, {{"Text2", "7100"}, {"Text3", "4.7"}}},
-    {FormId::Form2, {{"Text1", "7.1 MHz"}, {"Text2", "4u7"}}},
-    {FormId::Form3, {{"Text1", "7.1 MHz"}, {"Text2", "106p8"}}},
-    {FormId::Form5, {{"Text1", "4.7"}, {"Text2", "2.54"}, {"Text3", "2"}}},
-    {FormId::Form6, {{"Text1", "2.54"}, {"Text2", "2"}, {"Text3", "17"}}},
-};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     using namespace formules;
@@ -59,16 +36,23 @@ int main(int argc, char* argv[]) {
     for (const WindowRow& row : windows()) {
         application.show(row.id);
     }
-    for (const Example& example : kExamples) {
-        Form& form = *application.find(example.id);
-        for (const auto& [box, text] : example.entries) {
-            toolkit.writeBox(
-                form, box,
-                QString::fromLatin1(text)
-                    .replace(QLatin1Char('.'), QString::fromStdString(toolkit.decimalSeparator()))
-                    .toStdString());
+    // Each calculator's example, typed with the decimal separator of the user's locale, as a
+    // user types it.
+    for (const WindowRow& row : windows()) {
+        Form& form = *application.find(row.id);
+        for (const TypedText& typed : row.example.typed) {
+            if (!typed.box.empty()) {
+                const QString text = QString::fromUtf8(typed.text.data(), qsizetype(typed.text.size()));
+                toolkit.writeBox(form, typed.box,
+                                 QString(text)
+                                     .replace(QLatin1Char(','),
+                                              QString::fromStdString(toolkit.decimalSeparator()))
+                                     .toStdString());
+            }
         }
-        form.click(CalculatorButtons::Command1);
+        if (row.isCalculator()) {
+            form.click(CalculatorButtons::Command1);
+        }
     }
     QApplication::processEvents();
     int failures = 0;

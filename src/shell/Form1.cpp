@@ -2,33 +2,20 @@
 // the menu of the formulas sheet and the About window.
 #include "Form1.h"
 
+#include "Windows.h"
+
 namespace formules {
 
-namespace {
-
-struct Opening {
-    std::string_view control;
-    FormId target;
-};
-
-// Each opening handler does one thing: show its window, as it was left.
-constexpr Opening kOpenings[] = {
-    {Form1Controls::Command1, FormId::Form4}, {Form1Controls::Command2, FormId::Form2},
-    {Form1Controls::Command3, FormId::Form3}, {Form1Controls::Command4, FormId::Form5},
-    {Form1Controls::Command5, FormId::Form6}, {Form1Controls::Formule, FormId::Form8},
-    {Form1Controls::Infos, FormId::Form7},
-};
-
-} // namespace
-
+// "Quitter" ends the program; each other button and menu entry does one thing: show the window
+// the registry opens with it, as it was left.
 void Form1::click(std::string_view control) {
     if (control == Command6) {
         m_context.toolkit.endProgram();
         return;
     }
-    for (const Opening& opening : kOpenings) {
-        if (control == opening.control) {
-            m_context.navigator.show(opening.target);
+    for (const WindowRow& row : windows()) {
+        if (!row.opener.empty() && control == row.opener) {
+            m_context.navigator.show(row.id);
         }
     }
 }

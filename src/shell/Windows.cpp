@@ -24,15 +24,25 @@ std::unique_ptr<Form> createForm8(FormContext& context) {
     return std::make_unique<InformationWindow>(context, form8Description());
 }
 
+using F1 = Form1Controls;
+
+// The examples: 4,7 uH tuned to 7,1 MHz by 106,91 pF, their reactances there, and that coil wound
+// on a 2,54 cm former, 2 cm long; typed with units and codes, so that the design help says what
+// it read, and is as long as a user makes it.
 constexpr std::array<WindowRow, kFormCount> kWindows{{
-    {FormId::Form1, "Form1", create<Form1>, Form1Controls::kAll, nullptr},
-    {FormId::Form2, "Form2", create<Form2>, ReactanceControls::kAll, &Form2::frame},
-    {FormId::Form3, "Form3", create<Form3>, ReactanceControls::kAll, &Form3::frame},
-    {FormId::Form4, "Form4", create<Form4>, Form4Controls::kAll, &Form4::frame},
-    {FormId::Form5, "Form5", create<Form5>, CoilControls::kAll, &Form5::frame},
-    {FormId::Form6, "Form6", create<Form6>, CoilControls::kAll, &Form6::frame},
-    {FormId::Form7, "Form7", createForm7, InformationControls::kAll, nullptr},
-    {FormId::Form8, "Form8", createForm8, InformationControls::kAll, nullptr},
+    {FormId::Form1, "Form1", create<Form1>, F1::kAll, "", nullptr, {}},
+    {FormId::Form2, "Form2", create<Form2>, ReactanceControls::kAll, F1::Command2, &Form2::frame,
+     {{{{"Text1", "7,1 MHz"}, {"Text2", "4u7"}}}, "Text3"}},
+    {FormId::Form3, "Form3", create<Form3>, ReactanceControls::kAll, F1::Command3, &Form3::frame,
+     {{{{"Text1", "7,1 MHz"}, {"Text2", "106p8"}}}, "Text3"}},
+    {FormId::Form4, "Form4", create<Form4>, Form4Controls::kAll, F1::Command1, &Form4::frame,
+     {{{{"Text2", "7,1 MHz"}, {"Text3", "4u7"}}}, "Text1"}},
+    {FormId::Form5, "Form5", create<Form5>, CoilControls::kAll, F1::Command4, &Form5::frame,
+     {{{{"Text1", "4u7"}, {"Text2", "25,4 mm"}, {"Text3", "2"}}}, "Text5"}},
+    {FormId::Form6, "Form6", create<Form6>, CoilControls::kAll, F1::Command5, &Form6::frame,
+     {{{{"Text1", "25,4 mm"}, {"Text2", "2"}, {"Text3", "17"}}}, "Text5"}},
+    {FormId::Form7, "Form7", createForm7, InformationControls::kAll, F1::Infos, nullptr, {}},
+    {FormId::Form8, "Form8", createForm8, InformationControls::kAll, F1::Formule, nullptr, {}},
 }};
 
 // A window without a row, or a row out of place, does not build: a missing row is left as a

@@ -1,5 +1,5 @@
-// formules-predrawn PREDRAWN NAMES: writes two of the page's scripts while the site is built, run
-// by node.
+// formules-predrawn PREDRAWN NAMES REGISTRY: writes two of the page's scripts, and the registry
+// of windows for the browser's tests, while the site is built, run by node.
 //  - PREDRAWN lets the page draw the main window before the program has loaded: the window as
 //    the web toolkit describes it to the page (PageWindow), in every language the program speaks.
 //    The page draws the one in the user's language at once, and the program, once loaded, takes
@@ -7,6 +7,9 @@
 //  - NAMES gives the page the program's own names: the keys of a window's description
 //    (PageWindow.h), the kinds of control and the kinds of user event (Page.h), which the page
 //    reads descriptions and sends events with (site/page/described.js).
+//  - REGISTRY is the registry of windows and the languages the program speaks, as JSON: each
+//    window's name, the entry of the main window that opens it and, for a calculator, its
+//    example, so that the browser's tests walk every window (tests/web/registry.py).
 #include "Page.h"
 #include "PageWindow.h"
 #include "forms/Languages.h"
@@ -62,11 +65,43 @@ std::string namesScript() {
            keys + "],\n  kinds: { " + kinds + " },\n  events: { " + events + " },\n};\n";
 }
 
+std::string quoted(std::string_view text) {
+    return scriptString(std::string(text));
+}
+
+// The registry as JSON; its texts hold no character that JSON would escape otherwise than a
+// script's string does.
+std::string registryJson() {
+    std::string languages;
+    for (const std::string& language : formules::spokenLanguages()) {
+        languages += (languages.empty() ? "" : ", ") + quoted(language);
+    }
+    std::string windows;
+    for (const formules::WindowRow& row : formules::windows()) {
+        std::string example;
+        for (const formules::TypedText& typed : row.example.typed) {
+            if (!typed.box.empty()) {
+                example += (example.empty() ? "" : ", ") + std::string("[") + quoted(typed.box) +
+                           ", " + quoted(typed.text) + "]";
+            }
+        }
+        const std::string help = row.isCalculator() && row.frame().helpLabel
+                                     ? std::string(row.frame().helpLabel->name)
+                                     : std::string();
+        windows += std::string(windows.empty() ? "" : ",\n") + "  {\"name\": " +
+                   quoted(row.name) + ", \"opener\": " + quoted(row.opener) +
+                   ", \"calculator\": " + (row.isCalculator() ? "true" : "false") +
+                   ", \"help\": " + quoted(help) + ", \"example\": [" + example +
+                   "], \"result\": " + quoted(row.example.result) + "}";
+    }
+    return "{\"languages\": [" + languages + "],\n\"windows\": [\n" + windows + "\n]}\n";
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: formules-predrawn PREDRAWN NAMES\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: formules-predrawn PREDRAWN NAMES REGISTRY\n");
         return 2;
     }
     formules::HeadlessToolkit toolkit;
@@ -82,5 +117,8 @@ int main(int argc, char* argv[]) {
                   scriptString(formules::pageWindow(main.description(), form, language)) + ",\n";
     }
     script += "  },\n};\n";
-    return write(argv[1], script) && write(argv[2], namesScript()) ? 0 : 1;
+    return write(argv[1], script) && write(argv[2], namesScript()) &&
+                   write(argv[3], registryJson())
+               ? 0
+               : 1;
 }

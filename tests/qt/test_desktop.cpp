@@ -201,6 +201,32 @@ void addWindowRows() {
     }
 }
 
+// One row per calculator of the registry.
+void addCalculatorRows() {
+    QTest::addColumn<int>("form");
+    for (const WindowRow& row : windows()) {
+        if (row.isCalculator()) {
+            QTest::newRow(std::string(row.name).c_str()) << int(row.id);
+        }
+    }
+}
+
+QString toQt(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The texts of the example typed into the window's boxes, key by key; returns the last box.
+QString typeExample(FormWindow* window, const Example& example) {
+    QString last;
+    for (const TypedText& typed : example.typed) {
+        if (!typed.box.empty()) {
+            last = toQt(typed.box);
+            QTest::keyClicks(window->findChild<QLineEdit*>(last), toQt(typed.text));
+        }
+    }
+    return last;
+}
+
 // One row per window of the registry and language the program speaks, the language spoken.
 void addWindowAndLanguageRows() {
     QTest::addColumn<int>("form");
@@ -315,41 +341,17 @@ void DesktopTest::unitsAreNamedInTheTooltip() {
 }
 
 void DesktopTest::returnInADataBoxPressesCalcul_data() {
-    QTest::addColumn<int>("form");
-    QTest::addColumn<QString>("lastBox");
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QString>("resultBox");
-    QTest::addColumn<QString>("result");
-    QTest::newRow("Form4") << int(FormId::Form4) << "Text3" << QStringList{"Text1=100", "Text3=10"}
-                           << "Text2"
-                           << "5032.921";
-    QTest::newRow("Form2") << int(FormId::Form2) << "Text2" << QStringList{"Text1=1000", "Text2=10"}
-                           << "Text3"
-                           << "62.83";
-    QTest::newRow("Form3") << int(FormId::Form3) << "Text1"
-                           << QStringList{"Text2=100", "Text1=1000"} << "Text3"
-                           << "1591.55";
-    QTest::newRow("Form5") << int(FormId::Form5) << "Text3"
-                           << QStringList{"Text1=10", "Text2=2", "Text3=3"} << "Text5"
-                           << "31";
-    QTest::newRow("Form6") << int(FormId::Form6) << "Text2"
-                           << QStringList{"Text1=2", "Text3=31", "Text2=3"} << "Text5"
-                           << "9.86";
+    addCalculatorRows();
 }
 
+// Return in the last box the example fills presses "Calcul", which writes a result.
 void DesktopTest::returnInADataBoxPressesCalcul() {
     QFETCH(int, form);
-    QFETCH(QString, lastBox);
-    QFETCH(QStringList, entries);
-    QFETCH(QString, resultBox);
-    QFETCH(QString, result);
-    FormWindow* window = open(static_cast<FormId>(form));
-    for (const QString& entry : entries) {
-        const QStringList parts = entry.split('=');
-        QTest::keyClicks(window->findChild<QLineEdit*>(parts[0]), parts[1]);
-    }
-    QTest::keyClick(window->findChild<QLineEdit*>(lastBox), Qt::Key_Return);
-    QCOMPARE(window->findChild<QLineEdit*>(resultBox)->text(), result);
+    const WindowRow& row = windowRow(static_cast<FormId>(form));
+    FormWindow* window = open(row.id);
+    const QString last = typeExample(window, row.example);
+    QTest::keyClick(window->findChild<QLineEdit*>(last), Qt::Key_Return);
+    QVERIFY(!window->findChild<QLineEdit*>(toQt(row.example.result))->text().isEmpty());
 }
 
 void DesktopTest::returnInTheInstructionBoxDoesNothing() {
@@ -752,42 +754,31 @@ void DesktopTest::captionsFitTheirControls() {
 void DesktopTest::designHelpFitsItsLabel_data() {
     QTest::addColumn<int>("form");
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QStringList>("entries");
-    // The longest help each window gives from values a user types: every value read through a
-    // unit or a code, and, in the coil windows, a short coil.
-    const std::vector<std::pair<FormId, QStringList>> helps{
-        {FormId::Form4, {"Text2=7,1 MHz", "Text3=4u7"}},
-        {FormId::Form2, {"Text1=7,1 MHz", "Text2=4u7"}},
-        {FormId::Form3, {"Text1=7,1 MHz", "Text2=4n7"}},
-        {FormId::Form5, {"Text1=10000 nH", "Text2=25 mm", "Text3=0,005 m"}},
-        {FormId::Form6, {"Text1=25 mm", "Text2=5 mm", "Text3=20"}},
-    };
     for (const std::string& language : spokenLanguages()) {
-        for (const auto& [id, entries] : helps) {
-            QTest::addRow("%s %s", nameOf(id).data(), language.c_str())
-                << int(id) << QString::fromStdString(language) << entries;
+        for (const WindowRow& row : windows()) {
+            if (row.isCalculator()) {
+                QTest::addRow("%s %s", row.name.data(), language.c_str())
+                    << int(row.id) << QString::fromStdString(language);
+            }
         }
     }
 }
 
-// Every line of the design help stays whole in its label, in every language.
+// Every line of the design help that the window's example gives stays whole in its label, in
+// every language. The examples read values through units and codes, so that every window says
+// what it read; those with lines of their own add them under it.
 void DesktopTest::designHelpFitsItsLabel() {
     QFETCH(int, form);
     QFETCH(QString, language);
-    QFETCH(QStringList, entries);
     restartSpeaking(language);
-    FormWindow* window = open(static_cast<FormId>(form));
-    for (const QString& entry : entries) {
-        const QStringList parts = entry.split('=');
-        QTest::keyClicks(window->findChild<QLineEdit*>(parts[0]), parts[1]);
-    }
+    const WindowRow& row = windowRow(static_cast<FormId>(form));
+    FormWindow* window = open(row.id);
+    typeExample(window, row.example);
     QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    auto* help = window->findChild<QLabel*>("Label11");
-    // Every entry is read through a unit, so every window says so; those with lines of their own
-    // add them under it.
-    const bool readLineOnly = form == int(FormId::Form2) || form == int(FormId::Form3);
+    const FrameConfiguration& frame = row.frame();
+    auto* help = window->findChild<QLabel*>(toQt(frame.helpLabel->name));
     QVERIFY2(!help->text().isEmpty(), "the help says what was read");
-    QCOMPARE(help->text().count('\n') >= 1, !readLineOnly);
+    QCOMPARE(help->text().count('\n') >= 1, !frame.helpPhrases.empty());
     const QFontMetrics metrics(help->font());
     const QRect needed = metrics.boundingRect(
         help->contentsRect(), int(help->alignment()) | Qt::TextWordWrap, help->text());

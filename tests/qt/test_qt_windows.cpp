@@ -161,13 +161,13 @@ void QtWindowsTest::textNotUnderstoodIsNamedAndKeptForMending() {
 void QtWindowsTest::buttonsAndMenuShowTheirWindows_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("target");
-    QTest::newRow("resonance") << "Command1" << int(FormId::Form4);
-    QTest::newRow("inductor") << "Command2" << int(FormId::Form2);
-    QTest::newRow("capacitor") << "Command3" << int(FormId::Form3);
-    QTest::newRow("turns") << "Command4" << int(FormId::Form5);
-    QTest::newRow("inductance") << "Command5" << int(FormId::Form6);
-    QTest::newRow("formulas") << "Formule" << int(FormId::Form8);
-    QTest::newRow("about") << "Infos" << int(FormId::Form7);
+    for (const WindowRow& row : windows()) {
+        if (!row.opener.empty()) {
+            QTest::newRow(std::string(row.name).c_str())
+                << QString::fromUtf8(row.opener.data(), qsizetype(row.opener.size()))
+                << int(row.id);
+        }
+    }
 }
 
 // Each window opens with the caption of its description.
