@@ -143,6 +143,10 @@ void ToolkitTest::hiddenWindowKeepsItsTextsAndADiscardedOneStartsAnew() {
     m_form->events.clear();
     m_toolkit->discard(*m_form);
     QVERIFY(!m_toolkit->exists(*m_form));
+    // A user's act that comes for a discarded window (from its widgets on their way out) reaches
+    // nothing.
+    m_toolkit->userClicks(*m_form, Command1);
+    m_toolkit->userEditsBox(*m_form, Text2);
     QVERIFY(m_form->events.empty());
     m_toolkit->show(*m_form);
     QCOMPARE(m_toolkit->readBox(*m_form, Text2), std::string());
