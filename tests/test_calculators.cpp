@@ -1,8 +1,8 @@
-#include "formulas/Constants.h"
 #include "calculators/Form2.h"
 #include "calculators/Form3.h"
 #include "calculators/Form5.h"
 #include "calculators/Form6.h"
+#include "formulas/Constants.h"
 
 #include <gtest/gtest.h>
 

@@ -64,7 +64,8 @@ const FormDescription& Form3::description() const {
             label("Label4", "Frequence en Khz", {2040, 1440, 2340, 210}, 10)
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),
-            dataBox(Text1, {1200, 1680, 4035, 390}, 1, "Frequence en Khz", {"Label4"}).withForeground(blue),
+            dataBox(Text1, {1200, 1680, 4035, 390}, 1, "Frequence en Khz", {"Label4"})
+                .withForeground(blue),
             label("Label2", "Capacité en picofarad", {2040, 2280, 2340, 210}, 9)
                 .withBackground(panel)
                 .withForeground(Colour::systemWindowText()),

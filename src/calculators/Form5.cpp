@@ -2,8 +2,8 @@
 // inductance, diameter and length.
 #include "Form5.h"
 
-#include "formulas/CoilShape.h"
 #include "Form6.h"
+#include "formulas/CoilShape.h"
 #include "formulas/Nagaoka.h"
 #include "quantities/ValueRules.h"
 
@@ -129,7 +129,8 @@ const FormDescription& Form5::description() const {
             label("Label4", "Résultat:", {480, 4800, 1215, 255})
                 .centred()
                 .withBackground(Colour::rgb(255, 192, 192)),
-            dataBox(Text5, {1680, 4680, 3975, 375}, 3, "Résultat : Nombre de spires", {"Label3", "Label4"})
+            dataBox(Text5, {1680, 4680, 3975, 375}, 3, "Résultat : Nombre de spires",
+                    {"Label3", "Label4"})
                 .withForeground(Colour::rgb(255, 0, 0)),
             button(Command1, "Calcul", {1680, 5400, 1215, 495}, 4),
             button(Command3, "Effacer", {3000, 5400, 1215, 495}, 5),

@@ -121,7 +121,8 @@ const FormDescription& Form6::description() const {
             label("Label4", " Résultat:", {360, 4560, 1215, 255})
                 .centred()
                 .withBackground(Colour::rgb(192, 255, 192)),
-            dataBox(Text5, {1560, 4440, 3975, 375}, 3, "Résultat : Inductance en microH", {"Label2", "Label4"})
+            dataBox(Text5, {1560, 4440, 3975, 375}, 3, "Résultat : Inductance en microH",
+                    {"Label2", "Label4"})
                 .withForeground(Colour::rgb(255, 0, 0)),
             button(Command1, "Calcul", {1560, 5160, 1215, 495}, 4),
             button(Command3, "Effacer", {2880, 5160, 1215, 495}, 5),

@@ -74,7 +74,8 @@ std::string_view ownDecimalSeparator(std::string_view language) {
 
 std::string resultsSeparator(std::string_view windowsLanguage,
                              const std::optional<UserLocale>& locale) {
-    if (locale && !locale->decimalSeparator.empty() && languageOf(locale->name) == windowsLanguage) {
+    if (locale && !locale->decimalSeparator.empty() &&
+        languageOf(locale->name) == windowsLanguage) {
         return locale->decimalSeparator;
     }
     const std::string_view own = ownDecimalSeparator(windowsLanguage);

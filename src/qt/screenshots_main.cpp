@@ -42,7 +42,8 @@ int main(int argc, char* argv[]) {
         Form& form = *application.find(row.id);
         for (const TypedText& typed : row.example.typed) {
             if (!typed.box.empty()) {
-                const QString text = QString::fromUtf8(typed.text.data(), qsizetype(typed.text.size()));
+                const QString text =
+                    QString::fromUtf8(typed.text.data(), qsizetype(typed.text.size()));
                 toolkit.writeBox(form, typed.box,
                                  QString(text)
                                      .replace(QLatin1Char(','),

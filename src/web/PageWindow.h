@@ -54,17 +54,17 @@ inline constexpr std::string_view kAnnounced = "announced"; // its name for a sc
 inline constexpr std::string_view kHint = "hint";           // its tooltip, or ""
 inline constexpr std::string_view kEnter = "enter";         // the button Return presses, or ""
 inline constexpr std::string_view kEscape = "escape";       // whether Escape presses it
-inline constexpr std::string_view kLabels = "labels"; // the labels that name a box, or []
+inline constexpr std::string_view kLabels = "labels";       // the labels that name a box, or []
 // The colours for a user who asks for more contrast; "" where the described ones are kept.
 inline constexpr std::string_view kInkMore = "inkMore";
 inline constexpr std::string_view kGroundMore = "groundMore";
 
 // Every key above, for the page's own list of them (formules-predrawn writes it).
 inline constexpr std::string_view kAll[] = {
-    kForm,   kCaption, kClose, kPlaced,   kControls, kMenu,   kLeft,     kTop,     kWidth,
-    kHeight, kGround,  kInk,   kFont,     kFamily,   kWeight, kSlant,    kSize,    kName,
-    kBefore, kKey,     kAfter, kKind,     kPanel,    kTab,    kCentred,  kRing,    kAnnounced,
-    kHint,   kEnter,   kEscape, kLabels,  kInkMore,  kGroundMore,
+    kForm,   kCaption, kClose,  kPlaced, kControls, kMenu,       kLeft,    kTop,  kWidth,
+    kHeight, kGround,  kInk,    kFont,   kFamily,   kWeight,     kSlant,   kSize, kName,
+    kBefore, kKey,     kAfter,  kKind,   kPanel,    kTab,        kCentred, kRing, kAnnounced,
+    kHint,   kEnter,   kEscape, kLabels, kInkMore,  kGroundMore,
 };
 } // namespace pageKey
 

@@ -52,9 +52,7 @@ EM_JS(int, formules_user_read, (const char* form, int formLength, const char* co
 
 namespace formules {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 // What the description has and the page lacks is a fault of the page, which stops the run as an
 // unknown control does.

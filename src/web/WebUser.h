@@ -12,7 +12,6 @@ namespace formules {
 // as it does when a real user acts. A message box is read and closed with its OK button.
 class WebUser final : public ReplayUser {
 public:
-
     Toolkit& toolkit() override { return m_toolkit; }
 
     void type(Form& form, std::string_view box, std::string_view text) override;

@@ -52,8 +52,8 @@ std::string namesScript() {
         keys += (keys.empty() ? "" : ", ") + scriptString(std::string(key));
     }
     std::string kinds;
-    for (ControlKind kind : {ControlKind::Button, ControlKind::TextBox, ControlKind::Label,
-                             ControlKind::PictureBox}) {
+    for (ControlKind kind :
+         {ControlKind::Button, ControlKind::TextBox, ControlKind::Label, ControlKind::PictureBox}) {
         const std::string name = formules::kindName(kind);
         kinds += (kinds.empty() ? "" : ", ") + name + ": " + scriptString(name);
     }
@@ -88,8 +88,8 @@ std::string registryJson() {
         const std::string help = row.isCalculator() && row.frame().helpLabel
                                      ? std::string(row.frame().helpLabel->name)
                                      : std::string();
-        windows += std::string(windows.empty() ? "" : ",\n") + "  {\"name\": " +
-                   quoted(row.name) + ", \"opener\": " + quoted(row.opener) +
+        windows += std::string(windows.empty() ? "" : ",\n") + "  {\"name\": " + quoted(row.name) +
+                   ", \"opener\": " + quoted(row.opener) +
                    ", \"calculator\": " + (row.isCalculator() ? "true" : "false") +
                    ", \"help\": " + quoted(help) + ", \"example\": [" + example +
                    "], \"result\": " + quoted(row.example.result) + "}";
@@ -117,8 +117,7 @@ int main(int argc, char* argv[]) {
                   scriptString(formules::pageWindow(main.description(), form, language)) + ",\n";
     }
     script += "  },\n};\n";
-    return write(argv[1], script) && write(argv[2], namesScript()) &&
-                   write(argv[3], registryJson())
+    return write(argv[1], script) && write(argv[2], namesScript()) && write(argv[3], registryJson())
                ? 0
                : 1;
 }
