@@ -7,13 +7,18 @@
 #include "formulas/Nagaoka.h"
 #include "formulas/SelfCapacitance.h"
 #include "formulas/StandardValues.h"
+#include "formulas/ToroidCores.h"
+#include "formulas/ToroidWinding.h"
+#include "quantities/ValueRules.h"
 
 #include <gtest/gtest.h>
 
 #include <cfloat>
 #include <cmath>
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 using namespace formules;
 
@@ -273,6 +278,154 @@ TEST(Nagaoka, CurrentSheetOfAPublishedCoil) {
     EXPECT_FALSE(nagaokaCoefficient(1e-200, 1).has_value());
     EXPECT_FALSE(nagaokaCoefficient(1e200, 1).has_value());
     EXPECT_FALSE(currentSheetInductance(1e150, 1, 1e150).has_value());
+}
+
+// The toroid cores, through published worked examples: the turns for an inductance (unrounded,
+// and whole, halves up) and the inductance of the whole turns, L = AL N^2 in the unit's own
+// scale. Published: T50-2 31 turns 4,70 uH (a turns chart); T37-6 18 turns 0,970 uH; T50-6 for
+// 4,7 uH 34 turns, 4,62 uH (40, not the 46 one calculator shows, which gives 32). FT37-43,
+// FT50-61 and FT240-43 from their makers' AL, computed at 30 digits: 1 mH on an FT240-43 asks for
+// 30,4997 turns, 30 and not 31.
+struct ToroidExample {
+    const char* name;
+    const char* core;
+    double microhenrys;
+    double exactTurns; // to two decimals
+    double turns;
+    double inductance; // of the whole turns, uH to three decimals
+};
+
+const ToroidExample kToroidExamples[] = {
+    {"t50_2_for_4_7_uH", "T50-2", 4.7, 30.97, 31, 4.709},
+    {"t37_6_for_1_uH", "T37-6", 1, 18.26, 18, 0.972},
+    {"t50_6_for_4_7_uH", "T50-6", 4.7, 34.28, 34, 4.624},
+    {"ft37_43_for_100_uH", "FT37-43", 100, 16.90, 17, 101.15},
+    {"ft50_61_for_10_uH", "FT50-61", 10, 12.04, 12, 9.936},
+    {"ft240_43_for_1_mH_just_under_a_half", "FT240-43", 1000, 30.50, 30, 967.5},
+};
+
+class ToroidExampleTest : public testing::TestWithParam<ToroidExample> {};
+
+TEST_P(ToroidExampleTest, GivesThePublishedTurnsAndInductance) {
+    const ToroidExample& row = GetParam();
+    const ToroidCore* core = coreNamed(row.core);
+    ASSERT_NE(core, nullptr);
+    const std::optional<double> exact = turnsForInductance(core->al, row.microhenrys);
+    ASSERT_TRUE(exact);
+    EXPECT_EQ(roundHalfUp(*exact, 100), row.exactTurns);
+    EXPECT_EQ(roundHalfUp(*exact, 1), row.turns);
+    EXPECT_EQ(roundHalfUp(*inductanceOfTurns(core->al, row.turns), 1000), row.inductance);
+}
+
+INSTANTIATE_TEST_SUITE_P(Toroid, ToroidExampleTest, testing::ValuesIn(kToroidExamples), rowName);
+
+// An AL typed in each of its units gives the same inductance as the core's own: 4,9 nH per turn
+// squared, 49 uH per 100 turns and 4,9 mH per 1000 turns are the T50-2's.
+TEST(Toroid, AnAlInEachUnitIsTheSame) {
+    for (const char* typed : {"4,9 nH", "49 µH/100", "49 uH/100", "49 μH / 100", "4,9 mH/1000"}) {
+        const std::optional<InductanceFactor> al =
+            readInductanceFactor(typed, ResultsWritten::WithComma);
+        ASSERT_TRUE(al) << typed;
+        EXPECT_DOUBLE_EQ(nanohenrysPerTurnSquared(*al), 4.9) << typed;
+        EXPECT_DOUBLE_EQ(microhenrysPer100Turns(*al), 49) << typed;
+        EXPECT_NEAR(*inductanceOfTurns(*al, 31), 4.7089, 1e-12) << typed;
+    }
+    EXPECT_DOUBLE_EQ(*measuredAl(4.7089, 31), 4.9);
+}
+
+struct CoreSpelling {
+    const char* name;
+    const char* text;
+    const char* core;    // the core named; "" for none
+    double nanohenrys;   // an AL read by value; 0 for none
+};
+
+// The core box's grammar: a core's name as hams write it, or an AL with its unit, which is then
+// required; anything else names nothing.
+const CoreSpelling kCoreSpellings[] = {
+    {"name", "T50-2", "T50-2", 0},
+    {"lower_case_and_hyphen", "t-50-2", "T50-2", 0},
+    {"blank_after_the_letters", "T 50-2", "T50-2", 0},
+    {"ferrite", "FT37-43", "FT37-43", 0},
+    {"ferrite_lower_case", "ft-37-43", "FT37-43", 0},
+    {"ferrite_with_blanks", "FT 37 43", "FT37-43", 0},
+    {"outer_blanks", "  T200-6 ", "T200-6", 0},
+    {"no_core_of_that_size", "T51-2", "", 0},
+    {"mix_not_made", "T50-3", "", 0},
+    {"no_maker_value", "FT23-43", "", 0},
+    {"size_and_mix_run_together", "T502", "", 0},
+    {"leading_zero_in_the_mix", "T50-02", "", 0},
+    {"trailing_letter", "T50-2x", "", 0},
+    {"al_per_turn_squared", "4,9 nH", "", 4.9},
+    {"al_per_100_turns", "49 µH/100", "", 4.9},
+    {"al_per_1000_turns", "350 mH/1000", "", 350},
+    {"al_unit_in_capitals", "350 MH/1000", "", 350},
+    {"al_without_a_unit", "4,9", "", 0},
+    {"al_in_microhenries_without_turns", "49 µH", "", 0},
+    {"unit_alone", "nH", "", 0},
+    {"unit_of_another_scale", "49 nH/100", "", 0},
+};
+
+class CoreSpellingTest : public testing::TestWithParam<CoreSpelling> {};
+
+TEST_P(CoreSpellingTest, NamesTheCoreOrReadsTheAl) {
+    const CoreSpelling& row = GetParam();
+    const ToroidCore* core = coreNamed(row.text);
+    EXPECT_EQ(core != nullptr ? core->name() : std::string(), row.core);
+    const std::optional<InductanceFactor> al =
+        readInductanceFactor(row.text, ResultsWritten::WithComma);
+    EXPECT_EQ(al ? nanohenrysPerTurnSquared(*al) : 0.0, row.nanohenrys);
+}
+
+INSTANTIATE_TEST_SUITE_P(Toroid, CoreSpellingTest, testing::ValuesIn(kCoreSpellings), rowName);
+
+// The table holds together: every name once, a core wider outside than inside and not flat, a
+// positive AL, an iron-powder mix (T...) with its paint and +/- 5 %, a ferrite one (FT...) with
+// none and +/- 25 %.
+TEST(Toroid, TheTableHoldsTogether) {
+    std::set<std::string> names;
+    for (const ToroidCore& core : toroidCores()) {
+        const std::string name = core.name();
+        EXPECT_TRUE(names.insert(name).second) << name;
+        EXPECT_GT(core.size->outside, core.size->inside) << name;
+        EXPECT_GT(core.size->inside, 0) << name;
+        EXPECT_GT(core.size->height, 0) << name;
+        EXPECT_GT(core.al.value, 0) << name;
+        const bool iron = core.mix->material == CoreMaterial::IronPowder;
+        EXPECT_EQ(iron, name.rfind("FT", 0) != 0) << name;
+        EXPECT_EQ(iron, *core.mix->colour != '\0') << name;
+        EXPECT_EQ(core.mix->tolerance, iron ? 0.05 : 0.25) << name;
+        EXPECT_EQ(coreNamed(name), &core) << name;
+    }
+}
+
+// The cores an AL measured on a core names: those whose AL range holds it, nearest first. 3,5 nH
+// per turn squared lies within 5 % of the T30-6's 3,6 and the T25-2's 3,4, nearer the first.
+TEST(Toroid, AMeasuredAlNamesTheCoresThatHoldIt) {
+    std::vector<std::string> named;
+    for (const ToroidCore* core : coresHolding(3.5, 4)) {
+        named.push_back(core->name());
+    }
+    EXPECT_EQ(named, (std::vector<std::string>{"T30-6", "T25-2"}));
+    EXPECT_TRUE(coresHolding(40, 4).empty()) << "between the iron powders and the ferrites";
+    EXPECT_EQ(coresHolding(12, 4).size(), 4u) << "at most four of the five";
+}
+
+// The one-layer rule, N d <= pi (ID - d), at its boundary: on a hole just wide enough for 10 turns
+// of the 1 mm wire (1,062 mm overall, as AWG 18), both fit; a hair narrower, the next ones do.
+TEST(Toroid, TheThickestWireOfOneLayerAtItsBoundary) {
+    const double overall = 1.062;
+    const double inside = overall + 10 * overall / kPi;
+    const CoreSize wide{"T", 20, inside + 1e-9, 5};
+    const CoreSize narrow{"T", 20, inside - 1e-9, 5};
+    EXPECT_EQ(oneLayerWire(10, wide).metricBare, 1.0);
+    EXPECT_EQ(oneLayerWire(10, wide).awgGauge, 18);
+    EXPECT_EQ(oneLayerWire(10, narrow).metricBare, 0.9);
+    EXPECT_EQ(oneLayerWire(10, narrow).awgGauge, 19);
+    // A T50 takes 31 turns of 0,63 mm wire, 52,1 cm of it: 31 x (5 + 2 x 4,83 + pi 0,679) mm.
+    const ToroidCore& t50 = *coreNamed("T50-2");
+    EXPECT_EQ(oneLayerWire(31, *t50.size).metricBare, 0.63);
+    EXPECT_EQ(toroidWireLength(31, *t50.size, 0.679), 52.1);
 }
 
 } // namespace

@@ -106,17 +106,17 @@
     </message>
     <message>
         <source>Calcul</source>
-        <extracomment>Form2 Command1 (button, 1335 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form3 Command1 (button, 1335 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form4 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form5 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form6 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;</extracomment>
+        <extracomment>Form2 Command1 (button, 1335 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form3 Command1 (button, 1335 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form4 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form5 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form6 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form9 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;</extracomment>
         <translation>&amp;Berechnen</translation>
     </message>
     <message>
         <source>Effacer</source>
-        <extracomment>Form2 Command3 (button, 1335 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form3 Command3 (button, 1335 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form4 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form5 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form6 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;</extracomment>
+        <extracomment>Form2 Command3 (button, 1335 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form3 Command3 (button, 1335 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form4 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form5 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form6 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form9 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;</extracomment>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Menu</source>
-        <extracomment>Form2 Command2 (button, 1335 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form3 Command2 (button, 1335 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form4 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form5 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form6 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;</extracomment>
+        <extracomment>Form2 Command2 (button, 1335 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form3 Command2 (button, 1335 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form4 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form5 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form6 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form9 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;</extracomment>
         <translation>&amp;Menü</translation>
     </message>
     <message>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Inductance en microH</source>
-        <extracomment>Form4 Label2 (label, 2340 x 210 twips), what a screen reader says for Form4 Text3 (box, 4035 x 390 twips), Form5 Label2 (label, 2340 x 210 twips), what a screen reader says for Form5 Text1 (box, 4035 x 390 twips), Form6 Label2 (label, 2340 x 210 twips)</extracomment>
+        <extracomment>Form4 Label2 (label, 2340 x 210 twips), what a screen reader says for Form4 Text3 (box, 4035 x 390 twips), Form5 Label2 (label, 2340 x 210 twips), what a screen reader says for Form5 Text1 (box, 4035 x 390 twips), Form6 Label2 (label, 2340 x 210 twips), Form9 Label2 (label, 2340 x 210 twips), what a screen reader says for Form9 Text2 (box, 4035 x 390 twips)</extracomment>
         <translation>Induktivität in µH</translation>
     </message>
     <message>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Nombre de spires</source>
-        <extracomment>what a screen reader says for Form6 Text3 (box, 4035 x 390 twips)</extracomment>
+        <extracomment>what a screen reader says for Form6 Text3 (box, 4035 x 390 twips), Form9 Label3 (label, 2340 x 210 twips), what a screen reader says for Form9 Text3 (box, 4035 x 390 twips)</extracomment>
         <translation>Windungszahl</translation>
     </message>
     <message>
@@ -489,7 +489,7 @@ Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 
     <message>
         <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué ; codes n, u (µ), m et R : 4R7 = 4,7 µH
 Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
-        <extracomment>the tooltip of Form2 Text2 (box, 4035 x 390 twips), the tooltip of Form4 Text3 (box, 4035 x 390 twips), the tooltip of Form5 Text1 (box, 4035 x 390 twips)</extracomment>
+        <extracomment>the tooltip of Form2 Text2 (box, 4035 x 390 twips), the tooltip of Form4 Text3 (box, 4035 x 390 twips), the tooltip of Form5 Text1 (box, 4035 x 390 twips), the tooltip of Form9 Text2 (box, 4035 x 390 twips)</extracomment>
         <translation>Einheiten: nH (n), µH (uH, µ, u), mH (m), H; µH, wenn keine angegeben ist; Codes n, u (µ), m und R: 4R7 = 4,7 µH
 Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 = 14230</translation>
     </message>
@@ -518,7 +518,7 @@ Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 
     </message>
     <message>
         <source>Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
-        <extracomment>the tooltip of Form6 Text3 (box, 4035 x 390 twips)</extracomment>
+        <extracomment>the tooltip of Form6 Text3 (box, 4035 x 390 twips), the tooltip of Form9 Text3 (box, 4035 x 390 twips)</extracomment>
         <translation>Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 = 14230</translation>
     </message>
     <message>
@@ -545,6 +545,153 @@ Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 
         <source>Capacité propre : %1 pF ; résonance propre : %2 MHz (Knight)</source>
         <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
         <translation>Eigenkapazität: %1 pF; Eigenresonanz: %2 MHz (Knight)</translation>
+    </message>
+    <message>
+        <source>Bobine sur tore</source>
+        <extracomment>Form1 Command7 (button, 3135 x 495 twips)</extracomment>
+        <translation>Spule auf Ringkern</translation>
+    </message>
+    <message>
+        <source>Bobine sur un tore</source>
+        <extracomment>Form9&apos;s caption</extracomment>
+        <translation>Spule auf einem Ringkern</translation>
+    </message>
+    <message>
+        <source>Entrez deux des trois : le tore, l&apos;inductance, le nombre de spires</source>
+        <extracomment>Form9 Label5 (label, 6030 x 255 twips)</extracomment>
+        <translation>Zwei der drei eingeben: Kern, Induktivität, Windungszahl</translation>
+    </message>
+    <message>
+        <source>Tore (T50-2, FT37-43…) ou AL</source>
+        <extracomment>Form9 Label1 (label, 4035 x 210 twips), what a screen reader says for Form9 Text1 (box, 4035 x 390 twips)</extracomment>
+        <translation>Kern (T50-2, FT37-43…) oder AL</translation>
+    </message>
+    <message>
+        <source>Un tore de la liste par son nom (T50-2, FT37-43…), ou son AL et son unité : 4,9 nH par spire², 49 µH/100 pour 100 spires, 350 mH/1000 pour 1000 spires
+Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
+        <extracomment>the tooltip of Form9 Text1 (box, 4035 x 390 twips)</extracomment>
+        <translation>Ein Kern der Liste mit seinem Namen (T50-2, FT37-43…) oder sein AL mit Einheit: 4,9 nH je Windung², 49 µH/100 für 100 Windungen, 350 mH/1000 für 1000 Windungen
+Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>Aide : le tore, son AL dans les trois unités et sa tolérance ; l&apos;inductance des spires entières ; les tores de la liste qu&apos;un AL mesuré désigne ; le fil le plus gros qui tient en une couche</source>
+        <extracomment>the tooltip of Form9 Label11 (label, 6750 x 2520 twips)</extracomment>
+        <translation>Hilfe: der Kern, sein AL in den drei Einheiten und seine Toleranz; die Induktivität der ganzen Windungen; die Kerne der Liste, auf die ein gemessener AL weist; der dickste Draht, der in eine Lage passt</translation>
+    </message>
+    <message>
+        <source>Il faut deux des trois valeurs : le tore, l&apos;inductance, le nombre de spires</source>
+        <extracomment>a message box of Form9</extracomment>
+        <translation>Zwei der drei Werte sind nötig: Kern, Induktivität, Windungszahl</translation>
+    </message>
+    <message>
+        <source>%1 : poudre de fer, mélange %2 (%3) ; AL %4 µH/100 sp = %5 nH/sp² ± %6 % ; Ø %7 × %8 × %9 mm</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1: Eisenpulver, Mischung %2 (%3); AL %4 µH/100 Wdg. = %5 nH/Wdg.² ± %6 %; Ø %7 × %8 × %9 mm</translation>
+    </message>
+    <message>
+        <source>%1 : ferrite %2 ; AL %3 nH/sp² = %4 mH/1000 sp ± %5 % ; Ø %6 × %7 × %8 mm</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1: Ferrit %2; AL %3 nH/Wdg.² = %4 mH/1000 Wdg. ± %5 %; Ø %6 × %7 × %8 mm</translation>
+    </message>
+    <message>
+        <source>AL %1 µH/100 sp = %2 nH/sp² = %3 mH/1000 sp</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>AL %1 µH/100 Wdg. = %2 nH/Wdg.² = %3 mH/1000 Wdg.</translation>
+    </message>
+    <message>
+        <source>Ferrite %1 : AL valable sous 1 MHz environ ; au-dessus, pour selfs de choc et transformateurs large bande, pas pour circuits accordés</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Ferrit %1: AL gilt unter etwa 1 MHz; darüber für Drosseln und Breitbandübertrager, nicht für Schwingkreise</translation>
+    </message>
+    <message>
+        <source>%1 spires → %2 µH (%3 à %4 µH) ; exact %5</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1 Windungen → %2 µH (%3 bis %4 µH); genau %5</translation>
+    </message>
+    <message>
+        <source>%1 spires → %2 µH ; exact %3</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1 Windungen → %2 µH; genau %3</translation>
+    </message>
+    <message>
+        <source>%1 spires → %2 µH (%3 à %4 µH)</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1 Windungen → %2 µH (%3 bis %4 µH)</translation>
+    </message>
+    <message>
+        <source>%1 spires → %2 µH</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1 Windungen → %2 µH</translation>
+    </message>
+    <message>
+        <source>Moins d&apos;une spire : un tore de plus faible AL</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Weniger als eine Windung: ein Kern mit kleinerem AL</translation>
+    </message>
+    <message>
+        <source>Tores possibles : %1</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Mögliche Kerne: %1</translation>
+    </message>
+    <message>
+        <source>Tores possibles : aucun tore de la liste</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Mögliche Kerne: keiner der Liste</translation>
+    </message>
+    <message>
+        <source>Une couche : fil de %1 mm ou AWG %2 au plus ; %3 cm de fil (sans les sorties)</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Eine Lage: höchstens %1 mm oder AWG %2; %3 cm Draht (ohne Anschlüsse)</translation>
+    </message>
+    <message>
+        <source>Une couche : fil de %1 mm au plus ; %2 cm de fil (sans les sorties)</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Eine Lage: höchstens %1 mm; %2 cm Draht (ohne Anschlüsse)</translation>
+    </message>
+    <message>
+        <source>Une couche : AWG %1 au plus ; %2 cm de fil (sans les sorties)</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Eine Lage: höchstens AWG %1; %2 cm Draht (ohne Anschlüsse)</translation>
+    </message>
+    <message>
+        <source>Une couche : aucun fil de la liste ; %1 spires demandent plusieurs couches</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Eine Lage: kein Draht der Liste; %1 Windungen brauchen mehrere Lagen</translation>
+    </message>
+    <message>
+        <source>rouge</source>
+        <extracomment>a word in a line of Form9 Label11, the design help</extracomment>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>jaune</source>
+        <extracomment>a word in a line of Form9 Label11, the design help</extracomment>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>bleu</source>
+        <extracomment>a word in a line of Form9 Label11, the design help</extracomment>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>noir</source>
+        <extracomment>a word in a line of Form9 Label11, the design help</extracomment>
+        <translation>schwarz</translation>
+    </message>
+    <message>
+        <source>bleu et jaune</source>
+        <extracomment>a word in a line of Form9 Label11, the design help</extracomment>
+        <translation>blau und gelb</translation>
+    </message>
+    <message>
+        <source>beige</source>
+        <extracomment>a word in a line of Form9 Label11, the design help</extracomment>
+        <translation>beige</translation>
+    </message>
+    <message>
+        <source>tore</source>
+        <extracomment>what a box of Form9 holds, as the message of a text not understood names it (%2)</extracomment>
+        <translation>Kern</translation>
     </message>
 </context>
 </TS>

@@ -106,17 +106,17 @@
     </message>
     <message>
         <source>Calcul</source>
-        <extracomment>Form2 Command1 (button, 1335 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form3 Command1 (button, 1335 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form4 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form5 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form6 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;</extracomment>
+        <extracomment>Form2 Command1 (button, 1335 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form3 Command1 (button, 1335 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form4 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form5 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form6 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;, Form9 Command1 (button, 1215 x 495 twips), access key C in French: mark the translation&apos;s key with &amp;</extracomment>
         <translation>&amp;Calcular</translation>
     </message>
     <message>
         <source>Effacer</source>
-        <extracomment>Form2 Command3 (button, 1335 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form3 Command3 (button, 1335 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form4 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form5 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form6 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;</extracomment>
+        <extracomment>Form2 Command3 (button, 1335 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form3 Command3 (button, 1335 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form4 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form5 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form6 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;, Form9 Command3 (button, 1215 x 495 twips), access key E in French: mark the translation&apos;s key with &amp;</extracomment>
         <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>Menu</source>
-        <extracomment>Form2 Command2 (button, 1335 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form3 Command2 (button, 1335 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form4 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form5 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form6 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;</extracomment>
+        <extracomment>Form2 Command2 (button, 1335 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form3 Command2 (button, 1335 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form4 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form5 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form6 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;, Form9 Command2 (button, 1215 x 495 twips), access key M in French: mark the translation&apos;s key with &amp;</extracomment>
         <translation>&amp;Menú</translation>
     </message>
     <message>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Inductance en microH</source>
-        <extracomment>Form4 Label2 (label, 2340 x 210 twips), what a screen reader says for Form4 Text3 (box, 4035 x 390 twips), Form5 Label2 (label, 2340 x 210 twips), what a screen reader says for Form5 Text1 (box, 4035 x 390 twips), Form6 Label2 (label, 2340 x 210 twips)</extracomment>
+        <extracomment>Form4 Label2 (label, 2340 x 210 twips), what a screen reader says for Form4 Text3 (box, 4035 x 390 twips), Form5 Label2 (label, 2340 x 210 twips), what a screen reader says for Form5 Text1 (box, 4035 x 390 twips), Form6 Label2 (label, 2340 x 210 twips), Form9 Label2 (label, 2340 x 210 twips), what a screen reader says for Form9 Text2 (box, 4035 x 390 twips)</extracomment>
         <translation>Inductancia en µH</translation>
     </message>
     <message>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Nombre de spires</source>
-        <extracomment>what a screen reader says for Form6 Text3 (box, 4035 x 390 twips)</extracomment>
+        <extracomment>what a screen reader says for Form6 Text3 (box, 4035 x 390 twips), Form9 Label3 (label, 2340 x 210 twips), what a screen reader says for Form9 Text3 (box, 4035 x 390 twips)</extracomment>
         <translation>Número de espiras</translation>
     </message>
     <message>
@@ -489,7 +489,7 @@ Si los resultados se escriben con punto, la coma separa los miles: 14,230 = 1423
     <message>
         <source>Unités : nH (n), µH (uH, µ, u), mH (m), H ; µH si rien n&apos;est indiqué ; codes n, u (µ), m et R : 4R7 = 4,7 µH
 Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
-        <extracomment>the tooltip of Form2 Text2 (box, 4035 x 390 twips), the tooltip of Form4 Text3 (box, 4035 x 390 twips), the tooltip of Form5 Text1 (box, 4035 x 390 twips)</extracomment>
+        <extracomment>the tooltip of Form2 Text2 (box, 4035 x 390 twips), the tooltip of Form4 Text3 (box, 4035 x 390 twips), the tooltip of Form5 Text1 (box, 4035 x 390 twips), the tooltip of Form9 Text2 (box, 4035 x 390 twips)</extracomment>
         <translation>Unidades: nH (n), µH (uH, µ, u), mH (m), H; µH si no se indica ninguna; códigos n, u (µ), m y R: 4R7 = 4,7 µH
 Si los resultados se escriben con punto, la coma separa los miles: 14,230 = 14230</translation>
     </message>
@@ -518,7 +518,7 @@ Si los resultados se escriben con punto, la coma separa los miles: 14,230 = 1423
     </message>
     <message>
         <source>Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
-        <extracomment>the tooltip of Form6 Text3 (box, 4035 x 390 twips)</extracomment>
+        <extracomment>the tooltip of Form6 Text3 (box, 4035 x 390 twips), the tooltip of Form9 Text3 (box, 4035 x 390 twips)</extracomment>
         <translation>Si los resultados se escriben con punto, la coma separa los miles: 14,230 = 14230</translation>
     </message>
     <message>
@@ -545,6 +545,153 @@ Si los resultados se escriben con punto, la coma separa los miles: 14,230 = 1423
         <source>Capacité propre : %1 pF ; résonance propre : %2 MHz (Knight)</source>
         <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
         <translation>Capacidad propia: %1 pF; resonancia propia: %2 MHz (Knight)</translation>
+    </message>
+    <message>
+        <source>Bobine sur tore</source>
+        <extracomment>Form1 Command7 (button, 3135 x 495 twips)</extracomment>
+        <translation>Bobina en toroide</translation>
+    </message>
+    <message>
+        <source>Bobine sur un tore</source>
+        <extracomment>Form9&apos;s caption</extracomment>
+        <translation>Bobina en un toroide</translation>
+    </message>
+    <message>
+        <source>Entrez deux des trois : le tore, l&apos;inductance, le nombre de spires</source>
+        <extracomment>Form9 Label5 (label, 6030 x 255 twips)</extracomment>
+        <translation>Introduzca dos de los tres: el núcleo, la inductancia, el número de espiras</translation>
+    </message>
+    <message>
+        <source>Tore (T50-2, FT37-43…) ou AL</source>
+        <extracomment>Form9 Label1 (label, 4035 x 210 twips), what a screen reader says for Form9 Text1 (box, 4035 x 390 twips)</extracomment>
+        <translation>Núcleo (T50-2, FT37-43…) o AL</translation>
+    </message>
+    <message>
+        <source>Un tore de la liste par son nom (T50-2, FT37-43…), ou son AL et son unité : 4,9 nH par spire², 49 µH/100 pour 100 spires, 350 mH/1000 pour 1000 spires
+Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
+        <extracomment>the tooltip of Form9 Text1 (box, 4035 x 390 twips)</extracomment>
+        <translation>Un núcleo de la lista por su nombre (T50-2, FT37-43…), o su AL con su unidad: 4,9 nH por espira², 49 µH/100 por 100 espiras, 350 mH/1000 por 1000 espiras
+Si los resultados se escriben con punto, la coma separa los miles: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>Aide : le tore, son AL dans les trois unités et sa tolérance ; l&apos;inductance des spires entières ; les tores de la liste qu&apos;un AL mesuré désigne ; le fil le plus gros qui tient en une couche</source>
+        <extracomment>the tooltip of Form9 Label11 (label, 6750 x 2520 twips)</extracomment>
+        <translation>Ayuda: el núcleo, su AL en las tres unidades y su tolerancia; la inductancia de las espiras enteras; los núcleos de la lista que indica un AL medido; el hilo más grueso que cabe en una capa</translation>
+    </message>
+    <message>
+        <source>Il faut deux des trois valeurs : le tore, l&apos;inductance, le nombre de spires</source>
+        <extracomment>a message box of Form9</extracomment>
+        <translation>Se necesitan dos de los tres valores: el núcleo, la inductancia, el número de espiras</translation>
+    </message>
+    <message>
+        <source>%1 : poudre de fer, mélange %2 (%3) ; AL %4 µH/100 sp = %5 nH/sp² ± %6 % ; Ø %7 × %8 × %9 mm</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1: polvo de hierro, mezcla %2 (%3); AL %4 µH/100 esp = %5 nH/esp² ± %6 %; Ø %7 × %8 × %9 mm</translation>
+    </message>
+    <message>
+        <source>%1 : ferrite %2 ; AL %3 nH/sp² = %4 mH/1000 sp ± %5 % ; Ø %6 × %7 × %8 mm</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1: ferrita %2; AL %3 nH/esp² = %4 mH/1000 esp ± %5 %; Ø %6 × %7 × %8 mm</translation>
+    </message>
+    <message>
+        <source>AL %1 µH/100 sp = %2 nH/sp² = %3 mH/1000 sp</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>AL %1 µH/100 esp = %2 nH/esp² = %3 mH/1000 esp</translation>
+    </message>
+    <message>
+        <source>Ferrite %1 : AL valable sous 1 MHz environ ; au-dessus, pour selfs de choc et transformateurs large bande, pas pour circuits accordés</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Ferrita %1: AL válido por debajo de 1 MHz aprox.; por encima, para choques y transformadores de banda ancha, no para circuitos sintonizados</translation>
+    </message>
+    <message>
+        <source>%1 spires → %2 µH (%3 à %4 µH) ; exact %5</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1 espiras → %2 µH (%3 a %4 µH); exacto %5</translation>
+    </message>
+    <message>
+        <source>%1 spires → %2 µH ; exact %3</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1 espiras → %2 µH; exacto %3</translation>
+    </message>
+    <message>
+        <source>%1 spires → %2 µH (%3 à %4 µH)</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1 espiras → %2 µH (%3 a %4 µH)</translation>
+    </message>
+    <message>
+        <source>%1 spires → %2 µH</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>%1 espiras → %2 µH</translation>
+    </message>
+    <message>
+        <source>Moins d&apos;une spire : un tore de plus faible AL</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Menos de una espira: un núcleo de AL más bajo</translation>
+    </message>
+    <message>
+        <source>Tores possibles : %1</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Núcleos posibles: %1</translation>
+    </message>
+    <message>
+        <source>Tores possibles : aucun tore de la liste</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Núcleos posibles: ninguno de la lista</translation>
+    </message>
+    <message>
+        <source>Une couche : fil de %1 mm ou AWG %2 au plus ; %3 cm de fil (sans les sorties)</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Una capa: hilo de %1 mm o AWG %2 como máximo; %3 cm de hilo (sin los terminales)</translation>
+    </message>
+    <message>
+        <source>Une couche : fil de %1 mm au plus ; %2 cm de fil (sans les sorties)</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Una capa: hilo de %1 mm como máximo; %2 cm de hilo (sin los terminales)</translation>
+    </message>
+    <message>
+        <source>Une couche : AWG %1 au plus ; %2 cm de fil (sans les sorties)</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Una capa: AWG %1 como máximo; %2 cm de hilo (sin los terminales)</translation>
+    </message>
+    <message>
+        <source>Une couche : aucun fil de la liste ; %1 spires demandent plusieurs couches</source>
+        <extracomment>a line of Form9 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Una capa: ningún hilo de la lista; %1 espiras necesitan varias capas</translation>
+    </message>
+    <message>
+        <source>rouge</source>
+        <extracomment>a word in a line of Form9 Label11, the design help</extracomment>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>jaune</source>
+        <extracomment>a word in a line of Form9 Label11, the design help</extracomment>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>bleu</source>
+        <extracomment>a word in a line of Form9 Label11, the design help</extracomment>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>noir</source>
+        <extracomment>a word in a line of Form9 Label11, the design help</extracomment>
+        <translation>negro</translation>
+    </message>
+    <message>
+        <source>bleu et jaune</source>
+        <extracomment>a word in a line of Form9 Label11, the design help</extracomment>
+        <translation>azul y amarillo</translation>
+    </message>
+    <message>
+        <source>beige</source>
+        <extracomment>a word in a line of Form9 Label11, the design help</extracomment>
+        <translation>beige</translation>
+    </message>
+    <message>
+        <source>tore</source>
+        <extracomment>what a box of Form9 holds, as the message of a text not understood names it (%2)</extracomment>
+        <translation>núcleo</translation>
     </message>
 </context>
 </TS>

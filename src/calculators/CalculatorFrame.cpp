@@ -40,6 +40,14 @@ constexpr char kThousandsNote[] =
     "Si les résultats s'écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230";
 } // namespace
 
+Unit unitOf(const DataBox& data) {
+    return data.quantity != nullptr ? unitOf(data.quantity) : data.unit;
+}
+
+const char* wordOf(const DataBox& data) {
+    return data.quantity != nullptr ? wordOf(data.quantity) : data.word;
+}
+
 FormDescription asCalculator(FormDescription description, const FrameConfiguration& frame) {
     static constexpr std::pair<ButtonName, char> kAccessKeys[] = {
         {CalculatorButtons::Command1, 'C'},
@@ -49,7 +57,9 @@ FormDescription asCalculator(FormDescription description, const FrameConfigurati
     for (ControlDescription& control : description.controls) {
         for (const DataBox& data : frame.dataBoxes) {
             if (control.name == data.box.name && data.role != BoxRole::Result) {
-                control.hint = unitsHint(unitOf(data.quantity));
+                // A hint of the box's own comes first.
+                const std::string units = unitsHint(unitOf(data));
+                control.hint += (control.hint.empty() || units.empty() ? "" : "\n") + units;
                 if (data.quantity == &SharedQuantities::diametre) {
                     control.hint += kDiameterNote;
                 }
@@ -83,7 +93,7 @@ void CalculatorFrame::click(std::string_view control) {
 void CalculatorFrame::change(std::string_view box) {
     clearHelp();
     for (const DataBox& data : m_configuration.dataBoxes) {
-        if (box == data.box) {
+        if (box == data.box && data.quantity != nullptr) {
             quantities().*data.quantity = EntryValue::text(readBox(data.box));
         }
     }
@@ -112,7 +122,9 @@ void CalculatorFrame::clearWindow() {
         clearBox(box);
     }
     for (const DataBox& data : m_configuration.dataBoxes) {
-        quantities().*data.quantity = EntryValue::emptyText();
+        if (data.quantity != nullptr) {
+            quantities().*data.quantity = EntryValue::emptyText();
+        }
     }
 }
 
@@ -141,7 +153,7 @@ const DataBox* CalculatorFrame::dataBoxNamed(std::string_view box) const {
 
 Unit CalculatorFrame::unitOfBox(BoxName box) const {
     const DataBox* data = dataBoxNamed(box);
-    return data != nullptr ? unitOf(data->quantity) : Unit::None;
+    return data != nullptr ? unitOf(*data) : Unit::None;
 }
 
 bool CalculatorFrame::holdsLastResult(BoxName box) const {
@@ -154,37 +166,60 @@ double CalculatorFrame::readNumber(BoxName box) const {
 }
 
 bool CalculatorFrame::understood(std::initializer_list<BoxName> boxes) {
-    std::vector<BoxToRead> toRead;
-    for (const ControlDescription* control : tabOrder(description())) {
-        for (BoxName box : boxes) {
-            if (control->name == box.name) {
-                toRead.push_back({box, readBox(box), unitOfBox(box)});
-            }
-        }
-    }
-    const ReadFindings findings = readStep(toRead, m_context.toolkit.decimalSeparator());
     m_readLine.clear();
-    if (findings.notUnderstood) {
-        reportNotUnderstood(dataBoxOf(findings.notUnderstood->box), findings.notUnderstood->text);
+    std::vector<std::string> entries;
+    if (!readInTabOrder(boxes, entries)) {
         return false;
     }
-    const std::size_t count = findings.entries.size();
+    const std::size_t count = entries.size();
     if (count > 0 && count <= std::size(kReadPhrases)) {
-        m_readLine = filled(kReadPhrases[count - 1], findings.entries);
+        m_readLine = filled(kReadPhrases[count - 1], entries);
     }
     return true;
+}
+
+bool CalculatorFrame::readInTabOrder(std::initializer_list<BoxName> boxes,
+                                     std::vector<std::string>& entries) {
+    for (const ControlDescription* control : tabOrder(description())) {
+        for (BoxName box : boxes) {
+            if (control->name != box.name) {
+                continue;
+            }
+            const std::string text = readBox(box);
+            const std::optional<bool> ownReading = understoodByWindow(box, text);
+            const ReadFindings findings =
+                ownReading ? ReadFindings{}
+                           : readStep({{box, text, unitOfBox(box)}},
+                                      m_context.toolkit.decimalSeparator());
+            if ((ownReading && !*ownReading) || findings.notUnderstood) {
+                reportNotUnderstood(dataBoxOf(box), text);
+                return false;
+            }
+            entries.insert(entries.end(), findings.entries.begin(), findings.entries.end());
+        }
+    }
+    return true;
+}
+
+std::optional<bool> CalculatorFrame::understoodByWindow(BoxName, std::string_view) const {
+    return std::nullopt;
 }
 
 // The box keeps its text and its quantity; the user mends it where the focus is.
 void CalculatorFrame::reportNotUnderstood(const DataBox& data, const std::string& text) {
     report(filled(kNotUnderstoodMessage,
-                  {quotedText(text), m_context.toolkit.translated(wordOf(data.quantity))}));
+                  {quotedText(text), m_context.toolkit.translated(wordOf(data))}));
     m_context.toolkit.focusBox(*this, data.box);
 }
 
 void CalculatorFrame::writeResult(BoxName box, const EntryValue& quantity) {
     const std::string text =
         textOfNumber(operandOf(quantity), m_context.toolkit.decimalSeparator());
+    writeBox(box, text);
+    m_lastResult = WrittenResult{box, text};
+}
+
+void CalculatorFrame::writeResultText(BoxName box, const std::string& text) {
     writeBox(box, text);
     m_lastResult = WrittenResult{box, text};
 }
@@ -242,22 +277,36 @@ void CalculatorFrame::reportAndClear(std::string_view message,
     clearBoxes(boxes);
 }
 
-std::optional<std::string>
-CalculatorFrame::helpLine(const char* phrase,
-                          std::initializer_list<std::optional<double>> figures) const {
+void CalculatorFrame::checkHelpPhrase(const char* phrase) const {
     const std::vector<const char*>& listed = m_configuration.helpPhrases;
     if (std::none_of(listed.begin(), listed.end(),
                      [phrase](const char* p) { return std::string_view(p) == phrase; })) {
         notInTable(description(), "help phrase like that");
     }
+}
+
+std::optional<std::string>
+CalculatorFrame::helpLine(const char* phrase,
+                          std::initializer_list<std::optional<double>> figures) const {
     std::vector<std::string> texts;
     for (const std::optional<double>& figure : figures) {
         if (!figure || !std::isfinite(*figure)) {
+            checkHelpPhrase(phrase);
             return std::nullopt;
         }
-        texts.push_back(textOfNumber(*figure, m_context.toolkit.decimalSeparator()));
+        texts.push_back(figureText(*figure));
     }
+    return helpText(phrase, texts);
+}
+
+std::string CalculatorFrame::helpText(const char* phrase,
+                                      const std::vector<std::string>& texts) const {
+    checkHelpPhrase(phrase);
     return filled(phrase, texts);
+}
+
+std::string CalculatorFrame::figureText(double figure) const {
+    return textOfNumber(figure, m_context.toolkit.decimalSeparator());
 }
 
 // The phrase's marks %1 to %9 stand for the texts in order; any other % stays as it is.

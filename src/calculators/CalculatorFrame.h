@@ -14,16 +14,24 @@
 
 namespace formules {
 
-// What a data box is to its calculation: a value the user gives, the result, or (in the
-// resonance window) either, the one left empty being solved for.
-enum class BoxRole { Input, Result, InputOrResult };
+// What a data box is to its calculation: a value the user gives, the result, either (the one
+// left empty being solved for, in the resonance and toroid windows), or a value the user may
+// give, which no "Calcul" requires.
+enum class BoxRole { Input, Result, InputOrResult, Optional };
 
-// A data box, the shared quantity its change rule feeds, and its role.
+// A data box, the shared quantity its change rule feeds, and its role. A box of the window's own
+// feeds no quantity (nullptr) and gives its unit and what a message calls it itself.
 struct DataBox {
     BoxName box;
     Quantity quantity;
     BoxRole role;
+    Unit unit = Unit::None;
+    const char* word = "";
 };
+
+// The unit the box is read in, and what a message calls what it holds (in French).
+Unit unitOf(const DataBox& data);
+const char* wordOf(const DataBox& data);
 
 // The message every calculator shows for an entry it cannot use: not greater than zero, or a
 // result beyond the range of a double.
@@ -49,6 +57,8 @@ struct FrameConfiguration {
     // lines are made of; none in a window without one.
     std::optional<LabelName> helpLabel = std::nullopt;
     std::vector<const char*> helpPhrases = {};
+    // The words the help puts into its phrases' marks, which are translated too (a core's paint).
+    std::vector<const char*> helpWords = {};
 };
 
 // The buttons of every calculator window.
@@ -92,6 +102,9 @@ protected:
     virtual void Command1_Click() = 0;
 
     const FrameConfiguration& configuration() const { return m_configuration; }
+    // A text in the windows' language, and the decimal separator of results.
+    std::string translated(const char* text) const { return m_context.toolkit.translated(text); }
+    std::string decimalSeparator() const { return m_context.toolkit.decimalSeparator(); }
     SharedQuantities& quantities() { return m_context.quantities; }
     const SharedQuantities& quantities() const { return m_context.quantities; }
 
@@ -122,6 +135,13 @@ protected:
 
     // Writes the text of the quantity's number into the box, as the last result.
     void writeResult(BoxName box, const EntryValue& quantity);
+    // Writes a result that is not a number of the box's unit ("4,9 nH"), as the last result.
+    void writeResultText(BoxName box, const std::string& text);
+
+    // A box whose text the window reads by a grammar of its own rather than as a number in a
+    // unit: whether the read step understands its text. Nothing for the others, which it reads
+    // as numbers.
+    virtual std::optional<bool> understoodByWindow(BoxName box, std::string_view text) const;
 
     // The number in the box that feeds the quantity, stored into the quantity as a Double.
     double readInto(Quantity quantity);
@@ -143,6 +163,11 @@ protected:
     // Nothing when a figure is missing (it would not be finite).
     std::optional<std::string> helpLine(const char* phrase,
                                         std::initializer_list<std::optional<double>> figures) const;
+    // A line of design help whose marks stand for texts already written (names, figures).
+    std::string helpText(const char* phrase, const std::vector<std::string>& texts) const;
+    // A figure as results are written, with the decimal separator of results.
+    std::string figureText(double figure) const;
+
     // Shows the lines in the help label, one under the other, after the line of what the read
     // step read through units, codes or thousands commas; a missing line leaves only that first
     // line, so that no figure stands without the others and what was read is always said.
@@ -156,6 +181,10 @@ private:
     Unit unitOfBox(BoxName box) const;
     const DataBox* dataBoxNamed(std::string_view box) const;
     void reportNotUnderstood(const DataBox& data, const std::string& text);
+    // Each box in tab order, its reading by the window or as a number; false once one is not
+    // understood, the entries of those read through units, codes or commas gathered.
+    bool readInTabOrder(std::initializer_list<BoxName> boxes, std::vector<std::string>& entries);
+    void checkHelpPhrase(const char* phrase) const;
     // The phrase in the user's language with %1, %2... replaced by the texts in order.
     std::string filled(const char* phrase, const std::vector<std::string>& texts) const;
 

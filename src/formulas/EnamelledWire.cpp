@@ -41,20 +41,42 @@ constexpr AwgWire kAwgWires[] = {
 } // namespace
 
 FittingWire fittingWire(double pitchMm) {
+    return thickestWire([pitchMm](double overall) { return overall <= pitchMm; });
+}
+
+FittingWire thickestWire(const std::function<bool(double overallMm)>& fits) {
     FittingWire wire;
     for (const MetricWire& metric : kMetricWires) {
-        if (metric.overall <= pitchMm) {
+        if (fits(metric.overall)) {
             wire.metricBare = metric.bare;
         }
     }
     // The gauges run from the thickest wire to the finest: the first that fits is the one.
     for (const AwgWire& awg : kAwgWires) {
-        if (awg.overall <= pitchMm) {
+        if (fits(awg.overall)) {
             wire.awgGauge = awg.gauge;
             break;
         }
     }
     return wire;
+}
+
+std::optional<double> metricOverall(double bareMm) {
+    for (const MetricWire& metric : kMetricWires) {
+        if (metric.bare == bareMm) {
+            return metric.overall;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<double> awgOverall(int gauge) {
+    for (const AwgWire& awg : kAwgWires) {
+        if (awg.gauge == gauge) {
+            return awg.overall;
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<double> wireLength(double diametre, double longueur, double NbreSp) {

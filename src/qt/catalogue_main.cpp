@@ -123,6 +123,17 @@ int main() {
                 catalogue.add(phrase, "a line of " + std::string(row.name) +
                                           " Label11, the design help (%1, %2... are figures)");
             }
+            for (const char* word : frame.helpWords) {
+                catalogue.add(word, "a word in a line of " + std::string(row.name) +
+                                        " Label11, the design help");
+            }
+            for (const DataBox& data : frame.dataBoxes) {
+                if (data.quantity == nullptr) {
+                    catalogue.add(wordOf(data), "what a box of " + std::string(row.name) +
+                                                    " holds, as the message of a text not "
+                                                    "understood names it (%2)");
+                }
+            }
         }
     }
     catalogue.print();

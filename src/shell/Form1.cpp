@@ -32,21 +32,21 @@ const FormDescription& Form1::description() const {
         FormDescription d;
         d.id = FormId::Form1;
         d.caption = "Formules de VELDRAN";
-        d.clientArea = {3435, 1635, 5625, 5505};
+        d.clientArea = {3435, 1635, 5625, 6105};
         d.placed = true;
         d.background = Colour::rgb(255, 192, 128);
         d.foreground = Colour::rgb(128, 128, 255);
         d.font = FontDescription{"MS Sans Serif", 8.25, true, false};
         d.controls = {
-            pictureBox("Picture2", {480, 240, 4575, 495}, 7)
+            pictureBox("Picture2", {480, 240, 4575, 495}, 8)
                 .withBackground(Colour::rgb(224, 224, 224))
                 .withFont({"Times New Roman", 12, true, false}),
-            label("Label1", "Formules - Radio", {0, 0, 4575, 495}, 8)
+            label("Label1", "Formules - Radio", {0, 0, 4575, 495}, 9)
                 .inside("Picture2")
                 .centred()
                 .withForeground(Colour::rgb(192, 0, 0))
                 .withFont({"Times New Roman", 20.25, true, false}),
-            pictureBox("Picture1", {480, 960, 4575, 4215}, 0)
+            pictureBox("Picture1", {480, 960, 4575, 4815}, 0)
                 .withBackground(Colour::rgb(255, 224, 192)),
             calculatorButton(Command1, "Fréquence - Inductance - Capacité", 240, 1)
                 .withBackground(systemWindow),
@@ -58,7 +58,8 @@ const FormDescription& Form1::description() const {
                 .withBackground(systemWindow),
             calculatorButton(Command5, "Calcul Inductance d'aprés nbre sp", 2640, 5)
                 .withBackground(systemWindow),
-            button(Command6, "Quitter", {1560, 3360, 1215, 495}, 6)
+            calculatorButton(Command7, "Bobine sur tore", 3240, 6).withBackground(systemWindow),
+            button(Command6, "Quitter", {1560, 3960, 1215, 495}, 7)
                 .inside("Picture1")
                 .withBackground(systemWindow),
         };

@@ -16,6 +16,7 @@ struct Form1Controls {
     static constexpr ButtonName Command3{"Command3"}; // the reactance of a capacitor
     static constexpr ButtonName Command4{"Command4"}; // the turns of a coil
     static constexpr ButtonName Command5{"Command5"}; // the inductance of a coil
+    static constexpr ButtonName Command7{"Command7"}; // a coil on a toroid
     static constexpr ButtonName Command6{"Command6"}; // "Quitter"
     static constexpr MenuEntryName Formule{"Formule"};
     static constexpr MenuEntryName Infos{"Infos"};
@@ -23,8 +24,8 @@ struct Form1Controls {
     static constexpr MenuEntryName s1{"s1"};
     static constexpr MenuEntryName s2{"s2"};
     static constexpr MenuEntryName s3{"s3"};
-    static constexpr NamedControl kAll[] = {Command1, Command2, Command3, Command4,
-                                            Command5, Command6, Formule,  Infos};
+    static constexpr NamedControl kAll[] = {Command1, Command2, Command3, Command4, Command5,
+                                            Command7, Command6, Formule,  Infos};
 };
 
 // The main window: one button per calculator, "Quitter", and a menu bar with the formulas sheet

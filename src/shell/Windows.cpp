@@ -7,6 +7,7 @@
 #include "calculators/Form4.h"
 #include "calculators/Form5.h"
 #include "calculators/Form6.h"
+#include "calculators/Form9.h"
 
 namespace formules {
 
@@ -27,8 +28,8 @@ std::unique_ptr<Form> createForm8(FormContext& context) {
 using F1 = Form1Controls;
 
 // The examples: 4,7 uH tuned to 7,1 MHz by 106,91 pF, their reactances there, and that coil wound
-// on a 2,54 cm former, 2 cm long; typed with units and codes, so that the design help says what
-// it read, and is as long as a user makes it.
+// on a 2,54 cm former, 2 cm long, or on a T50-2 toroid; typed with units and codes, so that the
+// design help says what it read, and is as long as a user makes it.
 constexpr std::array<WindowRow, kFormCount> kWindows{{
     {FormId::Form1, "Form1", create<Form1>, F1::kAll, "", nullptr, {}},
     {FormId::Form2,
@@ -68,6 +69,13 @@ constexpr std::array<WindowRow, kFormCount> kWindows{{
      {{{{"Text1", "25,4 mm"}, {"Text2", "2"}, {"Text3", "17"}}}, "Text5"}},
     {FormId::Form7, "Form7", createForm7, InformationControls::kAll, F1::Infos, nullptr, {}},
     {FormId::Form8, "Form8", createForm8, InformationControls::kAll, F1::Formule, nullptr, {}},
+    {FormId::Form9,
+     "Form9",
+     create<Form9>,
+     Form9Controls::kAll,
+     F1::Command7,
+     &Form9::frame,
+     {{{{"Text1", "T50-2"}, {"Text2", "4u7"}}}, "Text3"}},
 }};
 
 // A window without a row, or a row out of place, does not build: a missing row is left as a

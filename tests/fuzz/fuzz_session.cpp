@@ -47,11 +47,14 @@ bool isNotUnderstoodMessage(const std::string& message) {
     if (message.compare(0, opening.size(), opening) != 0) {
         return false;
     }
-    for (const char* word : quantityWords()) {
-        const std::string closing = "» (" + std::string(word) + ")";
-        if (message.size() >= closing.size() &&
-            message.compare(message.size() - closing.size(), closing.size(), closing) == 0) {
-            return true;
+    for (const WindowRow& row : windows()) {
+        for (const DataBox& data : row.isCalculator() ? row.frame().dataBoxes
+                                                      : std::vector<DataBox>()) {
+            const std::string closing = "» (" + std::string(wordOf(data)) + ")";
+            if (message.size() >= closing.size() &&
+                message.compare(message.size() - closing.size(), closing.size(), closing) == 0) {
+                return true;
+            }
         }
     }
     return false;
@@ -71,9 +74,9 @@ bool isCalculator(FormId id) {
     return windowRow(id).isCalculator();
 }
 
-// What a user types to get a result from a calculator: "1" into each box its instruction asks
-// for (every input; in the resonance window two of the three), the result showing in the box
-// left for it.
+// What a user types to get a result from a calculator: into each box its instruction asks for
+// (every input; in the resonance and toroid windows two of the three), the text of the window's
+// example for that box, or "1", the result showing in the box left for it.
 struct Attempt {
     FormId form;
     std::vector<BoxName> typed;
@@ -308,7 +311,7 @@ void Session::checkEditedBox(FormId id, const Form& form, const std::string& box
         return;
     }
     for (const DataBox& data : windowRow(id).frame().dataBoxes) {
-        if (std::string_view(box) == data.box) {
+        if (std::string_view(box) == data.box && data.quantity != nullptr) {
             const EntryValue& quantity = m_application.quantities().*data.quantity;
             check(quantity == EntryValue::text(m_toolkit.readBox(form, box)));
         }
@@ -354,13 +357,19 @@ bool Session::triesForAResult(const Attempt& attempt) {
         m_toolkit.erase(form, data.box, unsigned(m_toolkit.readBox(form, data.box).size()));
     }
     for (BoxName box : attempt.typed) {
-        m_toolkit.type(form, box, "1");
+        std::string_view text = "1";
+        for (const TypedText& typed : windowRow(attempt.form).example.typed) {
+            if (typed.box == box.name) {
+                text = typed.text;
+            }
+        }
+        m_toolkit.type(form, box, text);
     }
     const std::size_t messages = m_toolkit.messages().size();
     m_toolkit.click(form, CalculatorButtons::Command1);
     checkMessages();
     // A window whose help has lines of its own shows them; the reactance windows' help says only
-    // what was read through units or codes, and "1" is read as it stands.
+    // what was read through units or codes, which "1" is not.
     const FrameConfiguration& frame = windowRow(attempt.form).frame();
     const bool helps =
         !frame.helpLabel || frame.helpPhrases.empty() || !helpOf(attempt.form, form).empty();

@@ -22,10 +22,10 @@ namespace {
 unsigned long g_session = 0;
 unsigned long g_seed = 0;
 
-// What a user types or pastes: numbers, units, codes, thousands, and what is refused.
+// What a user types or pastes: numbers, units, codes, thousands, cores, and what is refused.
 constexpr const char* kEntries[] = {"1",   "100", "10",       "7,1 MHz", "4n7",   "14,230",
                                     "2.5", "0",   "-3",       "abc",     "1e308", " ",
-                                    "4R7", "1,5", "2,200 pF", "1000"};
+                                    "4R7", "1,5", "2,200 pF", "1000",    "T50-2", "4,9 nH"};
 
 void appendEvent(std::vector<std::uint8_t>& session, std::mt19937& random) {
     using formules::SessionOp;

@@ -280,13 +280,13 @@ struct PageRow {
 const PageRow kPageRows[] = {
     {"window", FormId::Form1, "en", "", R"json({
         "form": "Form1", "caption": "Formulas by VELDRAN", "close": "Close", "placed": true,
-        "left": 229, "top": 109, "width": 375, "height": 367,
+        "left": 229, "top": 109, "width": 375, "height": 407,
         "ground": "rgb(255,192,128)", "ink": "rgb(128,128,255)",
         "font": {"family": "\"MS Sans Serif\", \"Liberation Sans\", \"Arimo\", \"Arial\", \"Helvetica\", \"DejaVu Sans\", sans-serif",
                  "weight": "bold", "slant": "normal", "size": 11}})json"},
     {"button_on_a_panel", FormId::Form1, "en", "Command6", R"json({
         "name": "Command6", "kind": "button", "panel": "Picture1",
-        "left": 136, "top": 288, "width": 81, "height": 33, "tab": 5, "centred": false,
+        "left": 136, "top": 328, "width": 81, "height": 33, "tab": 6, "centred": false,
         "ground": "rgb(255,255,255)", "ink": "rgb(0,0,0)", "font": null, "ring": "rgb(0,0,0)",
         "inkMore": "", "groundMore": "", "announced": "", "hint": "", "enter": "",
         "escape": false, "labels": [], "before": "Quit", "key": "", "after": ""})json"},

@@ -1,0 +1,363 @@
+// Form9, "Bobine sur un tore": a coil wound on a toroid; two of the core, the inductance and the
+// number of turns give the third.
+#include "Form9.h"
+
+#include "formulas/ToroidWinding.h"
+#include "quantities/ValueRules.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace formules {
+
+std::optional<CoreEntry> readCoreEntry(std::string_view text, ResultsWritten written) {
+    if (const ToroidCore* core = coreNamed(text)) {
+        return CoreEntry{core, core->al};
+    }
+    if (const std::optional<InductanceFactor> al = readInductanceFactor(text, written)) {
+        return CoreEntry{nullptr, *al};
+    }
+    return std::nullopt;
+}
+
+namespace {
+using Q = SharedQuantities;
+
+// The message of a "Calcul" that has not exactly two of the three.
+constexpr char kTwoOfThreeMessage[] =
+    "Il faut deux des trois valeurs : le tore, l'inductance, le nombre de spires";
+
+// The lines of design help: the core listed, an AL typed or measured, the ferrites whose AL holds
+// only below HF, the turns, the cores a measured AL names, and the wire of one layer.
+constexpr char kIronCorePhrase[] =
+    "%1 : poudre de fer, mélange %2 (%3) ; AL %4 µH/100 sp = %5 nH/sp² ± %6 % ; Ø %7 × %8 × %9 mm";
+constexpr char kFerriteCorePhrase[] =
+    "%1 : ferrite %2 ; AL %3 nH/sp² = %4 mH/1000 sp ± %5 % ; Ø %6 × %7 × %8 mm";
+constexpr char kAlPhrase[] = "AL %1 µH/100 sp = %2 nH/sp² = %3 mH/1000 sp";
+constexpr char kFallsInHfPhrase[] =
+    "Ferrite %1 : AL valable sous 1 MHz environ ; au-dessus, pour selfs de choc et "
+    "transformateurs large bande, pas pour circuits accordés";
+constexpr char kComputedTurnsRangePhrase[] = "%1 spires → %2 µH (%3 à %4 µH) ; exact %5";
+constexpr char kComputedTurnsPhrase[] = "%1 spires → %2 µH ; exact %3";
+constexpr char kTurnsRangePhrase[] = "%1 spires → %2 µH (%3 à %4 µH)";
+constexpr char kTurnsPhrase[] = "%1 spires → %2 µH";
+constexpr char kLessThanATurnPhrase[] = "Moins d'une spire : un tore de plus faible AL";
+constexpr char kCandidatesPhrase[] = "Tores possibles : %1";
+constexpr char kNoCandidatePhrase[] = "Tores possibles : aucun tore de la liste";
+constexpr char kWirePhrase[] =
+    "Une couche : fil de %1 mm ou AWG %2 au plus ; %3 cm de fil (sans les sorties)";
+constexpr char kMetricWirePhrase[] =
+    "Une couche : fil de %1 mm au plus ; %2 cm de fil (sans les sorties)";
+constexpr char kAwgWirePhrase[] = "Une couche : AWG %1 au plus ; %2 cm de fil (sans les sorties)";
+constexpr char kNoWirePhrase[] =
+    "Une couche : aucun fil de la liste ; %1 spires demandent plusieurs couches";
+
+// The cores a measured AL names, at most.
+constexpr std::size_t kMostCandidates = 4;
+
+// The figures of the help: inductances and AL to three significant digits, the exact turns to
+// two decimals.
+std::optional<double> threeDigits(std::optional<double> x) {
+    return x ? roundSignificant(*x, 3) : std::nullopt;
+}
+
+} // namespace
+
+Form9::Form9(FormContext& context) : CalculatorFrame(frame(), context) {}
+
+const FrameConfiguration& Form9::frame() {
+    static const FrameConfiguration kFrame{
+        {{Text1, nullptr, BoxRole::InputOrResult, Unit::None, "tore"},
+         {Text2, &Q::inductance, BoxRole::InputOrResult},
+         {Text3, &Q::NbreSp, BoxRole::InputOrResult}},
+        {Text2, Text1, Text3},
+        kTwoOfThreeMessage,
+        Label11,
+        {kIronCorePhrase, kFerriteCorePhrase, kAlPhrase, kFallsInHfPhrase,
+         kComputedTurnsRangePhrase, kComputedTurnsPhrase, kTurnsRangePhrase, kTurnsPhrase,
+         kLessThanATurnPhrase, kCandidatesPhrase, kNoCandidatePhrase, kWirePhrase,
+         kMetricWirePhrase, kAwgWirePhrase, kNoWirePhrase},
+        {"rouge", "jaune", "bleu", "noir", "bleu et jaune", "beige"}};
+    return kFrame;
+}
+
+// Exactly two of the three boxes must hold text; the empty one is solved for. When all three do
+// and one still holds the last result, that one is solved for again. The boxes decide, not the
+// shared quantities.
+void Form9::Command1_Click() {
+    bool core = !isBoxEmpty(Text1);
+    bool inductance = !isBoxEmpty(Text2);
+    bool turns = !isBoxEmpty(Text3);
+    if (core && inductance && turns) {
+        core = !holdsLastResult(Text1);
+        inductance = !holdsLastResult(Text2);
+        turns = !holdsLastResult(Text3);
+    }
+    if (core && inductance && !turns) {
+        solveTurns();
+    } else if (core && !inductance && turns) {
+        solveInductance();
+    } else if (!core && inductance && turns) {
+        solveCore();
+    } else {
+        report(frame().promptMessage);
+    }
+}
+
+std::optional<bool> Form9::understoodByWindow(BoxName box, std::string_view text) const {
+    if (box.name != Text1.name) {
+        return std::nullopt;
+    }
+    return readCoreEntry(text, resultsWrittenWith(decimalSeparator())).has_value();
+}
+
+CoreEntry Form9::coreEntry() const {
+    return *readCoreEntry(readBox(Text1), resultsWrittenWith(decimalSeparator()));
+}
+
+void Form9::clearUnknown(BoxName box) {
+    const DataBox& data = dataBoxOf(box);
+    if (data.quantity != nullptr) {
+        quantities().*data.quantity = EntryValue::emptyText();
+    }
+    clearBox(box);
+}
+
+// The nearest whole number of turns, halves up, and at least one.
+void Form9::solveTurns() {
+    clearUnknown(Text3);
+    if (!understood({Text1, Text2})) {
+        return;
+    }
+    const CoreEntry entry = coreEntry();
+    const double inductance = readInto(&Q::inductance);
+    const std::optional<double> exact = turnsForInductance(entry.al, inductance);
+    if (anyOf({isZeroOrNegative(EntryValue::number(entry.al.value)),
+               isZeroOrNegative(EntryValue::number(inductance))}) ||
+        !exact) {
+        report(kOutOfRangeMessage);
+        return;
+    }
+    const std::optional<double> whole = roundHalfUp(*exact, 1);
+    if (!whole) {
+        report(kOutOfRangeMessage);
+        return;
+    }
+    const double turns = std::max(1.0, *whole);
+    quantities().NbreSp = EntryValue::number(turns);
+    writeResult(Text3, quantities().NbreSp);
+    std::vector<std::optional<std::string>> lines = coreLines(entry);
+    lines.push_back(turnsLine(entry, turns, exact));
+    lines.push_back(wireLine(entry, turns));
+    showLines(std::move(lines));
+}
+
+// The inductance to the thousandth of a uH, as the resonance window writes one.
+void Form9::solveInductance() {
+    clearUnknown(Text2);
+    if (!understood({Text1, Text3})) {
+        return;
+    }
+    const CoreEntry entry = coreEntry();
+    const double turns = readInto(&Q::NbreSp);
+    const std::optional<double> inductance = inductanceOfTurns(entry.al, turns);
+    const std::optional<double> rounded =
+        inductance ? roundHalfUp(*inductance, 1000) : std::nullopt;
+    if (anyOf({isZeroOrNegative(EntryValue::number(entry.al.value)),
+               isZeroOrNegative(EntryValue::number(turns))}) ||
+        !rounded || isZeroOrNegative(EntryValue::number(*rounded))) {
+        report(kOutOfRangeMessage);
+        return;
+    }
+    quantities().inductance = EntryValue::number(*rounded);
+    writeResult(Text2, quantities().inductance);
+    std::vector<std::optional<std::string>> lines = coreLines(entry);
+    lines.push_back(turnsLine(entry, turns, std::nullopt));
+    lines.push_back(wireLine(entry, turns));
+    showLines(std::move(lines));
+}
+
+// The AL measured, in nH per turn squared to three significant digits, written with its unit so
+// that it reads back; then the cores that have it.
+void Form9::solveCore() {
+    clearUnknown(Text1);
+    if (!understood({Text2, Text3})) {
+        return;
+    }
+    const double inductance = readInto(&Q::inductance);
+    const double turns = readInto(&Q::NbreSp);
+    const std::optional<double> measured =
+        anyOf({isZeroOrNegative(EntryValue::number(inductance)),
+               isZeroOrNegative(EntryValue::number(turns))})
+            ? std::nullopt
+            : threeDigits(measuredAl(inductance, turns));
+    if (!measured) {
+        report(kOutOfRangeMessage);
+        return;
+    }
+    writeResultText(Text1, figureText(*measured) + " nH");
+    std::vector<std::optional<std::string>> lines =
+        coreLines({nullptr, {*measured, AlUnit::NanohenryPerTurnSquared}});
+    lines.push_back(candidatesLine(*measured));
+    showLines(std::move(lines));
+}
+
+// A listed core: its name, material and mix (with its paint for iron powder), its AL in the two
+// units of its material and its tolerance, and its dimensions; and for a ferrite whose
+// permeability falls in HF, a line that says so. An AL by value: in all three units.
+std::vector<std::optional<std::string>> Form9::coreLines(const CoreEntry& entry) const {
+    const InductanceFactor& al = entry.al;
+    if (entry.core == nullptr) {
+        return {helpLine(kAlPhrase, {threeDigits(microhenrysPer100Turns(al)),
+                                     threeDigits(nanohenrysPerTurnSquared(al)),
+                                     threeDigits(millihenrysPer1000Turns(al))})};
+    }
+    const ToroidCore& core = *entry.core;
+    const CoreMix& mix = *core.mix;
+    const CoreSize& size = *core.size;
+    const std::string tolerance = figureText(mix.tolerance * 100);
+    const std::vector<std::string> dimensions = {figureText(size.outside),
+                                                 figureText(size.inside), figureText(size.height)};
+    if (mix.material == CoreMaterial::IronPowder) {
+        return {helpText(kIronCorePhrase,
+                         {core.name(), figureText(mix.number), translated(mix.colour),
+                          figureText(microhenrysPer100Turns(al)),
+                          figureText(nanohenrysPerTurnSquared(al)), tolerance, dimensions[0],
+                          dimensions[1], dimensions[2]})};
+    }
+    std::vector<std::optional<std::string>> lines = {
+        helpText(kFerriteCorePhrase, {core.name(), figureText(mix.number),
+                                      figureText(nanohenrysPerTurnSquared(al)),
+                                      figureText(millihenrysPer1000Turns(al)), tolerance,
+                                      dimensions[0], dimensions[1], dimensions[2]})};
+    if (mix.fallsInHf) {
+        lines.push_back(helpText(kFallsInHfPhrase, {figureText(mix.number)}));
+    }
+    return lines;
+}
+
+// The inductance of the whole turns, and for a listed core its range from the core's tolerance;
+// the exact turns when they were computed. Less than half a turn asks for a core of lower AL.
+std::optional<std::string> Form9::turnsLine(const CoreEntry& entry, double turns,
+                                            std::optional<double> exact) const {
+    if (exact && *exact < 0.5) {
+        return helpLine(kLessThanATurnPhrase, {});
+    }
+    const std::optional<double> inductance = inductanceOfTurns(entry.al, turns);
+    const std::optional<double> shown = threeDigits(inductance);
+    const std::optional<double> exactShown = exact ? roundHalfUp(*exact, 100) : std::nullopt;
+    if (entry.core == nullptr) {
+        return exact ? helpLine(kComputedTurnsPhrase, {turns, shown, exactShown})
+                     : helpLine(kTurnsPhrase, {turns, shown});
+    }
+    const double tolerance = entry.core->mix->tolerance;
+    const std::optional<double> low =
+        inductance ? threeDigits(*inductance * (1 - tolerance)) : std::nullopt;
+    const std::optional<double> high =
+        inductance ? threeDigits(*inductance * (1 + tolerance)) : std::nullopt;
+    return exact ? helpLine(kComputedTurnsRangePhrase, {turns, shown, low, high, exactShown})
+                 : helpLine(kTurnsRangePhrase, {turns, shown, low, high});
+}
+
+// The listed cores whose AL range holds the one measured, nearest first, each iron-powder one
+// with its paint.
+std::optional<std::string> Form9::candidatesLine(double measuredNanohenrys) const {
+    const std::vector<const ToroidCore*> cores = coresHolding(measuredNanohenrys, kMostCandidates);
+    if (cores.empty()) {
+        return helpLine(kNoCandidatePhrase, {});
+    }
+    std::string list;
+    for (const ToroidCore* core : cores) {
+        list += (list.empty() ? "" : ", ") + core->name();
+        if (*core->mix->colour != '\0') {
+            list += " (" + translated(core->mix->colour) + ")";
+        }
+    }
+    return helpText(kCandidatesPhrase, {list});
+}
+
+// The thickest wire of each series whose turns lie side by side inside the core, and the wire's
+// length for the metric one proposed (the AWG one where no metric wire fits); only where the
+// core's dimensions are known.
+std::optional<std::string> Form9::wireLine(const CoreEntry& entry, double turns) const {
+    if (entry.core == nullptr) {
+        return std::nullopt;
+    }
+    const CoreSize& size = *entry.core->size;
+    const FittingWire wire = oneLayerWire(turns, size);
+    const std::optional<double> gauge =
+        wire.awgGauge ? std::optional<double>(*wire.awgGauge) : std::nullopt;
+    const std::optional<double> overall = wire.metricBare ? metricOverall(*wire.metricBare)
+                                          : wire.awgGauge ? awgOverall(*wire.awgGauge)
+                                                          : std::nullopt;
+    const std::optional<double> length =
+        overall ? toroidWireLength(turns, size, *overall) : std::nullopt;
+    if (wire.metricBare && gauge) {
+        return helpLine(kWirePhrase, {wire.metricBare, gauge, length});
+    }
+    if (wire.metricBare) {
+        return helpLine(kMetricWirePhrase, {wire.metricBare, length});
+    }
+    if (gauge) {
+        return helpLine(kAwgWirePhrase, {gauge, length});
+    }
+    return helpLine(kNoWirePhrase, {turns});
+}
+
+// Each line stands on its own figures: one that cannot be computed is left out alone.
+void Form9::showLines(std::vector<std::optional<std::string>> lines) {
+    lines.erase(std::remove(lines.begin(), lines.end(), std::nullopt), lines.end());
+    showHelp(lines);
+}
+
+const FormDescription& Form9::description() const {
+    static const FormDescription kDescription = [] {
+        const Colour labelBackground = Colour::rgb(192, 255, 255);
+        FormDescription d;
+        d.id = FormId::Form9;
+        d.caption = "Bobine sur un tore";
+        d.clientArea = {2445, 1395, 7230, 7200};
+        d.placed = true;
+        d.background = Colour::rgb(208, 224, 255);
+        d.foreground = Colour::systemWindowText();
+        d.font = FontDescription{"MS Sans Serif", 8.25, true, false};
+        ControlDescription core =
+            dataBox(Text1, {1560, 1080, 4035, 390}, 0, "Tore (T50-2, FT37-43…) ou AL", {"Label1"})
+                .withForeground(Colour::rgb(0, 0, 255));
+        core.hint = "Un tore de la liste par son nom (T50-2, FT37-43…), ou son AL et son unité : "
+                    "4,9 nH par spire², 49 µH/100 pour 100 spires, 350 mH/1000 pour 1000 spires";
+        d.controls = {
+            label("Label5", "Entrez deux des trois : le tore, l'inductance, le nombre de spires",
+                  {600, 240, 6030, 255})
+                .centred()
+                .withBackground(Colour::rgb(255, 255, 192))
+                .withForeground(Colour::rgb(255, 0, 0)),
+            label("Label1", "Tore (T50-2, FT37-43…) ou AL", {1560, 840, 4035, 210})
+                .centred()
+                .withBackground(labelBackground),
+            core,
+            label("Label2", "Inductance en microH", {2400, 1800, 2340, 210})
+                .centred()
+                .withBackground(labelBackground),
+            dataBox(Text2, {1560, 2040, 4035, 390}, 1, "Inductance en microH", {"Label2"})
+                .withForeground(Colour::rgb(0, 128, 0)),
+            label("Label3", "Nombre de spires", {2400, 2760, 2340, 210})
+                .centred()
+                .withBackground(labelBackground),
+            dataBox(Text3, {1560, 3000, 4035, 390}, 2, "Nombre de spires", {"Label3"})
+                .withBackground(Colour::rgb(255, 255, 255))
+                .withForeground(Colour::rgb(192, 64, 0)),
+            button(Command1, "Calcul", {1560, 3720, 1215, 495}, 3),
+            button(Command3, "Effacer", {2880, 3720, 1215, 495}, 4),
+            button(Command2, "Menu", {4200, 3720, 1215, 495}, 5),
+            designHelpLabel(Label11, {240, 4440, 6750, 2520}, d.background,
+                            "Aide : le tore, son AL dans les trois unités et sa tolérance ; "
+                            "l'inductance des spires entières ; les tores de la liste qu'un AL "
+                            "mesuré désigne ; le fil le plus gros qui tient en une couche"),
+        };
+        return asCalculator(std::move(d), frame());
+    }();
+    return kDescription;
+}
+
+} // namespace formules
