@@ -165,14 +165,23 @@ class Page:
                 outside = c.scrollWidth > c.clientWidth || c.scrollHeight > c.clientHeight + 1;
               } else {
                 const room = c.getBoundingClientRect();
-                const range = document.createRange();
-                range.selectNodeContents(c);
-                // Every line within the control across; any line under the first within it down
-                // (a single line a little taller than its label still shows whole letters).
-                const lines = Array.from(range.getClientRects()).filter((line) => line.width > 0);
-                outside = lines.some((line, at) => line.left < room.left - 1
-                  || line.right > room.right + 1
-                  || (at > 0 && line.top > lines[0].top + 1 && line.bottom > room.bottom + 1));
+                // Every word within the control across; any word under the first line within it
+                // down (a single line a little taller than its label still shows whole letters).
+                // Words, not lines: the blank where a line wraps hangs past the edge unseen.
+                const words = [];
+                const walker = document.createTreeWalker(c, NodeFilter.SHOW_TEXT);
+                for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+                  for (const word of node.data.matchAll(/\S+/g)) {
+                    const range = document.createRange();
+                    range.setStart(node, word.index);
+                    range.setEnd(node, word.index + word[0].length);
+                    words.push(...Array.from(range.getClientRects()));
+                  }
+                }
+                const firstTop = words.length ? Math.min(...words.map((w) => w.top)) : 0;
+                outside = words.some((word) => word.left < room.left - 1
+                  || word.right > room.right + 1
+                  || (word.top > firstTop + 1 && word.bottom > room.bottom + 1));
               }
               if (outside) clipped.push(c.dataset.control + ': ' + (c.value || c.textContent));
             }
