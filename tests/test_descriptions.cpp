@@ -134,8 +134,7 @@ TEST_P(CalculatorDescriptionTest, FrameUsesTheWindowsBoxes) {
         EXPECT_EQ(box->kind, ControlKind::TextBox) << data.box.name;
         EXPECT_TRUE(box->caption.empty()) << data.box.name << " must start empty";
         if (data.role != BoxRole::Result) {
-            EXPECT_NE(*wordOf(data), '\0')
-                << data.box.name << " needs a word for messages";
+            EXPECT_NE(*wordOf(data), '\0') << data.box.name << " needs a word for messages";
         }
         // Named by labels with a caption, which a phone's column puts above the box.
         EXPECT_FALSE(box->namedBy.empty()) << data.box.name;

@@ -693,5 +693,39 @@ Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 
         <extracomment>what a box of Form9 holds, as the message of a text not understood names it (%2)</extracomment>
         <translation>Kern</translation>
     </message>
+    <message>
+        <source>Fréquence d&apos;usage en kHz (facultatif)</source>
+        <extracomment>Form5 Label12 (label, 4035 x 210 twips), what a screen reader says for Form5 Text6 (box, 4035 x 390 twips), Form6 Label12 (label, 4035 x 210 twips), what a screen reader says for Form6 Text6 (box, 4035 x 390 twips)</extracomment>
+        <translation>Betriebsfrequenz in kHz (freiwillig)</translation>
+    </message>
+    <message>
+        <source>Facultatif : la fréquence où la bobine travaillera ; elle ne sert qu&apos;à la ligne de son Q dans l&apos;aide
+Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué ; codes k, M et G : 7M1 = 7,1 MHz
+Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
+        <extracomment>the tooltip of Form5 Text6 (box, 4035 x 390 twips), the tooltip of Form6 Text6 (box, 4035 x 390 twips)</extracomment>
+        <translation>Freiwillig: die Frequenz, bei der die Spule arbeiten wird; sie dient nur der Zeile ihrer Güte Q in der Hilfe
+Einheiten: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz, wenn keine angegeben ist; Codes k, M und G: 7M1 = 7,1 MHz
+Werden Ergebnisse mit Punkt geschrieben, trennt ein Komma die Tausender: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>À %1 kHz : Q ≈ %2 ; résistance ≈ %3 Ω ; bande passante ≈ %4 kHz (Medhurst, fil %5 mm)</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Bei %1 kHz: Güte Q ≈ %2; Widerstand ≈ %3 Ω; Bandbreite ≈ %4 kHz (Medhurst, Draht %5 mm)</translation>
+    </message>
+    <message>
+        <source>À %1 kHz : au-delà de la résonance propre, la bobine n&apos;est plus une inductance</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Bei %1 kHz: oberhalb der Eigenresonanz ist die Spule keine Induktivität mehr</translation>
+    </message>
+    <message>
+        <source>Fréquence d&apos;usage hors limites</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Betriebsfrequenz außerhalb der Grenzen</translation>
+    </message>
+    <message>
+        <source>fréquence d&apos;usage</source>
+        <extracomment>what a box of Form5 holds, as the message of a text not understood names it (%2), what a box of Form6 holds, as the message of a text not understood names it (%2)</extracomment>
+        <translation>Betriebsfrequenz</translation>
+    </message>
 </context>
 </TS>

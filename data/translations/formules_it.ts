@@ -693,5 +693,39 @@ Se i risultati sono scritti con il punto, la virgola separa le migliaia: 14,230 
         <extracomment>what a box of Form9 holds, as the message of a text not understood names it (%2)</extracomment>
         <translation>nucleo</translation>
     </message>
+    <message>
+        <source>Fréquence d&apos;usage en kHz (facultatif)</source>
+        <extracomment>Form5 Label12 (label, 4035 x 210 twips), what a screen reader says for Form5 Text6 (box, 4035 x 390 twips), Form6 Label12 (label, 4035 x 210 twips), what a screen reader says for Form6 Text6 (box, 4035 x 390 twips)</extracomment>
+        <translation>Frequenza di lavoro in kHz (facoltativa)</translation>
+    </message>
+    <message>
+        <source>Facultatif : la fréquence où la bobine travaillera ; elle ne sert qu&apos;à la ligne de son Q dans l&apos;aide
+Unités : Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G) ; kHz si rien n&apos;est indiqué ; codes k, M et G : 7M1 = 7,1 MHz
+Si les résultats s&apos;écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230</source>
+        <extracomment>the tooltip of Form5 Text6 (box, 4035 x 390 twips), the tooltip of Form6 Text6 (box, 4035 x 390 twips)</extracomment>
+        <translation>Facoltativa: la frequenza a cui lavorerà la bobina; serve solo alla riga del suo Q nell&apos;aiuto
+Unità: Hz, kHz (k, kc), MHz (M, meg, Mc), GHz (G); kHz se non indicata; codici k, M e G: 7M1 = 7,1 MHz
+Se i risultati sono scritti con il punto, la virgola separa le migliaia: 14,230 = 14230</translation>
+    </message>
+    <message>
+        <source>À %1 kHz : Q ≈ %2 ; résistance ≈ %3 Ω ; bande passante ≈ %4 kHz (Medhurst, fil %5 mm)</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>A %1 kHz: Q ≈ %2; resistenza ≈ %3 Ω; larghezza di banda ≈ %4 kHz (Medhurst, filo da %5 mm)</translation>
+    </message>
+    <message>
+        <source>À %1 kHz : au-delà de la résonance propre, la bobine n&apos;est plus une inductance</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>A %1 kHz: oltre la risonanza propria, la bobina non è più un&apos;induttanza</translation>
+    </message>
+    <message>
+        <source>Fréquence d&apos;usage hors limites</source>
+        <extracomment>a line of Form5 Label11, the design help (%1, %2... are figures), a line of Form6 Label11, the design help (%1, %2... are figures)</extracomment>
+        <translation>Frequenza di lavoro fuori dai limiti</translation>
+    </message>
+    <message>
+        <source>fréquence d&apos;usage</source>
+        <extracomment>what a box of Form5 holds, as the message of a text not understood names it (%2), what a box of Form6 holds, as the message of a text not understood names it (%2)</extracomment>
+        <translation>frequenza di lavoro</translation>
+    </message>
 </context>
 </TS>

@@ -188,9 +188,9 @@ bool CalculatorFrame::readInTabOrder(std::initializer_list<BoxName> boxes,
             const std::string text = readBox(box);
             const std::optional<bool> ownReading = understoodByWindow(box, text);
             const ReadFindings findings =
-                ownReading ? ReadFindings{}
-                           : readStep({{box, text, unitOfBox(box)}},
-                                      m_context.toolkit.decimalSeparator());
+                ownReading
+                    ? ReadFindings{}
+                    : readStep({{box, text, unitOfBox(box)}}, m_context.toolkit.decimalSeparator());
             if ((ownReading && !*ownReading) || findings.notUnderstood) {
                 reportNotUnderstood(dataBoxOf(box), text);
                 return false;

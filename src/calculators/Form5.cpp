@@ -37,8 +37,9 @@ const FrameConfiguration& Form5::frame() {
         {{Text1, &Q::inductance, BoxRole::Input},
          {Text2, &Q::diametre, BoxRole::Input},
          {Text3, &Q::longueur, BoxRole::Input},
-         {Text5, &Q::NbreSp, BoxRole::Result}},
-        {Text2, Text1, Text3, Text5},
+         {Text5, &Q::NbreSp, BoxRole::Result},
+         kWorkingFrequencyBox},
+        {Text2, Text1, Text3, Text5, Text6},
         "Entrez les 3 valeurs: inductance, diamètre, et longueur  ",
         Label11,
         withCoilPhrases({kTurnsPhrase, kCurrentSheetTurnsPhrase})};
@@ -57,7 +58,7 @@ void Form5::Command1_Click() {
     }
     q.NbreSp = EntryValue::emptyText();
     clearBox(Text5);
-    if (!understood({Text1, Text2, Text3})) {
+    if (!understood({Text1, Text2, Text3, Text6})) {
         return;
     }
     const double inductance = readInto(&Q::inductance);
@@ -82,12 +83,16 @@ void Form5::showHelpFor(double turns, double inductance, double diametre, double
                                  windingPitch(longueur, turns)}),
          helpLine(kCurrentSheetTurnsPhrase, {lengthToDiameter(longueur, diametre),
                                              currentSheetTurns(inductance, diametre, longueur)})},
-        longueur, diametre, turns);
+        longueur, diametre, turns, workingFrequency());
 }
 
 const FormDescription& Form5::description() const {
     static const FormDescription kDescription = [] {
         const Colour labelBackground = Colour::rgb(192, 255, 255);
+        ControlDescription frequency =
+            dataBox(Text6, {1560, 840, 4035, 390}, 4, kWorkingFrequencyCaption, {"Label12"})
+                .withForeground(Colour::rgb(0, 0, 128));
+        frequency.hint = kWorkingFrequencyHint;
         FormDescription d;
         d.id = FormId::Form5;
         d.caption = "Calcul du nobre de spires d'une bobine";
@@ -102,6 +107,10 @@ const FormDescription& Form5::description() const {
                 .centred()
                 .withBackground(Colour::rgb(255, 255, 192))
                 .withForeground(Colour::rgb(255, 0, 0)),
+            label("Label12", kWorkingFrequencyCaption, {1560, 600, 4035, 210})
+                .centred()
+                .withBackground(labelBackground),
+            frequency,
             designHelpLabel(
                 Label11, {240, 5985, 6750, 1560}, d.background,
                 "Aide : l'inductance que donnent les spires entières, le pas du "
@@ -132,9 +141,9 @@ const FormDescription& Form5::description() const {
             dataBox(Text5, {1680, 4680, 3975, 375}, 3, "Résultat : Nombre de spires",
                     {"Label3", "Label4"})
                 .withForeground(Colour::rgb(255, 0, 0)),
-            button(Command1, "Calcul", {1680, 5400, 1215, 495}, 4),
-            button(Command3, "Effacer", {3000, 5400, 1215, 495}, 5),
-            button(Command2, "Menu", {4320, 5400, 1215, 495}, 6),
+            button(Command1, "Calcul", {1680, 5400, 1215, 495}, 5),
+            button(Command3, "Effacer", {3000, 5400, 1215, 495}, 6),
+            button(Command2, "Menu", {4320, 5400, 1215, 495}, 7),
         };
         return asCalculator(std::move(d), frame());
     }();

@@ -35,8 +35,9 @@ const FrameConfiguration& Form6::frame() {
         {{Text1, &Q::diametre, BoxRole::Input},
          {Text2, &Q::longueur, BoxRole::Input},
          {Text3, &Q::NbreSp, BoxRole::Input},
-         {Text5, &Q::inductance, BoxRole::Result}},
-        {Text2, Text1, Text3, Text5},
+         {Text5, &Q::inductance, BoxRole::Result},
+         kWorkingFrequencyBox},
+        {Text2, Text1, Text3, Text5, Text6},
         "Entrez les 3 valeurs: diamètre, longueur et nombre spires ",
         Label11,
         withCoilPhrases({kCurrentSheetInductancePhrase})};
@@ -52,7 +53,7 @@ void Form6::Command1_Click() {
     }
     quantities().inductance = EntryValue::emptyText();
     clearBox(Text5);
-    if (!understood({Text1, Text2, Text3})) {
+    if (!understood({Text1, Text2, Text3, Text6})) {
         return;
     }
     const double diametre = readInto(&Q::diametre);
@@ -70,7 +71,7 @@ void Form6::Command1_Click() {
             {helpLine(kCurrentSheetInductancePhrase,
                       {windingPitch(longueur, NbreSp), lengthToDiameter(longueur, diametre),
                        currentSheetInductance(diametre, longueur, NbreSp)})},
-            longueur, diametre, NbreSp);
+            longueur, diametre, NbreSp, workingFrequency());
     }
 }
 
@@ -78,10 +79,14 @@ const FormDescription& Form6::description() const {
     static const FormDescription kDescription = [] {
         const Colour labelBackground = Colour::rgb(192, 255, 255);
         const Colour instruction = Colour::rgb(255, 255, 192);
+        ControlDescription frequency =
+            dataBox(Text6, {1560, 5280, 4035, 390}, 4, kWorkingFrequencyCaption, {"Label12"})
+                .withForeground(Colour::rgb(0, 0, 128));
+        frequency.hint = kWorkingFrequencyHint;
         FormDescription d;
         d.id = FormId::Form6;
         d.caption = "Calcul de l'Inductance d'une bobine";
-        d.clientArea = {2445, 1395, 7245, 7425};
+        d.clientArea = {2445, 1395, 7245, 8280};
         d.placed = true;
         d.background = Colour::rgb(192, 255, 192);
         d.foreground = Colour::systemWindowText();
@@ -96,7 +101,7 @@ const FormDescription& Form6::description() const {
                 .centred()
                 .withBackground(instruction)
                 .withForeground(Colour::rgb(255, 0, 0)),
-            designHelpLabel(Label11, {240, 5745, 6765, 1560}, d.background,
+            designHelpLabel(Label11, {240, 6600, 6765, 1560}, d.background,
                             "Aide : le pas du bobinage, l/D et l'inductance selon la formule "
                             "exacte de la nappe de courant (coefficient de Nagaoka)"),
             label("Label1", "Diamétre en centimètres", {2400, 1200, 2340, 210})
@@ -124,9 +129,13 @@ const FormDescription& Form6::description() const {
             dataBox(Text5, {1560, 4440, 3975, 375}, 3, "Résultat : Inductance en microH",
                     {"Label2", "Label4"})
                 .withForeground(Colour::rgb(255, 0, 0)),
-            button(Command1, "Calcul", {1560, 5160, 1215, 495}, 4),
-            button(Command3, "Effacer", {2880, 5160, 1215, 495}, 5),
-            button(Command2, "Menu", {4200, 5160, 1215, 495}, 6),
+            label("Label12", kWorkingFrequencyCaption, {1560, 5040, 4035, 210})
+                .centred()
+                .withBackground(labelBackground),
+            frequency,
+            button(Command1, "Calcul", {1560, 6015, 1215, 495}, 5),
+            button(Command3, "Effacer", {2880, 6015, 1215, 495}, 6),
+            button(Command2, "Menu", {4200, 6015, 1215, 495}, 7),
         };
         return asCalculator(std::move(d), frame());
     }();

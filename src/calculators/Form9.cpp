@@ -186,11 +186,10 @@ void Form9::solveCore() {
     }
     const double inductance = readInto(&Q::inductance);
     const double turns = readInto(&Q::NbreSp);
-    const std::optional<double> measured =
-        anyOf({isZeroOrNegative(EntryValue::number(inductance)),
-               isZeroOrNegative(EntryValue::number(turns))})
-            ? std::nullopt
-            : threeDigits(measuredAl(inductance, turns));
+    const std::optional<double> measured = anyOf({isZeroOrNegative(EntryValue::number(inductance)),
+                                                  isZeroOrNegative(EntryValue::number(turns))})
+                                               ? std::nullopt
+                                               : threeDigits(measuredAl(inductance, turns));
     if (!measured) {
         report(kOutOfRangeMessage);
         return;
@@ -216,20 +215,20 @@ std::vector<std::optional<std::string>> Form9::coreLines(const CoreEntry& entry)
     const CoreMix& mix = *core.mix;
     const CoreSize& size = *core.size;
     const std::string tolerance = figureText(mix.tolerance * 100);
-    const std::vector<std::string> dimensions = {figureText(size.outside),
-                                                 figureText(size.inside), figureText(size.height)};
+    const std::vector<std::string> dimensions = {figureText(size.outside), figureText(size.inside),
+                                                 figureText(size.height)};
     if (mix.material == CoreMaterial::IronPowder) {
-        return {helpText(kIronCorePhrase,
-                         {core.name(), figureText(mix.number), translated(mix.colour),
-                          figureText(microhenrysPer100Turns(al)),
-                          figureText(nanohenrysPerTurnSquared(al)), tolerance, dimensions[0],
-                          dimensions[1], dimensions[2]})};
+        return {
+            helpText(kIronCorePhrase, {core.name(), figureText(mix.number), translated(mix.colour),
+                                       figureText(microhenrysPer100Turns(al)),
+                                       figureText(nanohenrysPerTurnSquared(al)), tolerance,
+                                       dimensions[0], dimensions[1], dimensions[2]})};
     }
     std::vector<std::optional<std::string>> lines = {
-        helpText(kFerriteCorePhrase, {core.name(), figureText(mix.number),
-                                      figureText(nanohenrysPerTurnSquared(al)),
-                                      figureText(millihenrysPer1000Turns(al)), tolerance,
-                                      dimensions[0], dimensions[1], dimensions[2]})};
+        helpText(kFerriteCorePhrase,
+                 {core.name(), figureText(mix.number), figureText(nanohenrysPerTurnSquared(al)),
+                  figureText(millihenrysPer1000Turns(al)), tolerance, dimensions[0], dimensions[1],
+                  dimensions[2]})};
     if (mix.fallsInHf) {
         lines.push_back(helpText(kFallsInHfPhrase, {figureText(mix.number)}));
     }

@@ -23,8 +23,7 @@ struct UnitWord {
 };
 
 constexpr UnitWord kUnitWords[] = {
-    {"nh", AlUnit::NanohenryPerTurnSquared},
-    {"uh/100", AlUnit::MicrohenryPer100Turns},
+    {"nh", AlUnit::NanohenryPerTurnSquared},          {"uh/100", AlUnit::MicrohenryPer100Turns},
     {"\xC2\xB5h/100", AlUnit::MicrohenryPer100Turns}, // the micro sign
     {"\xCE\xBCh/100", AlUnit::MicrohenryPer100Turns}, // the Greek mu
     {"mh/1000", AlUnit::MillihenryPer1000Turns},

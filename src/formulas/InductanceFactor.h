@@ -42,7 +42,6 @@ std::optional<double> measuredAl(double microhenrys, double turns);
 // (or µH, μH: per 100 turns), "350 mH/1000" (per 1000 turns); blanks anywhere and the unit in
 // either case. The number is read as a box reads a number without a unit (quantities/BoxReading.h);
 // one beyond the range of a double reads as 0. Nothing when the text is not one of these.
-std::optional<InductanceFactor> readInductanceFactor(std::string_view text,
-                                                     ResultsWritten written);
+std::optional<InductanceFactor> readInductanceFactor(std::string_view text, ResultsWritten written);
 
 } // namespace formules

@@ -6,9 +6,8 @@
 namespace formules {
 
 FittingWire oneLayerWire(double turns, const CoreSize& size) {
-    return thickestWire([&](double overall) {
-        return turns * overall <= kPi * (size.inside - overall);
-    });
+    return thickestWire(
+        [&](double overall) { return turns * overall <= kPi * (size.inside - overall); });
 }
 
 std::optional<double> toroidWireLength(double turns, const CoreSize& size, double overallMm) {

@@ -48,8 +48,8 @@ bool isNotUnderstoodMessage(const std::string& message) {
         return false;
     }
     for (const WindowRow& row : windows()) {
-        for (const DataBox& data : row.isCalculator() ? row.frame().dataBoxes
-                                                      : std::vector<DataBox>()) {
+        for (const DataBox& data :
+             row.isCalculator() ? row.frame().dataBoxes : std::vector<DataBox>()) {
             const std::string closing = "» (" + std::string(wordOf(data)) + ")";
             if (message.size() >= closing.size() &&
                 message.compare(message.size() - closing.size(), closing.size(), closing) == 0) {
@@ -91,7 +91,7 @@ Attempt attemptOn(const WindowRow& row, std::uint8_t choice) {
             attempt.typed.push_back(data.box);
         } else if (data.role == BoxRole::Result) {
             attempt.result = data.box;
-        } else {
+        } else if (data.role == BoxRole::InputOrResult) {
             either.push_back(data.box);
         }
     }
