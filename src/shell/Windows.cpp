@@ -28,8 +28,8 @@ std::unique_ptr<Form> createForm8(FormContext& context) {
 using F1 = Form1Controls;
 
 // The examples: 4,7 uH tuned to 7,1 MHz by 106,91 pF, their reactances there, and that coil wound
-// on a 2,54 cm former, 2 cm long, or on a T50-2 toroid; typed with units and codes, so that the
-// design help says what it read, and is as long as a user makes it.
+// on a 2,54 cm former, 2 cm long, with its Q at 7,1 MHz, or on a T50-2 toroid; typed with units
+// and codes, so that the design help says what it read, and is as long as a user makes it.
 constexpr std::array<WindowRow, kFormCount> kWindows{{
     {FormId::Form1, "Form1", create<Form1>, F1::kAll, "", nullptr, {}},
     {FormId::Form2,
@@ -59,14 +59,14 @@ constexpr std::array<WindowRow, kFormCount> kWindows{{
      CoilControls::kAll,
      F1::Command4,
      &Form5::frame,
-     {{{{"Text1", "4u7"}, {"Text2", "25,4 mm"}, {"Text3", "2"}}}, "Text5"}},
+     {{{{"Text1", "4u7"}, {"Text2", "25,4 mm"}, {"Text3", "2"}, {"Text6", "7,1 MHz"}}}, "Text5"}},
     {FormId::Form6,
      "Form6",
      create<Form6>,
      CoilControls::kAll,
      F1::Command5,
      &Form6::frame,
-     {{{{"Text1", "25,4 mm"}, {"Text2", "2"}, {"Text3", "17"}}}, "Text5"}},
+     {{{{"Text1", "25,4 mm"}, {"Text2", "2"}, {"Text3", "17"}, {"Text6", "7100"}}}, "Text5"}},
     {FormId::Form7, "Form7", createForm7, InformationControls::kAll, F1::Infos, nullptr, {}},
     {FormId::Form8, "Form8", createForm8, InformationControls::kAll, F1::Formule, nullptr, {}},
     {FormId::Form9,
