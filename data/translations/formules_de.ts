@@ -11,6 +11,18 @@
         <source>argument inattendu : %1</source>
         <translation>unerwartetes Argument: %1</translation>
     </message>
+    <message>
+        <source>adresse</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>l&apos;adresse d&apos;un calcul, telle que la page la montre, ou sa seule partie après « # » : le programme s&apos;ouvre sur ce calcul</source>
+        <translation>die Adresse einer Berechnung, wie die Seite sie zeigt, oder nur ihr Teil nach „#“: das Programm öffnet sich mit dieser Berechnung</translation>
+    </message>
+    <message>
+        <source>Une adresse de calcul pour chaque calculatrice :</source>
+        <translation>Eine Berechnungsadresse für jeden Rechner:</translation>
+    </message>
 </context>
 <context>
     <name>Formules</name>

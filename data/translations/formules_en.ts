@@ -11,6 +11,18 @@
         <source>argument inattendu : %1</source>
         <translation>unexpected argument: %1</translation>
     </message>
+    <message>
+        <source>adresse</source>
+        <translation>address</translation>
+    </message>
+    <message>
+        <source>l&apos;adresse d&apos;un calcul, telle que la page la montre, ou sa seule partie après « # » : le programme s&apos;ouvre sur ce calcul</source>
+        <translation>the address of a calculation, as the page shows it, or only its part after &quot;#&quot;: the program opens on that calculation</translation>
+    </message>
+    <message>
+        <source>Une adresse de calcul pour chaque calculatrice :</source>
+        <translation>A calculation&apos;s address for each calculator:</translation>
+    </message>
 </context>
 <context>
     <name>Formules</name>

@@ -11,6 +11,18 @@
         <source>argument inattendu : %1</source>
         <translation>argumento inesperado: %1</translation>
     </message>
+    <message>
+        <source>adresse</source>
+        <translation>dirección</translation>
+    </message>
+    <message>
+        <source>l&apos;adresse d&apos;un calcul, telle que la page la montre, ou sa seule partie après « # » : le programme s&apos;ouvre sur ce calcul</source>
+        <translation>la dirección de un cálculo, tal como la muestra la página, o solo su parte tras «#»: el programa se abre con ese cálculo</translation>
+    </message>
+    <message>
+        <source>Une adresse de calcul pour chaque calculatrice :</source>
+        <translation>Una dirección de cálculo para cada calculadora:</translation>
+    </message>
 </context>
 <context>
     <name>Formules</name>

@@ -11,6 +11,18 @@
         <source>argument inattendu : %1</source>
         <translation>argomento inatteso: %1</translation>
     </message>
+    <message>
+        <source>adresse</source>
+        <translation>indirizzo</translation>
+    </message>
+    <message>
+        <source>l&apos;adresse d&apos;un calcul, telle que la page la montre, ou sa seule partie après « # » : le programme s&apos;ouvre sur ce calcul</source>
+        <translation>l&apos;indirizzo di un calcolo, come lo mostra la pagina, o solo la sua parte dopo «#»: il programma si apre su quel calcolo</translation>
+    </message>
+    <message>
+        <source>Une adresse de calcul pour chaque calculatrice :</source>
+        <translation>Un indirizzo di calcolo per ogni calcolatrice:</translation>
+    </message>
 </context>
 <context>
     <name>Formules</name>

@@ -48,6 +48,10 @@ const char* wordOf(const DataBox& data) {
     return data.quantity != nullptr ? wordOf(data.quantity) : data.word;
 }
 
+const char* symbolOf(const DataBox& data) {
+    return data.quantity != nullptr ? symbolOf(data.quantity) : data.symbol;
+}
+
 FormDescription asCalculator(FormDescription description, const FrameConfiguration& frame) {
     static constexpr std::pair<ButtonName, char> kAccessKeys[] = {
         {CalculatorButtons::Command1, 'C'},
@@ -78,9 +82,15 @@ FormDescription asCalculator(FormDescription description, const FrameConfigurati
 CalculatorFrame::CalculatorFrame(const FrameConfiguration& configuration, FormContext& context)
     : m_configuration(configuration), m_context(context) {}
 
+// A "Calcul" that wrote its result has the calculation shown, which its address names; one that
+// did not leaves the address as it was, unless a message cleared the window.
 void CalculatorFrame::click(std::string_view control) {
     if (control == CalculatorButtons::Command1) {
+        m_resultWritten = false;
         Command1_Click();
+        if (m_resultWritten) {
+            m_context.navigator.calculationShown(description().id, givenTexts());
+        }
     } else if (control == CalculatorButtons::Command2) {
         Command2_Click();
     } else if (control == CalculatorButtons::Command3) {
@@ -118,6 +128,7 @@ void CalculatorFrame::Command3_Click() {
 void CalculatorFrame::clearWindow() {
     clearHelp();
     m_lastResult.reset();
+    m_context.navigator.calculationCleared(description().id);
     for (BoxName box : m_configuration.clearOrder) {
         clearBox(box);
     }
@@ -213,15 +224,24 @@ void CalculatorFrame::reportNotUnderstood(const DataBox& data, const std::string
 }
 
 void CalculatorFrame::writeResult(BoxName box, const EntryValue& quantity) {
-    const std::string text =
-        textOfNumber(operandOf(quantity), m_context.toolkit.decimalSeparator());
-    writeBox(box, text);
-    m_lastResult = WrittenResult{box, text};
+    writeResultText(box, textOfNumber(operandOf(quantity), m_context.toolkit.decimalSeparator()));
 }
 
 void CalculatorFrame::writeResultText(BoxName box, const std::string& text) {
     writeBox(box, text);
     m_lastResult = WrittenResult{box, text};
+    m_resultWritten = true;
+}
+
+std::vector<std::pair<BoxName, std::string>> CalculatorFrame::givenTexts() const {
+    std::vector<std::pair<BoxName, std::string>> texts;
+    for (const DataBox& data : m_configuration.dataBoxes) {
+        std::string text = readBox(data.box);
+        if (!text.empty() && !holdsLastResult(data.box)) {
+            texts.emplace_back(data.box, std::move(text));
+        }
+    }
+    return texts;
 }
 
 double CalculatorFrame::readInto(Quantity quantity) {
@@ -274,6 +294,7 @@ void CalculatorFrame::reportAndClear(std::string_view message,
                                      std::initializer_list<BoxName> boxes) {
     report(message);
     m_lastResult.reset();
+    m_context.navigator.calculationCleared(description().id);
     clearBoxes(boxes);
 }
 

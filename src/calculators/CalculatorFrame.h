@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace formules {
@@ -20,18 +21,22 @@ namespace formules {
 enum class BoxRole { Input, Result, InputOrResult, Optional };
 
 // A data box, the shared quantity its change rule feeds, and its role. A box of the window's own
-// feeds no quantity (nullptr) and gives its unit and what a message calls it itself.
+// feeds no quantity (nullptr) and gives itself its unit, what a message calls it and its symbol in
+// the address of a calculation.
 struct DataBox {
     BoxName box;
     Quantity quantity;
     BoxRole role;
     Unit unit = Unit::None;
     const char* word = "";
+    const char* symbol = "";
 };
 
-// The unit the box is read in, and what a message calls what it holds (in French).
+// The unit the box is read in, what a message calls what it holds (in French), and its symbol in
+// the address of a calculation.
 Unit unitOf(const DataBox& data);
 const char* wordOf(const DataBox& data);
+const char* symbolOf(const DataBox& data);
 
 // The message every calculator shows for an entry it cannot use: not greater than zero, or a
 // result beyond the range of a double.
@@ -138,6 +143,10 @@ protected:
     // Writes a result that is not a number of the box's unit ("4,9 nH"), as the last result.
     void writeResultText(BoxName box, const std::string& text);
 
+    // The texts of the data boxes the user gave, in the order of the table: every one that holds
+    // text but the last result.
+    std::vector<std::pair<BoxName, std::string>> givenTexts() const;
+
     // A box whose text the window reads by a grammar of its own rather than as a number in a
     // unit: whether the read step understands its text. Nothing for the others, which it reads
     // as numbers.
@@ -199,6 +208,8 @@ private:
         std::string text;
     };
     std::optional<WrittenResult> m_lastResult;
+    // Whether the "Calcul" under way has written its result.
+    bool m_resultWritten = false;
 };
 
 } // namespace formules

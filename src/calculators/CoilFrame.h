@@ -26,8 +26,8 @@ struct CoilControls : CalculatorButtons {
 
 // The working frequency box of both coil windows: a box of the window's own, read in kHz, which
 // feeds no shared quantity and which no "Calcul" requires.
-inline constexpr DataBox kWorkingFrequencyBox{CoilControls::Text6, nullptr, BoxRole::Optional,
-                                              Unit::Kilohertz, "fréquence d'usage"};
+inline constexpr DataBox kWorkingFrequencyBox{
+    CoilControls::Text6, nullptr, BoxRole::Optional, Unit::Kilohertz, "fréquence d'usage", "f"};
 
 // Its caption, and its hint before the units it reads.
 inline constexpr char kWorkingFrequencyCaption[] = "Fréquence d'usage en kHz (facultatif)";

@@ -67,7 +67,7 @@ Form9::Form9(FormContext& context) : CalculatorFrame(frame(), context) {}
 
 const FrameConfiguration& Form9::frame() {
     static const FrameConfiguration kFrame{
-        {{Text1, nullptr, BoxRole::InputOrResult, Unit::None, "tore"},
+        {{Text1, nullptr, BoxRole::InputOrResult, Unit::None, "tore", "tore"},
          {Text2, &Q::inductance, BoxRole::InputOrResult},
          {Text3, &Q::NbreSp, BoxRole::InputOrResult}},
         {Text2, Text1, Text3},

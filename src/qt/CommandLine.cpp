@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
 #include "forms/Languages.h"
+#include "shell/CalculationAddress.h"
+#include "shell/Windows.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -21,6 +23,12 @@ constexpr const char* kDescription = QT_TRANSLATE_NOOP(
     "CommandLine", "Calculs de résonance, de réactance et de bobines pour la radio.");
 constexpr const char* kUnexpectedArgument =
     QT_TRANSLATE_NOOP("CommandLine", "argument inattendu : %1");
+constexpr const char* kAddressName = QT_TRANSLATE_NOOP("CommandLine", "adresse");
+constexpr const char* kAddressHelp = QT_TRANSLATE_NOOP(
+    "CommandLine", "l'adresse d'un calcul, telle que la page la montre, ou sa seule partie après "
+                   "« # » : le programme s'ouvre sur ce calcul");
+constexpr const char* kExamples =
+    QT_TRANSLATE_NOOP("CommandLine", "Une adresse de calcul pour chaque calculatrice :");
 
 QString inLanguage(const std::string& language, const char* text) {
     return QString::fromStdString(translate(language, text, kContext));
@@ -36,22 +44,47 @@ void printError(const QString& text) {
     std::fflush(stderr);
 }
 
+// The description, then the address of each calculator's example, as the page writes it.
+QString description(const std::string& language) {
+    QString text = inLanguage(language, kDescription) + "\n\n" + inLanguage(language, kExamples);
+    for (const WindowRow& row : windows()) {
+        if (!row.isCalculator()) {
+            continue;
+        }
+        AddressedCalculation example{row.id, {}};
+        for (const TypedText& typed : row.example.typed) {
+            if (!typed.box.empty()) {
+                example.texts.emplace_back(std::string(typed.box), std::string(typed.text));
+            }
+        }
+        text += "\n  formules '#" + QString::fromStdString(calculationFragment(example)) + "'";
+    }
+    return text;
+}
+
 } // namespace
 
-std::optional<int> readCommandLine(const QStringList& arguments, const std::string& language) {
+std::optional<int> readCommandLine(const QStringList& arguments, const std::string& language,
+                                   std::string& address) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(inLanguage(language, kDescription));
+    parser.setApplicationDescription(description(language));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QString addressName = inLanguage(language, kAddressName);
+    parser.addPositionalArgument(addressName, inLanguage(language, kAddressHelp),
+                                 "[" + addressName + "]");
     if (!parser.parse(arguments)) {
         printError(parser.errorText());
         return kUsageError;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        printError(
-            inLanguage(language, kUnexpectedArgument).arg(parser.positionalArguments().first()));
-        return kUsageError;
+    const QStringList positional = parser.positionalArguments();
+    for (qsizetype i = 0; i < positional.size(); ++i) {
+        if (i > 0 || !positional.at(i).contains(QLatin1Char('#'))) {
+            printError(inLanguage(language, kUnexpectedArgument).arg(positional.at(i)));
+            return kUsageError;
+        }
     }
+    address = positional.isEmpty() ? std::string() : positional.first().toStdString();
     if (parser.isSet(help)) {
         print(parser.helpText());
         return 0;

@@ -13,7 +13,9 @@ int main(int argc, char* argv[]) {
     formules::fallBackFromMissingLocale(QLocale::system(), QLocale::system().uiLanguages());
     QApplication qtApplication(argc, argv);
     const std::string language = formules::nameApplication(qtApplication);
-    if (const auto status = formules::readCommandLine(QApplication::arguments(), language)) {
+    std::string address;
+    if (const auto status =
+            formules::readCommandLine(QApplication::arguments(), language, address)) {
         return *status;
     }
     formules::dressApplication();
@@ -24,5 +26,6 @@ int main(int argc, char* argv[]) {
     toolkit.setLanguage(language);
     formules::Application application(toolkit);
     application.start();
+    application.openAddress(address);
     return QApplication::exec();
 }

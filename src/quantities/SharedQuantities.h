@@ -32,18 +32,21 @@ struct QuantityName {
     // What a message calls it when its box is not understood, in French; empty for a result
     // that no box feeds a calculation with.
     const char* word;
+    // The symbol that names its box in the address of a calculation ("f" in
+    // "#resonance?f=7100&L=4u7"); empty for a result that an address never holds.
+    const char* symbol;
 };
 
 // The quantities in the record's order, with the names the formulas sheet uses.
 inline constexpr QuantityName kQuantityNames[] = {
-    {"capacite", &SharedQuantities::capacite, Unit::Picofarad, "capacité"},
-    {"frequence", &SharedQuantities::frequence, Unit::Kilohertz, "fréquence"},
-    {"inductance", &SharedQuantities::inductance, Unit::Microhenry, "inductance"},
-    {"XC", &SharedQuantities::XC, Unit::None, ""},
-    {"XL", &SharedQuantities::XL, Unit::None, ""},
-    {"longueur", &SharedQuantities::longueur, Unit::Centimetre, "longueur"},
-    {"diametre", &SharedQuantities::diametre, Unit::Centimetre, "diamètre"},
-    {"NbreSp", &SharedQuantities::NbreSp, Unit::None, "nombre de spires"},
+    {"capacite", &SharedQuantities::capacite, Unit::Picofarad, "capacité", "C"},
+    {"frequence", &SharedQuantities::frequence, Unit::Kilohertz, "fréquence", "f"},
+    {"inductance", &SharedQuantities::inductance, Unit::Microhenry, "inductance", "L"},
+    {"XC", &SharedQuantities::XC, Unit::None, "", ""},
+    {"XL", &SharedQuantities::XL, Unit::None, "", ""},
+    {"longueur", &SharedQuantities::longueur, Unit::Centimetre, "longueur", "l"},
+    {"diametre", &SharedQuantities::diametre, Unit::Centimetre, "diamètre", "D"},
+    {"NbreSp", &SharedQuantities::NbreSp, Unit::None, "nombre de spires", "N"},
 };
 
 // Every field of the record has its row, once: no field twice, and as many rows as the record
@@ -67,6 +70,15 @@ constexpr Unit unitOf(Quantity quantity) {
         }
     }
     return Unit::None;
+}
+
+constexpr const char* symbolOf(Quantity quantity) {
+    for (const QuantityName& named : kQuantityNames) {
+        if (named.field == quantity) {
+            return named.symbol;
+        }
+    }
+    return "";
 }
 
 constexpr const char* wordOf(Quantity quantity) {

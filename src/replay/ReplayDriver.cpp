@@ -96,8 +96,13 @@ std::string Replay::runCommand(const std::string& command, const Words& words) {
     if (command == "read" && arguments == 1 && !isText(1)) {
         return read(words.words[1]);
     }
+    if (command == "address" && arguments == 0) {
+        m_out << "address " << quoted(m_application.address()) << '\n';
+        return std::string();
+    }
     const bool userEvent = command == "show" || command == "click" || command == "close" ||
-                           command == "type" || command == "erase" || command == "paste";
+                           command == "type" || command == "erase" || command == "paste" ||
+                           command == "open";
     if (!userEvent) {
         return "bad command";
     }
@@ -106,6 +111,11 @@ std::string Replay::runCommand(const std::string& command, const Words& words) {
     }
     if ((command == "show" || command == "close") && arguments == 1 && !isText(1)) {
         return runWindowCommand(command, words.words[1]);
+    }
+    if (command == "open" && arguments == 1 && isText(1)) {
+        m_user.beforeShowing();
+        m_application.openAddress(words.words[1]);
+        return std::string();
     }
     if (command == "click" && arguments == 1 && !isText(1)) {
         Form* form = nullptr;

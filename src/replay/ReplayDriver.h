@@ -22,6 +22,10 @@ namespace formules {
 //   read FormN.Name                what the user reads in a control: "text" and its text
 //   read FormN                     what the user reads in the window's title bar
 //   number "text"                  the numeric value of the text and the text of that number
+//   address                        the address of the calculation shown: "address" and its
+//                                  fragment, "" when none
+//   open "text"                    opens the calculation an address names, as the program does
+//                                  when it starts with one
 //   dump                           the quantities and every existing window's boxes
 // Texts are in double quotes with the escapes \\ \" \t \n. A message box that opens is written
 // as "message" and its text, and closed with OK. A bad line prints "error N: reason" and the

@@ -44,6 +44,9 @@ struct WindowRow {
     const FrameConfiguration& (*frame)();
     // A calculator's example: a 40 m tank circuit and its coil.
     Example example;
+    // A calculator's name in the address of a calculation (CalculationAddress.h), the same in
+    // every language.
+    std::string_view addressName;
 
     bool isCalculator() const { return frame != nullptr; }
 };

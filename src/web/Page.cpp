@@ -68,6 +68,9 @@ EM_JS(int, formules_page_next_event, (CrossingText* form, CrossingText* control)
     Program.textInto(event.control, control);
     return event.kind;
 });
+EM_JS(void, formules_page_set_address, (const char* fragment, int length), {
+    Page.setAddress(Program.textAt(fragment, length));
+});
 EM_JS(void, formules_page_user_locale, (CrossingText* locale), {
     Program.textInto(Page.userLocale(), locale);
 });
@@ -154,6 +157,10 @@ std::optional<UserEvent> nextEvent() {
         return std::nullopt;
     }
     return UserEvent{static_cast<UserEvent::Kind>(kind), taken(form), taken(control)};
+}
+
+void setAddress(std::string_view fragment) {
+    formules_page_set_address(fragment.data(), lengthOf(fragment));
 }
 
 std::string userLocale() {

@@ -61,6 +61,10 @@ std::optional<UserEvent> nextEvent();
 // The user's first language as the page reads it (?lang= in the address, then the browser's
 // list), with its region where it has one: "de-CH"; empty when there is none.
 std::string userLocale();
+// Replaces the page's address with one whose fragment is the one given ("spires?L=10..."; "" for
+// the bare address), without a new entry in the browser's history.
+void setAddress(std::string_view fragment);
+
 // The decimal separator the browser writes numbers with in the locale.
 std::string decimalSeparatorOf(std::string_view locale);
 

@@ -42,15 +42,22 @@ std::vector<std::string> lines(std::string_view text) {
 extern "C" {
 
 // Starts the program in the first language of the list (UTF-8 of the length given, one name a
-// line, in order of preference) that it speaks, and returns that language.
+// line, in order of preference) that it speaks, opens the calculation the page's address names
+// (its fragment, "#spires?..."; nothing for most addresses), and returns that language. From then
+// on the page's address follows the calculation shown.
 EMSCRIPTEN_KEEPALIVE const formules::page::CrossingText*
-formules_start(const char* preferredLanguages, int length) {
+formules_start(const char* preferredLanguages, int length, const char* fragment,
+               int fragmentLength) {
     static std::string language;
     static formules::page::CrossingText result;
     language = formules::chooseLanguage(
         lines(std::string_view(preferredLanguages, static_cast<std::size_t>(length))));
     program().toolkit.setLanguage(language);
     program().application.start();
+    program().application.openAddress(
+        std::string_view(fragment, static_cast<std::size_t>(fragmentLength)));
+    program().application.setAddressListener(
+        [](const std::string& address) { formules::page::setAddress(address); });
     result = {language.data(), static_cast<std::int32_t>(language.size())};
     return &result;
 }

@@ -461,6 +461,15 @@ def reload_with_the_network_off():
         p.wait(MAIN_WINDOW_SHOWN)
         found = p.compute('Command2', 'Form2', (('Text1', '7100'), ('Text2', '10')), 'Text3')
         expect(found == '446,11', 'XL = ' + found)
+        # A shared address opens its calculation offline too, in the language it asks for; one
+        # the page would never write opens the main window alone.
+        p.open('?lang=de#tore?tore=FT37-43&L=100')
+        expect(p.visible('Form9') and p.value('Form9', 'Text3') == '17',
+               'the shared toroid: %s turns' % p.value('Form9', 'Text3'))
+        expect(p.control('Form9', 'Command1').text == 'Berechnen', 'in German')
+        p.open('#tore?tore=FT37-43&tore=T50-2&L=100')
+        expect(p.visible('Form1') and not p.driver.find_elements(
+            'css selector', '[data-form="Form9"]:not([hidden])'), 'a bad address opens nothing')
 
 
 @story
@@ -492,6 +501,32 @@ def every_window_on_a_phone():
                 else:
                     p.tap(p.control(form, 'Command1'))
                     expect(not p.visible(form), form + ' closes with OK')
+
+
+@story
+def calculation_kept_in_the_address_on_a_phone():
+    """On a phone, each calculation writes itself into the page's address, replaced rather than
+    added to the history; a reload shows the same calculation, and "Effacer" takes the address
+    back to the bare page."""
+    with page(360, 780, phone=True) as p:
+        p.open()
+        history = p.js('return history.length')
+        p.tap(p.control('Form1', 'Command4'))
+        for box, text in (('Text1', '10'), ('Text2', '2,54'), ('Text3', '3,175 cm')):
+            p.tap(p.control('Form5', box))
+            p.phone_keys(text)
+        p.tap(p.control('Form5', 'Command1'))
+        expect(p.js('return location.hash') == '#spires?L=10&D=2,54&l=3,175%20cm',
+               'the address names the calculation: ' + p.js('return location.hash'))
+        expect(p.js('return history.length') == history, 'no new entry in the history')
+        p.driver.refresh()
+        p.wait(MAIN_WINDOW_SHOWN)
+        expect(p.visible('Form5') and p.value('Form5', 'Text5') == '26'
+               and p.value('Form5', 'Text3') == '3,175 cm',
+               'the same calculation after a reload: %s turns' % p.value('Form5', 'Text5'))
+        expect(p.control('Form5', 'Label11').text.startswith('26 spires'), 'with its design help')
+        p.tap(p.control('Form5', 'Command3'))
+        expect(p.js('return location.hash + location.search') == '', 'Effacer: the bare address')
 
 
 @story

@@ -35,13 +35,21 @@ const Page = (() => {
   // it does. Then the page says that the program is ready (a performance mark).
   function start() {
     try {
-      document.documentElement.lang = Program.start(Early.preferredLanguages().join('\n'));
+      document.documentElement.lang = Program.start(Early.preferredLanguages().join('\n'),
+        window.location.hash);
     } catch (failure) {
       document.getElementById('failed').hidden = false;
       throw failure;
     }
     Program.deliver();
     performance.mark('formules-ready');
+  }
+
+  // The address names the calculation shown: its fragment replaced, so that the Back button does
+  // not walk through calculations; a bare address when none is shown.
+  function setAddress(fragment) {
+    const bare = window.location.pathname + window.location.search;
+    window.history.replaceState(window.history.state, '', fragment ? '#' + fragment : bare);
   }
 
   // What the program does to the windows waits while a message box is open (MessageBox).
@@ -81,6 +89,6 @@ const Page = (() => {
     focusBox: afterMessages(Texts.focusBox),
     messageBox: MessageBox.show,
     nextEvent: Program.nextEvent,
-    userLocale, decimalSeparatorOf, adoptDrawn, start,
+    userLocale, decimalSeparatorOf, setAddress, adoptDrawn, start,
   };
 })();

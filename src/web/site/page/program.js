@@ -80,13 +80,14 @@ const Program = (() => {
     return events.length > 0 ? events.shift() : null;
   }
 
-  // Starts the program with the user's languages (one a line, most preferred first); returns
-  // the language it speaks.
-  function start(languages) {
+  // Starts the program with the user's languages (one a line, most preferred first) and the
+  // fragment of the page's address; returns the language it speaks.
+  function start(languages, fragment) {
     running = true;
     try {
-      return withText(languages, (pointer, length) => textFrom(Module.ccall('formules_start',
-        'number', ['number', 'number'], [pointer, length])));
+      return withText(languages, (pointer, length) => withText(fragment,
+        (fragmentAt, fragmentLength) => textFrom(Module.ccall('formules_start', 'number',
+          ['number', 'number', 'number', 'number'], [pointer, length, fragmentAt, fragmentLength]))));
     } finally {
       running = false;
       ready = true;
