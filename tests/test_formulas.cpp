@@ -282,12 +282,11 @@ TEST(Nagaoka, CurrentSheetOfAPublishedCoil) {
     EXPECT_FALSE(currentSheetInductance(1e150, 1, 1e150).has_value());
 }
 
-// The toroid cores, through published worked examples: the turns for an inductance (unrounded,
-// and whole, halves up) and the inductance of the whole turns, L = AL N^2 in the unit's own
-// scale. Published: T50-2 31 turns 4,70 uH (a turns chart); T37-6 18 turns 0,970 uH; T50-6 for
-// 4,7 uH 34 turns, 4,62 uH (40, not the 46 one calculator shows, which gives 32). FT37-43,
-// FT50-61 and FT240-43 from their makers' AL, computed at 30 digits: 1 mH on an FT240-43 asks for
-// 30,4997 turns, 30 and not 31.
+// The toroid cores, through worked examples: the turns for an inductance (unrounded, and whole,
+// halves up) and the inductance of the whole turns, L = AL N^2 in the unit's own scale. The T50-2,
+// T37-6, FT37-43 and FT50-61 examples are the toroid scenario's. Published: T50-6 for 4,7 uH 34
+// turns, 4,62 uH (40, not the 46 one calculator shows, which gives 32). From the maker's AL,
+// computed at 30 digits: 1 mH on an FT240-43 asks for 30,4997 turns, 30 and not 31.
 struct ToroidExample {
     const char* name;
     const char* core;
@@ -298,11 +297,7 @@ struct ToroidExample {
 };
 
 const ToroidExample kToroidExamples[] = {
-    {"t50_2_for_4_7_uH", "T50-2", 4.7, 30.97, 31, 4.709},
-    {"t37_6_for_1_uH", "T37-6", 1, 18.26, 18, 0.972},
     {"t50_6_for_4_7_uH", "T50-6", 4.7, 34.28, 34, 4.624},
-    {"ft37_43_for_100_uH", "FT37-43", 100, 16.90, 17, 101.15},
-    {"ft50_61_for_10_uH", "FT50-61", 10, 12.04, 12, 9.936},
     {"ft240_43_for_1_mH_just_under_a_half", "FT240-43", 1000, 30.50, 30, 967.5},
 };
 
@@ -349,11 +344,8 @@ const CoreSpelling kCoreSpellings[] = {
     {"lower_case_and_hyphen", "t-50-2", "T50-2", 0},
     {"blank_after_the_letters", "T 50-2", "T50-2", 0},
     {"ferrite", "FT37-43", "FT37-43", 0},
-    {"ferrite_lower_case", "ft-37-43", "FT37-43", 0},
     {"ferrite_with_blanks", "FT 37 43", "FT37-43", 0},
-    {"outer_blanks", "  T200-6 ", "T200-6", 0},
     {"no_core_of_that_size", "T51-2", "", 0},
-    {"mix_not_made", "T50-3", "", 0},
     {"no_maker_value", "FT23-43", "", 0},
     {"size_and_mix_run_together", "T502", "", 0},
     {"leading_zero_in_the_mix", "T50-02", "", 0},
@@ -361,7 +353,6 @@ const CoreSpelling kCoreSpellings[] = {
     {"al_per_turn_squared", "4,9 nH", "", 4.9},
     {"al_per_100_turns", "49 µH/100", "", 4.9},
     {"al_per_1000_turns", "350 mH/1000", "", 350},
-    {"al_unit_in_capitals", "350 MH/1000", "", 350},
     {"al_without_a_unit", "4,9", "", 0},
     {"al_in_microhenries_without_turns", "49 µH", "", 0},
     {"unit_alone", "nH", "", 0},
@@ -401,16 +392,9 @@ TEST(Toroid, TheTableHoldsTogether) {
     }
 }
 
-// The cores an AL measured on a core names: those whose AL range holds it, nearest first. 3,5 nH
-// per turn squared lies within 5 % of the T30-6's 3,6 and the T25-2's 3,4, nearer the first.
-TEST(Toroid, AMeasuredAlNamesTheCoresThatHoldIt) {
-    std::vector<std::string> named;
-    for (const ToroidCore* core : coresHolding(3.5, 4)) {
-        named.push_back(core->name());
-    }
-    EXPECT_EQ(named, (std::vector<std::string>{"T30-6", "T25-2"}));
-    EXPECT_TRUE(coresHolding(40, 4).empty()) << "between the iron powders and the ferrites";
-    EXPECT_EQ(coresHolding(12, 4).size(), 4u) << "at most four of the five";
+// A measured AL names at most that many cores (the toroid scenario names two, and none).
+TEST(Toroid, AMeasuredAlNamesAtMostFourCores) {
+    EXPECT_EQ(coresHolding(12, 4).size(), 4u) << "T200-2, T106-6, T157-6, T68-1 and T80-1 hold it";
 }
 
 // The one-layer rule, N d <= pi (ID - d), at its boundary: on a hole just wide enough for 10 turns
@@ -472,72 +456,22 @@ struct LossRow {
     double bandwidth;
 };
 
+// clang-format off
 const LossRow kLosses[] = {
-    {"check_coil_at_7100_kHz",
-     7100,
-     1.3588917590037202,
-     173,
-     {1.8, 2, 2, 2, 62.9},
-     0.32140242011693828,
-     188.29631979269313,
-     37.706525585931908},
-    {"check_coil_at_100_kHz",
-     100,
-     1.3588917590037202,
-     173,
-     {1.8, 2, 2, 2, 62.9},
-     0.042558948540751492,
-     20.061975622438496,
-     4.9845539582928267},
-    {"check_coil_just_under_its_resonance",
-     172000,
-     1.3588917590037202,
-     173,
-     {1.8, 2, 2, 2, 62.9},
-     1.5645021248973444,
-     10.820414846572256,
-     15895.878525811513},
-    {"flat_l_d_0_1",
-     3500,
-     2.45,
-     40,
-     {1.8, 2, 10, 1, 157.1},
-     0.52339618586569664,
-     102.15169619358359,
-     34.262769297215489},
-    {"long_l_d_20_at_14_MHz",
-     14000,
-     2.34,
-     93.9,
-     {0.9, 1, 0.5, 10, 157.4},
-     1.7237425058468284,
-     116.75847389691141,
-     119.90564395660827},
-    {"very_long_l_d_15",
-     1800,
-     120,
-     5.2,
-     {0.5, 0.6, 1, 15, 785.4},
-     5.6709750862872069,
-     210.64257247017734,
-     8.5452811314049208},
-    {"thin_wire_without_skin_effect",
-     100,
-     40,
-     12,
-     {0.1, 0.2, 1, 2, 314.2},
-     12.001291914442773,
-     2.0940242166114496,
-     47.754939607059568},
-    {"pitch_wider_than_10_wires",
-     7100,
-     0.5,
-     300,
-     {0.1, 1.5, 2, 1.5, 62.9},
-     1.9064138617120733,
-     11.693585971783191,
-     607.17046226302289},
+    {"check_coil_at_7100_kHz", 7100, 1.3588917590037202, 173, {1.8, 2, 2, 2, 62.9},
+     0.32140242011693828, 188.29631979269313, 37.706525585931908},
+    {"check_coil_at_100_kHz", 100, 1.3588917590037202, 173, {1.8, 2, 2, 2, 62.9},
+     0.042558948540751492, 20.061975622438496, 4.9845539582928267},
+    {"check_coil_just_under_its_resonance", 172000, 1.3588917590037202, 173, {1.8, 2, 2, 2, 62.9},
+     1.5645021248973444, 10.820414846572256, 15895.878525811513},
+    {"flat_l_d_0_1", 3500, 2.45, 40, {1.8, 2, 10, 1, 157.1},
+     0.52339618586569664, 102.15169619358359, 34.262769297215489},
+    {"long_l_d_20_at_14_MHz", 14000, 2.34, 93.9, {0.9, 1, 0.5, 10, 157.4},
+     1.7237425058468284, 116.75847389691141, 119.90564395660827},
+    {"thin_wire_without_skin_effect", 100, 40, 12, {0.1, 0.2, 1, 2, 314.2},
+     12.001291914442773, 2.0940242166114496, 47.754939607059568},
 };
+// clang-format on
 
 class LossTest : public testing::TestWithParam<LossRow> {};
 
