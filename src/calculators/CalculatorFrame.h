@@ -89,7 +89,7 @@ ControlDescription designHelpLabel(LabelName name, FormRect rect, Colour backgro
 // buttons (Alt+C "Calcul", Alt+E "Effacer", Alt+M "Menu").
 FormDescription asCalculator(FormDescription description, const FrameConfiguration& frame);
 
-// What the five calculator windows share: the change rule of their data boxes, "Menu",
+// What the calculator windows share: the change rule of their data boxes, "Menu",
 // "Effacer", closing from the title bar, and the services their "Calcul" is written with. The
 // boxes' texts live in the toolkit and the values in the shared quantities; the frame keeps only
 // what one "Calcul" read through units or codes, for its design help.

@@ -9,7 +9,7 @@
 
 namespace formules {
 
-// The one process-wide record that the five calculator windows share. Every field starts
+// The one process-wide record that the calculator windows share. Every field starts
 // Empty and lives in memory until the program ends; nothing saves it.
 struct SharedQuantities {
     EntryValue capacite;   // picofarad
