@@ -160,16 +160,16 @@ void Form9::solveInductance() {
     }
     const CoreEntry entry = coreEntry();
     const double turns = readInto(&Q::NbreSp);
+    // An inductance beyond the doubles, or one that rounds to 0, is out of range as 0 is.
     const std::optional<double> inductance = inductanceOfTurns(entry.al, turns);
-    const std::optional<double> rounded =
-        inductance ? roundHalfUp(*inductance, 1000) : std::nullopt;
+    const double rounded = inductance ? roundHalfUp(*inductance, 1000).value_or(0.0) : 0.0;
     if (anyOf({isZeroOrNegative(EntryValue::number(entry.al.value)),
-               isZeroOrNegative(EntryValue::number(turns))}) ||
-        !rounded || isZeroOrNegative(EntryValue::number(*rounded))) {
+               isZeroOrNegative(EntryValue::number(turns)),
+               isZeroOrNegative(EntryValue::number(rounded))})) {
         report(kOutOfRangeMessage);
         return;
     }
-    quantities().inductance = EntryValue::number(*rounded);
+    quantities().inductance = EntryValue::number(rounded);
     writeResult(Text2, quantities().inductance);
     std::vector<std::optional<std::string>> lines = coreLines(entry);
     lines.push_back(turnsLine(entry, turns, std::nullopt));
