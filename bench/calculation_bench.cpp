@@ -68,6 +68,12 @@ int main() {
          {"", FormId::Form5, {{"Text1", "10"}, {"Text2", "0"}, {"Text3", "3"}}}},
         {{"Form6 inductance", FormId::Form6, {{"Text1", "2"}, {"Text2", "3"}, {"Text3", "31"}}},
          {"", FormId::Form6, {{"Text1", "2"}, {"Text2", "3"}, {"Text3", "1e999"}}}},
+        {{"Form6 inductance and Q",
+          FormId::Form6,
+          {{"Text1", "2"}, {"Text2", "3"}, {"Text3", "31"}, {"Text6", "7100"}}},
+         {"", FormId::Form6, {{"Text1", "2"}, {"Text2", "3"}, {"Text3", "31"}, {"Text6", "x"}}}},
+        {{"Form9 toroid", FormId::Form9, {{"Text1", "T50-2"}, {"Text2", "4.7"}}},
+         {"", FormId::Form9, {{"Text1", "T50-99"}, {"Text2", "4.7"}}}},
     };
     std::printf("| Calcul | accepted (us) | rejected (us) |\n|---|---|---|\n");
     for (const auto& [accepted, rejected] : calculators) {
