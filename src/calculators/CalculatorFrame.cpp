@@ -5,79 +5,11 @@
 #include "quantities/NumberText.h"
 #include "quantities/ValueRules.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
 
 namespace formules {
-
-ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::string announced,
-                           std::vector<std::string> namedBy) {
-    return textBox(name, std::string(), rect, tabIndex)
-        .announcedAs(std::move(announced))
-        .namedByLabels(std::move(namedBy))
-        .withEnterClicking(CalculatorButtons::Command1);
-}
-
-ControlDescription designHelpLabel(LabelName name, FormRect rect, Colour background,
-                                   std::string hint) {
-    ControlDescription help = label(name, std::string(), rect)
-                                  .centred()
-                                  .withBackground(background)
-                                  .withForeground(Colour::systemWindowText());
-    help.hint = std::move(hint);
-    return help;
-}
-
-namespace {
-// What a coil's diameter is measured to, which the formulas assume.
-constexpr char kDiameterNote[] =
-    "\nDiamètre de la bobine, mesuré au centre du fil (le diamètre du mandrin plus celui d'un fil)";
-// How a number with commas between thousands reads where results are written with a point.
-constexpr char kThousandsNote[] =
-    "Si les résultats s'écrivent avec un point, la virgule sépare les milliers : 14,230 = 14230";
-} // namespace
-
-Unit unitOf(const DataBox& data) {
-    return data.quantity != nullptr ? unitOf(data.quantity) : data.unit;
-}
-
-const char* wordOf(const DataBox& data) {
-    return data.quantity != nullptr ? wordOf(data.quantity) : data.word;
-}
-
-const char* symbolOf(const DataBox& data) {
-    return data.quantity != nullptr ? symbolOf(data.quantity) : data.symbol;
-}
-
-FormDescription asCalculator(FormDescription description, const FrameConfiguration& frame) {
-    static constexpr std::pair<ButtonName, char> kAccessKeys[] = {
-        {CalculatorButtons::Command1, 'C'},
-        {CalculatorButtons::Command3, 'E'},
-        {CalculatorButtons::Command2, 'M'},
-    };
-    for (ControlDescription& control : description.controls) {
-        for (const DataBox& data : frame.dataBoxes) {
-            if (control.name == data.box.name && data.role != BoxRole::Result) {
-                // A hint of the box's own comes first.
-                const std::string units = unitsHint(unitOf(data));
-                control.hint += (control.hint.empty() || units.empty() ? "" : "\n") + units;
-                if (data.quantity == &SharedQuantities::diametre) {
-                    control.hint += kDiameterNote;
-                }
-                control.hint += (control.hint.empty() ? "" : "\n") + std::string(kThousandsNote);
-            }
-        }
-        for (const auto& [button, key] : kAccessKeys) {
-            if (control.name == button.name) {
-                control.accessKey = key;
-            }
-        }
-    }
-    return description;
-}
 
 CalculatorFrame::CalculatorFrame(const FrameConfiguration& configuration, FormContext& context)
     : m_configuration(configuration), m_context(context) {}
@@ -252,19 +184,17 @@ double CalculatorFrame::readInto(Quantity quantity) {
 
 // A table without the box or phrase a handler asks for is a fault of the program, which a test of
 // that window finds at once: the run stops, naming the window.
-namespace {
-[[noreturn]] void notInTable(const FormDescription& description, const char* what) {
+void CalculatorFrame::notInTable(const char* what) const {
     std::fprintf(stderr, "calculator frame: no %s in the window \"%s\"\n", what,
-                 description.caption.c_str());
+                 description().caption.c_str());
     std::abort();
 }
-} // namespace
 
 const DataBox& CalculatorFrame::dataBoxOf(BoxName box) const {
     if (const DataBox* data = dataBoxNamed(box)) {
         return *data;
     }
-    notInTable(description(), "data box of that name");
+    notInTable("data box of that name");
 }
 
 const DataBox& CalculatorFrame::dataBoxOf(Quantity quantity) const {
@@ -273,7 +203,7 @@ const DataBox& CalculatorFrame::dataBoxOf(Quantity quantity) const {
             return data;
         }
     }
-    notInTable(description(), "data box for that quantity");
+    notInTable("data box for that quantity");
 }
 
 const DataBox& CalculatorFrame::resultBox() const {
@@ -282,7 +212,7 @@ const DataBox& CalculatorFrame::resultBox() const {
             return data;
         }
     }
-    notInTable(description(), "result box");
+    notInTable("result box");
 }
 
 void CalculatorFrame::report(std::string_view message) {
@@ -296,76 +226,6 @@ void CalculatorFrame::reportAndClear(std::string_view message,
     m_lastResult.reset();
     m_context.navigator.calculationCleared(description().id);
     clearBoxes(boxes);
-}
-
-void CalculatorFrame::checkHelpPhrase(const char* phrase) const {
-    const std::vector<const char*>& listed = m_configuration.helpPhrases;
-    if (std::none_of(listed.begin(), listed.end(),
-                     [phrase](const char* p) { return std::string_view(p) == phrase; })) {
-        notInTable(description(), "help phrase like that");
-    }
-}
-
-std::optional<std::string>
-CalculatorFrame::helpLine(const char* phrase,
-                          std::initializer_list<std::optional<double>> figures) const {
-    std::vector<std::string> texts;
-    for (const std::optional<double>& figure : figures) {
-        if (!figure || !std::isfinite(*figure)) {
-            checkHelpPhrase(phrase);
-            return std::nullopt;
-        }
-        texts.push_back(figureText(*figure));
-    }
-    return helpText(phrase, texts);
-}
-
-std::string CalculatorFrame::helpText(const char* phrase,
-                                      const std::vector<std::string>& texts) const {
-    checkHelpPhrase(phrase);
-    return filled(phrase, texts);
-}
-
-std::string CalculatorFrame::figureText(double figure) const {
-    return textOfNumber(figure, m_context.toolkit.decimalSeparator());
-}
-
-// The phrase's marks %1 to %9 stand for the texts in order; any other % stays as it is.
-std::string CalculatorFrame::filled(const char* phrase,
-                                    const std::vector<std::string>& texts) const {
-    const std::string pattern = m_context.toolkit.translated(phrase);
-    std::string line;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        const bool isMark = pattern[i] == '%' && next >= '1' && next <= '9' &&
-                            std::size_t(next - '1') < texts.size();
-        if (isMark) {
-            line += texts[std::size_t(next - '1')];
-            ++i;
-        } else {
-            line += pattern[i];
-        }
-    }
-    return line;
-}
-
-void CalculatorFrame::showHelp(const std::vector<std::optional<std::string>>& lines) {
-    std::string text = m_readLine;
-    if (std::all_of(lines.begin(), lines.end(),
-                    [](const auto& line) { return line.has_value(); })) {
-        for (const std::optional<std::string>& line : lines) {
-            text += (text.empty() ? "" : "\n") + *line;
-        }
-    }
-    if (m_configuration.helpLabel) {
-        m_context.toolkit.writeLabel(*this, *m_configuration.helpLabel, text);
-    }
-}
-
-void CalculatorFrame::clearHelp() {
-    if (m_configuration.helpLabel) {
-        m_context.toolkit.writeLabel(*this, *m_configuration.helpLabel, std::string_view());
-    }
 }
 
 } // namespace formules

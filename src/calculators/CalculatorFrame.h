@@ -1,8 +1,10 @@
 #pragma once
 
+#include "CalculatorDescription.h"
 #include "forms/ControlName.h"
 #include "forms/Form.h"
 #include "forms/FormContext.h"
+#include "formulas/EnamelledWire.h"
 #include "quantities/SharedQuantities.h"
 #include "quantities/Units.h"
 
@@ -14,80 +16,6 @@
 #include <vector>
 
 namespace formules {
-
-// What a data box is to its calculation: a value the user gives, the result, either (the one
-// left empty being solved for, in the resonance and toroid windows), or a value the user may
-// give, which no "Calcul" requires.
-enum class BoxRole { Input, Result, InputOrResult, Optional };
-
-// A data box, the shared quantity its change rule feeds, and its role. A box of the window's own
-// feeds no quantity (nullptr) and gives itself its unit, what a message calls it and its symbol in
-// the address of a calculation.
-struct DataBox {
-    BoxName box;
-    Quantity quantity;
-    BoxRole role;
-    Unit unit = Unit::None;
-    const char* word = "";
-    const char* symbol = "";
-};
-
-// The unit the box is read in, what a message calls what it holds (in French), and its symbol in
-// the address of a calculation.
-Unit unitOf(const DataBox& data);
-const char* wordOf(const DataBox& data);
-const char* symbolOf(const DataBox& data);
-
-// The message every calculator shows for an entry it cannot use: not greater than zero, or a
-// result beyond the range of a double.
-inline constexpr char kOutOfRangeMessage[] = "Erreur - Valeurs hors limites - Recommencez";
-
-// The message for a box whose text is not understood (quantities/BoxReading.h): the text as
-// typed (%1) and what the box holds (%2, one of quantityWords()).
-inline constexpr char kNotUnderstoodMessage[] = "Valeur non comprise : « %1 » (%2)";
-
-// The first line of the design help after a "Calcul" that read a value through a unit word or a
-// component code, with one, two or three entries such as "4n7 = 4700 pF".
-inline constexpr const char* kReadPhrases[] = {"Lu : %1", "Lu : %1 ; %2", "Lu : %1 ; %2 ; %3"};
-
-// How one calculator window's frame differs from the others': each calculator declares its own
-// beside its description.
-struct FrameConfiguration {
-    std::vector<DataBox> dataBoxes;
-    std::vector<BoxName> clearOrder; // the boxes "Menu" and "Effacer" clear, in order
-    // The message its "Calcul" shows when the values it needs are not all given; with
-    // kOutOfRangeMessage, the only messages the window ever shows.
-    const char* promptMessage;
-    // The label that helps with the design after a successful "Calcul", and every phrase its
-    // lines are made of; none in a window without one.
-    std::optional<LabelName> helpLabel = std::nullopt;
-    std::vector<const char*> helpPhrases = {};
-    // The words the help puts into its phrases' marks, which are translated too (a core's paint).
-    std::vector<const char*> helpWords = {};
-};
-
-// The buttons of every calculator window.
-struct CalculatorButtons {
-    static constexpr ButtonName Command1{"Command1"}; // "Calcul"
-    static constexpr ButtonName Command2{"Command2"}; // "Menu"
-    static constexpr ButtonName Command3{"Command3"}; // "Effacer"
-};
-
-// A calculator's data box: it starts empty, is named by its labels (in reading order) and
-// announced by their captions, and Return in it presses "Calcul".
-ControlDescription dataBox(BoxName name, FormRect rect, int tabIndex, std::string announced,
-                           std::vector<std::string> namedBy);
-
-// The label of design help, empty until a "Calcul" succeeds, in the colours of the window's
-// labels (the given background, the window's text colour); its hint says what its lines are.
-ControlDescription designHelpLabel(LabelName name, FormRect rect, Colour background,
-                                   std::string hint);
-
-// The description with what every calculator window adds to its own table: a hint on each data
-// box the user fills, naming every unit word it understands (and for a coil's diameter, where
-// it is measured) and saying how commas between thousands read, and the access keys of its
-// buttons (Alt+C "Calcul", Alt+E "Effacer", Alt+M "Menu").
-FormDescription asCalculator(FormDescription description, const FrameConfiguration& frame);
 
 // What the calculator windows share: the change rule of their data boxes, "Menu",
 // "Effacer", closing from the title bar, and the services their "Calcul" is written with. The
@@ -177,6 +105,19 @@ protected:
     // A figure as results are written, with the decimal separator of results.
     std::string figureText(double figure) const;
 
+    // The phrases of a line that proposes a wire: a metric wire and an AWG one, either alone, or
+    // none; the wire's length is the last mark of the first three.
+    struct WirePhrases {
+        const char* both;
+        const char* metric;
+        const char* awg;
+        const char* none;
+    };
+    // The line for the wire proposed; the phrase for no wire takes the figure given for it.
+    std::optional<std::string> proposedWireLine(const WirePhrases& phrases, const FittingWire& wire,
+                                                std::optional<double> length,
+                                                std::optional<double> noWireFigure) const;
+
     // Shows the lines in the help label, one under the other, after the line of what the read
     // step read through units, codes or thousands commas; a missing line leaves only that first
     // line, so that no figure stands without the others and what was read is always said.
@@ -193,6 +134,8 @@ private:
     // Each box in tab order, its reading by the window or as a number; false once one is not
     // understood, the entries of those read through units, codes or commas gathered.
     bool readInTabOrder(std::initializer_list<BoxName> boxes, std::vector<std::string>& entries);
+    // A table without the box or phrase a handler asks for.
+    [[noreturn]] void notInTable(const char* what) const;
     void checkHelpPhrase(const char* phrase) const;
     // The phrase in the user's language with %1, %2... replaced by the texts in order.
     std::string filled(const char* phrase, const std::vector<std::string>& texts) const;

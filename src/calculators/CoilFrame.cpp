@@ -86,19 +86,8 @@ std::optional<std::string> CoilFrame::wireLine(const WoundCoil& coil) const {
     if (!coil.pitch) {
         return std::nullopt;
     }
-    const FittingWire& wire = coil.wire;
-    const std::optional<double> gauge =
-        wire.awgGauge ? std::optional<double>(*wire.awgGauge) : std::nullopt;
-    if (wire.metricBare && gauge) {
-        return helpLine(kWirePhrase, {wire.metricBare, gauge, coil.length});
-    }
-    if (gauge) {
-        return helpLine(kAwgWirePhrase, {gauge, coil.length});
-    }
-    if (wire.metricBare) {
-        return helpLine(kMetricWirePhrase, {wire.metricBare, coil.length});
-    }
-    return helpLine(kNoWirePhrase, {coil.length});
+    return proposedWireLine({kWirePhrase, kMetricWirePhrase, kAwgWirePhrase, kNoWirePhrase},
+                            coil.wire, coil.length, coil.length);
 }
 
 // The Q of the coil wound with the metric wire the help proposes, from the figures the help

@@ -63,6 +63,10 @@ private:
     std::optional<std::string> candidatesLine(double measuredNanohenrys) const;
     std::optional<std::string> wireLine(const CoreEntry& entry, double turns) const;
     void showLines(std::vector<std::optional<std::string>> lines);
+    // Every phrase the help's lines are made of.
+    static std::vector<const char*> helpPhrases();
+    // The figures of the help and the measured AL: to three significant digits.
+    static std::optional<double> threeDigits(std::optional<double> x);
 };
 
 } // namespace formules

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/CalculatorFrame.h"
+#include "calculators/CalculatorDescription.h"
 #include "forms/ControlName.h"
 #include "forms/Form.h"
 #include "forms/FormContext.h"
