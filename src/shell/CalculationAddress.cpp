@@ -1,6 +1,7 @@
 #include "CalculationAddress.h"
 
 #include "Windows.h"
+#include "quantities/Utf8.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -76,11 +77,10 @@ bool isPrintableUtf8(std::string_view text) {
         }
         std::uint32_t point = length == 1 ? first : first & (0x7F >> length);
         for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) {
+            if (!isContinuationByte(text[i + k])) {
                 return false;
             }
-            point = (point << 6) | (next & 0x3F);
+            point = (point << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
         }
         const bool overlong = (length == 3 && point < 0x800) || (length == 4 && point < 0x10000);
         const bool surrogate = point >= 0xD800 && point <= 0xDFFF;
